@@ -1,0 +1,72 @@
+# Windows build with mingw-w64: the program, the Win32 unit tests (run under Wine by ctest)
+# and the end-to-end helper.
+set(DEPS_PREFIX ${CMAKE_SOURCE_DIR}/build/deps CACHE PATH "mingw dependencies built by scripts/setup")
+set(PNG_STATIC ${DEPS_PREFIX}/libpng/lib/libpng16.a)
+if(NOT EXISTS ${PNG_STATIC})
+  message(FATAL_ERROR "libpng for mingw is missing (${PNG_STATIC}): run scripts/setup")
+endif()
+find_library(ZLIB_STATIC NAMES libz.a z REQUIRED)
+
+set(WIN_DEFS UNICODE _UNICODE _WIN32_WINNT=0x0A00 WINVER=0x0A00 NOMINMAX WIN32_LEAN_AND_MEAN)
+set(SYSTEM_LIBS d3d11 dxgi dwmapi gdiplus msimg32 shcore shlwapi imm32 comdlg32 comctl32 ole32
+    oleaut32 uuid winspool windowscodecs mfplat mfreadwrite mfuuid runtimeobject psapi)
+
+add_library(ormick_core STATIC ${CORE_SOURCES})
+add_library(ormick_win STATIC ${WIN_SOURCES})
+foreach(lib ormick_core ormick_win)
+  target_include_directories(${lib} PUBLIC ${CMAKE_SOURCE_DIR}/src ${DEPS_PREFIX}/libpng/include)
+  target_compile_definitions(${lib} PUBLIC ${WIN_DEFS})
+  target_compile_options(${lib} PRIVATE ${WARNINGS})
+endforeach()
+target_link_libraries(ormick_core PUBLIC ${PNG_STATIC} ${ZLIB_STATIC})
+target_link_libraries(ormick_win PUBLIC ormick_core ${SYSTEM_LIBS})
+target_link_options(ormick_win PUBLIC -static -static-libgcc -static-libstdc++)
+
+# Program icon drawn by our own script, then the resource script.
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+set(ICON_FILE ${CMAKE_BINARY_DIR}/ormick-oxel.ico)
+add_custom_command(OUTPUT ${ICON_FILE}
+  COMMAND Python3::Interpreter ${CMAKE_SOURCE_DIR}/resources/make_icon.py ${ICON_FILE}
+  DEPENDS ${CMAKE_SOURCE_DIR}/resources/make_icon.py VERBATIM)
+set_source_files_properties(${CMAKE_SOURCE_DIR}/resources/ormick-oxel.rc PROPERTIES
+  OBJECT_DEPENDS "${ICON_FILE};${CMAKE_SOURCE_DIR}/resources/ormick-oxel.manifest")
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_BINARY_DIR} -I${CMAKE_SOURCE_DIR}/resources")
+enable_language(RC)
+
+add_executable(ormick-oxel WIN32 ${CMAKE_SOURCE_DIR}/src/main/main_win.cpp ${CMAKE_SOURCE_DIR}/resources/ormick-oxel.rc)
+target_compile_options(ormick-oxel PRIVATE ${WARNINGS})
+target_link_libraries(ormick-oxel PRIVATE ormick_win)
+target_link_options(ormick-oxel PRIVATE -municode)
+
+# googletest from Debian's sources, cross-built.
+set(GTEST_SRC /usr/src/googletest/googletest)
+add_library(gtest_mingw STATIC ${GTEST_SRC}/src/gtest-all.cc ${GTEST_SRC}/src/gtest_main.cc)
+target_include_directories(gtest_mingw PUBLIC ${GTEST_SRC}/include PRIVATE ${GTEST_SRC})
+target_compile_definitions(gtest_mingw PUBLIC GTEST_HAS_PTHREAD=1)
+
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/scripts/wine-exec)
+file(GLOB WIN_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*.cpp)
+add_executable(win_tests ${WIN_TESTS} ${CMAKE_SOURCE_DIR}/resources/ormick-oxel.rc)
+target_compile_options(win_tests PRIVATE ${WARNINGS})
+target_link_libraries(win_tests PRIVATE ormick_win gtest_mingw)
+add_test(NAME win_tests COMMAND win_tests)
+set_tests_properties(win_tests PROPERTIES TIMEOUT 600)
+
+# End to end: a helper exe that runs beside the program in the same Wine desktop, and one
+# ctest entry per case script.
+file(GLOB HELPER_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/helper/*.cpp)
+if(HELPER_SOURCES)
+  add_executable(oxel-helper ${HELPER_SOURCES})
+  target_compile_definitions(oxel-helper PRIVATE ${WIN_DEFS})
+  target_include_directories(oxel-helper PRIVATE ${CMAKE_SOURCE_DIR}/src)
+  target_compile_options(oxel-helper PRIVATE ${WARNINGS})
+  target_link_libraries(oxel-helper PRIVATE psapi user32 gdi32)
+  target_link_options(oxel-helper PRIVATE -static -municode)
+endif()
+file(GLOB E2E_CASES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/cases/*.sh)
+foreach(case ${E2E_CASES})
+  get_filename_component(name ${case} NAME_WE)
+  add_test(NAME e2e_${name} COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/run-case ${case})
+  set_tests_properties(e2e_${name} PROPERTIES TIMEOUT 300 LABELS e2e
+    ENVIRONMENT "ORMICK_BUILD_DIR=${CMAKE_BINARY_DIR}")
+endforeach()

@@ -1,0 +1,49 @@
+#include <gtest/gtest.h>
+
+#include "util/border.h"
+#include "util/record_registry.h"
+#include "util/ui_cell.h"
+
+TEST(UiCell, SecondBorrowEndsTheProcess) {
+    UiCell<int> cell(5);
+    EXPECT_DEATH(
+        {
+            auto a = cell.borrow();
+            auto b = cell.borrow();
+        },
+        "borrowed twice");
+}
+
+TEST(UiCell, TryBorrowSkipsWhileBorrowed) {
+    UiCell<int> cell(1);
+    {
+        auto a = cell.borrow();
+        *a = 2;
+        EXPECT_FALSE(cell.try_borrow().has_value());
+    }
+    auto b = cell.try_borrow();
+    ASSERT_TRUE(b.has_value());
+    EXPECT_EQ(**b, 2);
+}
+
+TEST(RecordRegistry, OnlyListedRecordsOfTheRightTypeAreTaken) {
+    int a = 0;
+    double d = 0;
+    record_registry_add(&a, typeid(int));
+    EXPECT_FALSE(record_registry_remove(&d, typeid(double)));  // never posted
+    EXPECT_FALSE(record_registry_remove(&a, typeid(double)));  // posted as another type
+    EXPECT_TRUE(record_registry_remove(&a, typeid(int)));
+    EXPECT_FALSE(record_registry_remove(&a, typeid(int)));     // taken already
+}
+
+TEST(BorderBands, ThicknessOneOnTenByTenPaintsTheOuterRing) {
+    int64_t pixels = 0;
+    for (const Rect& r : border_bands({0, 0, 10, 10}, 1)) pixels += r.area();
+    EXPECT_EQ(pixels, 36);
+}
+
+TEST(BorderBands, HeightOneIsOneFullRow) {
+    const auto bands = border_bands({2, 5, 12, 6}, 1);
+    ASSERT_EQ(bands.size(), 2u);  // top and bottom are the same row; no side bands
+    EXPECT_EQ(bands[0], (Rect{2, 5, 12, 6}));
+}
