@@ -22,18 +22,19 @@ make_wine_prefix() {
   WINEPREFIX="$prefix" wineserver -w 2>/dev/null || true
 }
 
-# Starts Xvfb on the first free display from $1 on; prints "display pid".
+# Starts Xvfb on a display it picks itself (safe when several start at once); prints "display pid".
 start_xvfb() {
-  local n="${1:-90}"
-  while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-  Xvfb ":$n" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
+  local fifo
+  fifo=$(mktemp -u /tmp/ormick-xvfb.XXXXXX)
+  mkfifo "$fifo" || return 1
+  Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
   local pid=$!
-  local i
-  for i in $(seq 1 100); do
-    [ -e "/tmp/.X11-unix/X$n" ] && { echo ":$n $pid"; return 0; }
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.05
-  done
-  kill "$pid" 2>/dev/null
-  return 1
+  local n=""
+  read -r -t 20 n <"$fifo"
+  rm -f "$fifo"
+  if [ -z "$n" ] || ! kill -0 "$pid" 2>/dev/null; then
+    kill "$pid" 2>/dev/null
+    return 1
+  fi
+  echo ":$n $pid"
 }

@@ -1,0 +1,34 @@
+#pragma once
+// settings.ini on disk, the UI thread's SETTINGS cell, the save folders and autostart.
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "settings/settings.h"
+#include "util/result.h"
+#include "util/ui_cell.h"
+
+// Holds the empty record until start-up loads the file.
+extern thread_local UiCell<Settings> SETTINGS;
+
+// %APPDATA%\Ormick Oxel\settings.ini (the temp folder in place of an unset or empty APPDATA).
+std::string settings_path();
+std::string settings_folder();
+// True when something exists at settings_path (a first run is when it does not).
+bool settings_file_exists();
+// Reads and parses the file into SETTINGS; an unreadable file gives the defaults.
+void settings_load();
+// A complete copy of the current record (UI thread).
+Settings current_settings();
+// Writes the pairs into the file in place. A file that exists but cannot be read (locked, not
+// UTF-8) is left alone and its error returned; the update goes through a temporary file that is
+// moved over settings.ini, so a failure never leaves a half-written file.
+Status settings_set_values(const std::vector<std::pair<std::string, std::string>>& pairs);
+// First run: writes the template only when no settings.ini exists (never overwrites).
+void write_settings_template();
+
+std::string default_save_dir();
+std::string effective_save_dir();
+
+bool autostart_enabled();
+void set_autostart(bool on);

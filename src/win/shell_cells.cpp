@@ -1,0 +1,12 @@
+#include "win/shell_cells.h"
+
+thread_local UiCell<HWND> MAIN_HWND;
+thread_local UiCell<UINT> TASKBAR_CREATED_MSG;
+thread_local UiCell<uint32_t> PREWARM_TICKS;
+
+void restart_prewarm_timer() {
+    HWND main = MAIN_HWND.get();
+    if (!main) return;
+    PREWARM_TICKS.set(0);
+    SetTimer(main, TIMER_PREWARM, PREWARM_INTERVAL_MS, nullptr);
+}
