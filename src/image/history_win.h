@@ -1,4 +1,7 @@
 #pragma once
+// The capture history folder: every finished capture as a PNG, only the newest kept.
+#include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -9,4 +12,19 @@ std::string history_dir();
 // The PNG files of the history folder, oldest first; empty when the folder is missing.
 std::vector<std::string> history_list();
 // Writes the composed capture to the history folder on a worker and prunes old files.
+// Does nothing when the `history` setting is 0. UI thread.
 void history_save(const DibBitmap& bitmap);
+
+// What the worker gets: its own copy of the pixels and of the name parts.
+struct HistorySaveJob {
+    std::string stem;                     // "Ormick_YYYYMMDD_HHMMSS" in local time
+    std::unique_ptr<uint32_t[]> pixels;   // width * height DIB values, top-down
+    uint64_t keep = 0;                    // files to keep after this one is written
+    uint32_t millis = 0;
+    uint32_t width = 0;
+    uint32_t height = 0;
+};
+
+// The worker's body: creates the folder, writes NAME.png through NAME.png.tmp, then deletes the
+// oldest files beyond `keep`. Every failure is dropped silently. Runs on any thread.
+void history_save_worker(HistorySaveJob job);

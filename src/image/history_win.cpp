@@ -1,0 +1,118 @@
+#include "image/history_win.h"
+
+#include <windows.h>
+
+#include <cstring>
+#include <new>
+#include <utility>
+
+#include "image/dib_bitmap_win.h"
+#include "image/file_names.h"
+#include "image/image_file_win.h"
+#include "image/png_writer.h"
+#include "settings/settings_win.h"
+#include "util/env_win.h"
+#include "util/fatal.h"
+#include "util/text.h"
+#include "win/handles.h"
+
+namespace {
+
+bool is_directory(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// Creates the folder and every missing parent; true when the folder is there afterwards.
+bool create_directories(const std::string& folder) {
+    const std::wstring path = to_wide(folder);
+    if (path.empty()) return false;
+    if (is_directory(path)) return true;
+    for (size_t i = 1; i < path.size(); ++i) {
+        // Prefixes that exist, or are drives and shares, fail harmlessly.
+        if (path[i] == L'\\' || path[i] == L'/') CreateDirectoryW(path.substr(0, i).c_str(), nullptr);
+    }
+    CreateDirectoryW(path.c_str(), nullptr);
+    return is_directory(path);
+}
+
+DWORD WINAPI history_thread(void* param) {
+    std::unique_ptr<HistorySaveJob> job(static_cast<HistorySaveJob*>(param));
+    history_save_worker(std::move(*job));
+    return 0;
+}
+
+}  // namespace
+
+std::string history_dir() {
+    const std::optional<std::string> local = env_var("LOCALAPPDATA");
+    // An empty value would make the folder relative to the current one.
+    const std::string base = local && !local->empty() ? *local : temp_dir();
+    return join_path(join_path(base, "Ormick Oxel"), "History");
+}
+
+std::vector<std::string> history_list() {
+    const std::string dir = history_dir();
+    WIN32_FIND_DATAW found;
+    FindHandle find(FindFirstFileW(to_wide(join_path(dir, "*")).c_str(), &found));
+    if (!find) return {};
+    std::vector<std::string> paths;
+    do {
+        const std::wstring_view name(found.cFileName);
+        if (name == L"." || name == L"..") continue;
+        const std::string utf8 = from_wide(name);
+        // A name with an unpaired surrogate would come back as another name: skip it.
+        if (to_wide(utf8) != name) continue;
+        if (is_png_name(utf8)) paths.push_back(join_path(dir, utf8));
+    } while (FindNextFileW(find.get(), &found));
+    sort_ordinal(paths);
+    return paths;
+}
+
+void history_save_worker(HistorySaveJob job) {
+    if (!job.pixels || job.width == 0 || job.height == 0) return;
+    const std::string dir = history_dir();
+    if (!create_directories(dir)) return;
+    const std::string path = join_path(dir, history_file_name(job.stem, job.millis));
+    const size_t count = static_cast<size_t>(job.width) * job.height;
+    const Status written = write_file_replacing(
+        path,
+        [&job, count](ByteSink& sink) { return encode_png(job.pixels.get(), count, job.width, job.height, sink); },
+        path + ".tmp");
+    if (!written) return;
+    job.pixels.reset();
+    for (const std::string& old : files_to_prune(history_list(), job.keep)) {
+        DeleteFileW(to_wide(old).c_str());  // another worker may have deleted it already
+    }
+}
+
+void history_save(const DibBitmap& bitmap) {
+    const uint64_t keep = current_settings().history;
+    if (keep == 0 || !bitmap.bits || bitmap.width < 1 || bitmap.height < 1) return;
+    GdiFlush();
+
+    // History writing fails silently, so a capture too large to copy is simply not kept.
+    std::unique_ptr<HistorySaveJob> job(new (std::nothrow) HistorySaveJob);
+    if (!job) return;
+    const size_t count = bitmap.pixel_count();
+    job->pixels.reset(new (std::nothrow) uint32_t[count]);
+    if (!job->pixels) return;
+    std::memcpy(job->pixels.get(), bitmap.bits, count * sizeof(uint32_t));
+    job->keep = keep;
+    job->width = static_cast<uint32_t>(bitmap.width);
+    job->height = static_cast<uint32_t>(bitmap.height);
+
+    // One clock reading for date, time and milliseconds, so names sort in capture order.
+    FILETIME utc;
+    GetSystemTimePreciseAsFileTime(&utc);
+    FILETIME local;
+    SYSTEMTIME t;
+    if (!FileTimeToLocalFileTime(&utc, &local) || !FileTimeToSystemTime(&local, &t)) GetLocalTime(&t);
+    job->stem = name_stem({t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond});
+    job->millis = millis_from_filetime(uint64_t{utc.dwHighDateTime} << 32 | utc.dwLowDateTime);
+
+    const HANDLE thread = CreateThread(nullptr, 0, history_thread, job.get(), 0, nullptr);
+    if (!thread) fatal_invariant("history worker thread could not start");
+    job.release();
+    CloseHandle(thread);
+}
