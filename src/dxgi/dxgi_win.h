@@ -1,4 +1,49 @@
 #pragma once
-// Desktop duplication: the pre-warm step the main window's TIMER_PREWARM runs.
+// Screen grabbing: desktop duplication kept warm in the UI thread's DXGI_CAPTURER, and GDI.
+// UI thread only. Desktop duplication is skipped when GDI is forced (ORMICK_OXEL_GDI set, even
+// empty, or capture_engine=gdi).
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "dxgi/capturer.h"
+#include "image/dib_bitmap_win.h"
+#include "util/geometry.h"
+#include "util/result.h"
+
+extern thread_local CapturerCell DXGI_CAPTURER;
+
+bool gdi_forced();
+
+// The pre-warm step the main window's TIMER_PREWARM runs (see prewarm_keep in dxgi/prewarm.h).
 // Returns true while the capturer is still being set up and another step is wanted.
 bool dxgi_init();
+
+// Refreshes one output's frame texture from its duplication.
+Status dxgi_frame_texture(DuplicatedOutput& output);
+
+// Copies the outputs it can into the frozen virtual-screen buffer (`pixels`: rows of `width`,
+// its top-left at the origin in screen coordinates). The caller grabs every monitor missing from
+// `copied` by GDI (gdi_grab_missing) and, when `incomplete`, restarts the pre-warm timer
+// (restart_prewarm_timer). Nothing is written unless the buffer holds width x height pixels.
+GrabResult dxgi_grab(uint32_t* pixels, size_t pixel_count, int32_t width, int32_t height, int32_t origin_x,
+                     int32_t origin_y, const std::vector<Rect>& monitors);
+
+// The whole-capture GDI grab after dxgi_grab: the whole virtual screen in one BitBlt when nothing
+// was copied, otherwise each monitor missing from `copied`. True when GDI grabbed anything (the
+// caller then takes the "gdi" phase mark).
+bool gdi_grab_missing(DibBitmap& frozen, int32_t origin_x, int32_t origin_y, const std::vector<Rect>& monitors,
+                      const std::vector<Rect>& copied);
+
+// The screen inside `rect` (screen coordinates) for recording and scrolling capture; black where
+// `rect` runs off the virtual screen. None for an empty rectangle or when no bitmap or screen
+// grab could be made.
+std::optional<DibBitmap> frame_to_dib(const Rect& rect);
+
+// For "Reload settings" when capture_engine becomes gdi; nothing when the cell is borrowed.
+void dxgi_drop_capturer();
+
+// The monitors' rectangles (EnumDisplayMonitors) and the virtual screen (GetSystemMetrics).
+std::vector<Rect> monitor_rects();
+Rect virtual_screen_rect();

@@ -1,0 +1,68 @@
+#include "dxgi/compare_grab_win.h"
+
+#include <windows.h>
+
+#include "dxgi/dxgi_win.h"
+#include "dxgi/grab_compare.h"
+#include "util/env_win.h"
+#include "util/text.h"
+
+namespace {
+
+constexpr uint64_t PREWARM_BUDGET_MS = 3000;
+
+double now_ms() {
+    LARGE_INTEGER f, t;
+    QueryPerformanceFrequency(&f);
+    QueryPerformanceCounter(&t);
+    return static_cast<double>(t.QuadPart) * 1000.0 / static_cast<double>(f.QuadPart);
+}
+
+void write_whole_file(const std::string& path, const std::string& text) {
+    HANDLE file = CreateFileW(to_wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                              nullptr);
+    if (file == INVALID_HANDLE_VALUE) return;
+    DWORD written = 0;
+    WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
+}  // namespace
+
+void run_compare_grab(const Args& args) {
+    const std::string out_path =
+        option_value(args, "--out").value_or(join_path(temp_dir(), "ormick-oxel-compare.txt"));
+    const ULONGLONG job_start = GetTickCount64();
+
+    CompareInput in;
+    in.virtual_screen = virtual_screen_rect();
+    in.monitors = monitor_rects();
+
+    const double warm_start = now_ms();
+    while (dxgi_init() && GetTickCount64() - job_start < PREWARM_BUDGET_MS) Sleep(10);
+    in.prewarm_ms = now_ms() - warm_start;
+
+    const Rect& vs = in.virtual_screen;
+    std::optional<DibBitmap> dxgi_dib = DibBitmap::create(vs.width(), vs.height());
+    std::optional<DibBitmap> gdi_dib = DibBitmap::create(vs.width(), vs.height());
+    if (!dxgi_dib || !gdi_dib) {
+        write_whole_file(out_path, "virtual screen " + rect_text(vs) + ": cannot make the bitmaps\n");
+        return;
+    }
+
+    double t = now_ms();
+    const GrabResult grab = dxgi_grab(dxgi_dib->bits, dxgi_dib->pixel_count(), dxgi_dib->width, dxgi_dib->height,
+                                      vs.l, vs.t, in.monitors);
+    in.dxgi_ms = now_ms() - t;
+    in.copied = grab.copied;
+    in.incomplete = grab.incomplete;
+
+    t = now_ms();
+    gdi_grab_missing(*gdi_dib, vs.l, vs.t, in.monitors, {});
+    in.gdi_ms = now_ms() - t;
+
+    in.dxgi_pixels = dxgi_dib->bits;
+    in.gdi_pixels = gdi_dib->bits;
+    in.pixel_count = dxgi_dib->pixel_count();
+    write_whole_file(out_path, compare_report(in));
+}

@@ -1,0 +1,98 @@
+// Desktop duplication under Wine: enumeration and device creation work, DuplicateOutput does not.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "dxgi/dxgi_win.h"
+#include "settings/settings_win.h"
+
+namespace {
+
+// Leaves ORMICK_OXEL_GDI and capture_engine as they were, and the capturer dropped.
+class DxgiInit : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetEnvironmentVariableW(L"ORMICK_OXEL_GDI", nullptr);
+        saved_engine_ = SETTINGS.borrow()->capture_engine;
+        SETTINGS.borrow()->capture_engine = CaptureEngine::Dxgi;
+        dxgi_drop_capturer();
+    }
+    void TearDown() override {
+        SetEnvironmentVariableW(L"ORMICK_OXEL_GDI", nullptr);
+        SETTINGS.borrow()->capture_engine = saved_engine_;
+        dxgi_drop_capturer();
+    }
+    bool has_capturer() { return DXGI_CAPTURER.borrow()->has_value(); }
+
+private:
+    CaptureEngine saved_engine_ = CaptureEngine::Dxgi;
+};
+
+}  // namespace
+
+TEST_F(DxgiInit, LastingDuplicationFailureEndsThePrewarmAfterOneRebuild) {
+    EXPECT_FALSE(dxgi_init());
+    GpuRef first_output;
+    {
+        auto cell = DXGI_CAPTURER.borrow();
+        ASSERT_TRUE(cell->has_value());
+        const DxgiCapturer& cap = **cell;
+        ASSERT_FALSE(cap.outputs.empty()) << "Wine enumerates its output";
+        if (!cap.outputs[0].failed) GTEST_SKIP() << "desktop duplication works on this system";
+        EXPECT_FALSE(cap.recreate);
+        EXPECT_EQ(cap.devices.size(), 1u);
+        std::vector<Rect> rects;
+        for (const DuplicatedOutput& o : cap.outputs) {
+            EXPECT_TRUE(o.failed);
+            EXPECT_FALSE(o.duplication);
+            EXPECT_FALSE(o.has_frame);
+            EXPECT_LE(o.rotation, 1u);
+            rects.push_back(o.rect);
+        }
+        EXPECT_TRUE(same_rect_set(rects, monitor_rects())) << "outputs are the monitors";
+        first_output = cap.outputs[0].output;
+    }
+    EXPECT_FALSE(dxgi_init());
+    EXPECT_EQ(DXGI_CAPTURER.borrow()->value().outputs[0].output, first_output) << "no second rebuild";
+
+    // The grab passes the failed outputs over: everything is left to GDI, nothing to retry.
+    const Rect vs = virtual_screen_rect();
+    auto frozen = DibBitmap::create(vs.width(), vs.height());
+    ASSERT_TRUE(frozen);
+    const GrabResult g =
+        dxgi_grab(frozen->bits, frozen->pixel_count(), frozen->width, frozen->height, vs.l, vs.t, monitor_rects());
+    EXPECT_TRUE(g.copied.empty());
+    EXPECT_FALSE(g.incomplete);
+}
+
+TEST_F(DxgiInit, GdiForcedByAnEmptyVariableOrTheSetting) {
+    struct Case {
+        const char* what;
+        const wchar_t* env;
+        CaptureEngine engine;
+    };
+    const Case cases[] = {
+        {"ORMICK_OXEL_GDI set but empty", L"", CaptureEngine::Dxgi},
+        {"ORMICK_OXEL_GDI=1", L"1", CaptureEngine::Dxgi},
+        {"capture_engine=gdi", nullptr, CaptureEngine::Gdi},
+    };
+    const Rect vs = virtual_screen_rect();
+    auto frozen = DibBitmap::create(vs.width(), vs.height());
+    ASSERT_TRUE(frozen);
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.what);
+        dxgi_drop_capturer();
+        SetEnvironmentVariableW(L"ORMICK_OXEL_GDI", k.env);
+        SETTINGS.borrow()->capture_engine = k.engine;
+        EXPECT_TRUE(gdi_forced());
+        EXPECT_FALSE(dxgi_init());
+        EXPECT_FALSE(has_capturer()) << "nothing is built";
+        const GrabResult g = dxgi_grab(frozen->bits, frozen->pixel_count(), frozen->width, frozen->height, vs.l,
+                                       vs.t, monitor_rects());
+        EXPECT_TRUE(g.copied.empty());
+        EXPECT_FALSE(g.incomplete);
+    }
+    SetEnvironmentVariableW(L"ORMICK_OXEL_GDI", nullptr);
+    SETTINGS.borrow()->capture_engine = CaptureEngine::Dxgi;
+    EXPECT_FALSE(gdi_forced());
+}
+
