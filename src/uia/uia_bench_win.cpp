@@ -1,0 +1,77 @@
+#include "uia/uia_bench_win.h"
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "uia/uia_bench_line.h"
+#include "uia/uia_client_win.h"
+#include "util/text.h"
+
+namespace {
+
+struct BenchQuery {
+    std::string label;
+    bool in_root;  // with the window under the cursor given, so the kept path is reused
+    int32_t dx, dy;
+};
+
+std::vector<BenchQuery> bench_queries() {
+    std::vector<BenchQuery> queries = {{"first", false, 0, 0}, {"same point", true, 0, 0}, {"nearby", true, 6, 4}};
+    const int32_t offsets[][2] = {{-120, -80}, {120, -80}, {-120, 80}, {120, 80}, {0, 160}, {0, -160}};
+    int n = 0;
+    for (const auto& o : offsets) queries.push_back({"from point #" + std::to_string(++n), false, o[0], o[1]});
+    return queries;
+}
+
+double now_ms() {
+    LARGE_INTEGER count{}, frequency{};
+    QueryPerformanceCounter(&count);
+    QueryPerformanceFrequency(&frequency);
+    return frequency.QuadPart ? static_cast<double>(count.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart) : 0;
+}
+
+void write_whole_file(const std::string& path, const std::string& text) {
+    HANDLE file = CreateFileW(to_wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return;
+    DWORD written = 0;
+    WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
+std::string run_queries(UiaState& state, POINT cursor) {
+    std::string report;
+    std::vector<double> times;
+    const HWND root = GetAncestor(WindowFromPoint(cursor), GA_ROOT);
+    for (const BenchQuery& q : bench_queries()) {
+        const double start = now_ms();
+        const std::vector<Rect> rects = uia_element_rect_at(state, q.in_root ? root : nullptr, cursor.x + q.dx, cursor.y + q.dy);
+        const double ms = now_ms() - start;
+        times.push_back(ms);
+        write_uia_bench_line(report, q.label, ms, rects);
+    }
+    char median[64];
+    std::snprintf(median, sizeof median, "median %.2f ms over %zu queries\n", uia_bench_median(times), times.size());
+    return report + median;
+}
+
+}  // namespace
+
+void run_uia_bench(const Args& args) {
+    const std::string path = option_value(args, "--out").value_or("ormick-uia-bench.txt");
+    const HRESULT init = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+    std::string report;
+    {
+        Result<UiaState> created = uia_create();
+        POINT cursor{};
+        GetCursorPos(&cursor);
+        report = "cursor " + std::to_string(cursor.x) + "," + std::to_string(cursor.y) + "\n";
+        if (created)
+            report += run_queries(created.value(), cursor);
+        else
+            report += "uia unavailable: " + created.error().message + "\n";
+    }  // the state goes before the apartment
+    if (SUCCEEDED(init)) CoUninitialize();
+    write_whole_file(path, report);
+}

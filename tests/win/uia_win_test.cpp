@@ -1,0 +1,194 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "uia/uia_bench_win.h"
+#include "uia/uia_client_win.h"
+#include "uia/uia_com_win.h"
+#include "uia/uia_win.h"
+#include "util/env_win.h"
+#include "util/text.h"
+#include "win/post_result.h"
+#include "win/shell_cells.h"
+
+using namespace uia_com;
+
+namespace {
+
+// GCC's member pointer to a virtual function holds 1 + the slot's byte offset in the vtable.
+template <class Member>
+size_t slot_of(Member member) {
+    static_assert(sizeof(Member) == 2 * sizeof(uintptr_t));
+    uintptr_t raw[2];
+    std::memcpy(raw, &member, sizeof raw);
+    return (raw[0] - 1) / sizeof(void*);
+}
+
+class ComApartment {
+public:
+    ComApartment() : hr_(CoInitializeEx(nullptr, COINIT_MULTITHREADED)) {}
+    ~ComApartment() {
+        if (SUCCEEDED(hr_)) CoUninitialize();
+    }
+
+private:
+    HRESULT hr_;
+};
+
+HWND make_window() {
+    static const wchar_t* const CLASS = L"OrmickUiaTestTarget";
+    static const bool registered = [] {
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = DefWindowProcW;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = CLASS;
+        return RegisterClassW(&wc) != 0;
+    }();
+    if (!registered) return nullptr;
+    return CreateWindowExW(0, CLASS, L"uia test", WS_POPUP, 10, 10, 200, 150, nullptr, nullptr,
+                           GetModuleHandleW(nullptr), nullptr);
+}
+
+// The next WM_APP_UIA_RESULT of the window, taken over; null after 10 s without one.
+std::unique_ptr<UiaResult> wait_result(HWND window, WPARAM& id) {
+    const ULONGLONG deadline = GetTickCount64() + 10000;
+    for (;;) {
+        MSG msg;
+        if (PeekMessageW(&msg, window, WM_APP_UIA_RESULT, WM_APP_UIA_RESULT, PM_REMOVE)) {
+            id = msg.wParam;
+            return take_result<UiaResult>(msg.lParam);
+        }
+        const ULONGLONG now = GetTickCount64();
+        if (now >= deadline) return nullptr;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(deadline - now), QS_POSTMESSAGE);
+    }
+}
+
+std::string read_file(const std::string& path) {
+    std::string text;
+    if (FILE* f = _wfopen(to_wide(path).c_str(), L"rb")) {
+        char buffer[4096];
+        size_t n;
+        while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) text.append(buffer, n);
+        std::fclose(f);
+    }
+    return text;
+}
+
+void check_bench_report(const std::string& report) {
+    const size_t first_end = report.find('\n');
+    ASSERT_NE(first_end, std::string::npos) << report;
+    int x = 0, y = 0;
+    char tail = 0;
+    EXPECT_EQ(std::sscanf(report.substr(0, first_end).c_str(), "cursor %d,%d%c", &x, &y, &tail), 2) << report;
+    const std::string second = report.substr(first_end + 1);
+    const std::string prefix = "uia unavailable: ";
+    EXPECT_EQ(second.rfind(prefix, 0), 0u) << report;
+    EXPECT_GT(second.size(), prefix.size() + 1) << report;
+    EXPECT_EQ(second.back(), '\n');
+    EXPECT_EQ(second.find('\n'), second.size() - 1) << report;  // one line, nothing after it
+}
+
+}  // namespace
+
+TEST(UiaInterfaces, SlotsFollowTheDocumentedOrder) {
+    struct Case {
+        const char* name;
+        size_t slot, documented;
+    };
+    const Case cases[] = {
+        {"ElementFromHandleBuildCache", slot_of(&IUIAutomation::ElementFromHandleBuildCache), 10},
+        {"ElementFromPointBuildCache", slot_of(&IUIAutomation::ElementFromPointBuildCache), 11},
+        {"get_ControlViewWalker", slot_of(&IUIAutomation::get_ControlViewWalker), 14},
+        {"get_ControlViewCondition", slot_of(&IUIAutomation::get_ControlViewCondition), 18},
+        {"CreateCacheRequest", slot_of(&IUIAutomation::CreateCacheRequest), 20},
+        {"ElementFromIAccessibleBuildCache", slot_of(&IUIAutomation::unused_ElementFromIAccessibleBuildCache), 57},
+        {"put_TransactionTimeout", slot_of(&IUIAutomation2::put_TransactionTimeout), 63},
+        {"FindAllBuildCache", slot_of(&IUIAutomationElement::FindAllBuildCache), 8},
+        {"get_CachedIsOffscreen", slot_of(&IUIAutomationElement::get_CachedIsOffscreen), 70},
+        {"get_CachedBoundingRectangle", slot_of(&IUIAutomationElement::get_CachedBoundingRectangle), 75},
+        {"get_Length", slot_of(&IUIAutomationElementArray::get_Length), 3},
+        {"GetElement", slot_of(&IUIAutomationElementArray::GetElement), 4},
+        {"AddProperty", slot_of(&IUIAutomationCacheRequest::AddProperty), 3},
+        {"GetParentElementBuildCache", slot_of(&IUIAutomationTreeWalker::GetParentElementBuildCache), 9},
+    };
+    for (const Case& c : cases) EXPECT_EQ(c.slot, c.documented) << c.name;
+}
+
+TEST(UiaInterfaces, IdentifiersMatchTheirDocumentedText) {
+    struct Case {
+        const wchar_t* text;
+        const GUID& value;
+    };
+    const Case cases[] = {
+        {L"{FF48DBA4-60EF-4201-AA87-54103EEF594E}", CLSID_CUIAUTOMATION},
+        {L"{30CBE57D-D9D0-452A-AB13-7AC5AC4825EE}", IID_IUIAUTOMATION},
+        {L"{34723AFF-0C9D-49D0-9896-7AB52DF8CD8A}", IID_IUIAUTOMATION2},
+        {L"{D22108AA-8AC5-49A5-837B-37BBB3D7591E}", IID_IUIAUTOMATION_ELEMENT},
+        {L"{14314595-B4BC-4055-95F2-58F2E42C9855}", IID_IUIAUTOMATION_ELEMENT_ARRAY},
+        {L"{B32A92B5-BC25-4078-9C08-D7EE95C48E03}", IID_IUIAUTOMATION_CACHE_REQUEST},
+        {L"{4042C624-389C-4AFC-A630-9DF854A541FC}", IID_IUIAUTOMATION_TREE_WALKER},
+        {L"{352FFBA8-0973-437C-A61F-F64CAFD81DF9}", IID_IUIAUTOMATION_CONDITION},
+    };
+    for (const Case& c : cases) {
+        GUID parsed{};
+        ASSERT_EQ(IIDFromString(c.text, &parsed), S_OK);
+        EXPECT_TRUE(IsEqualGUID(parsed, c.value)) << from_wide(c.text);
+    }
+}
+
+TEST(UiaCreate, FailsCleanlyWhereUiAutomationIsMissing) {
+    ComApartment com;
+    Result<UiaState> created = uia_create();
+    if (created) GTEST_SKIP() << "UI Automation is available here";
+    ASSERT_TRUE(created.error().code.has_value());
+    EXPECT_EQ(*created.error().code, static_cast<int64_t>(REGDB_E_CLASSNOTREG));
+    EXPECT_FALSE(created.error().message.empty());
+}
+
+TEST(UiaElementRectAt, AWindowOfThisProcessGivesNothing) {
+    const HWND window = make_window();
+    ASSERT_NE(window, nullptr);
+    ShowWindow(window, SW_SHOWNOACTIVATE);
+    UiaState state;
+    EXPECT_TRUE(uia_element_rect_at(state, window, 50, 50).empty());
+    EXPECT_TRUE(uia_element_rect_at(state, nullptr, 50, 50).empty());
+    EXPECT_TRUE(state.path.entries.empty());
+    DestroyWindow(window);
+}
+
+TEST(UiaWorker, AnswersAtTheTargetWithTheRequestId) {
+    const HWND window = make_window();
+    ASSERT_NE(window, nullptr);
+    uia_start_worker();
+    uia_start_worker();
+
+    uia_send_request(UiaRequest{60, 70, uia_window_value(window), uia_window_value(window), 4242});
+    WPARAM id = 0;
+    std::unique_ptr<UiaResult> result = wait_result(window, id);
+    ASSERT_NE(result, nullptr);
+    EXPECT_EQ(id, 4242u);
+    EXPECT_TRUE(result->rects.empty());  // a window of this process
+    EXPECT_EQ(result->root, uia_window_value(window));
+    EXPECT_EQ(result->x, 60);
+    EXPECT_EQ(result->y, 70);
+
+    uia_send_request(UiaRequest{-5, 3, 0, uia_window_value(window), 4243});  // the window under the point
+    result = wait_result(window, id);
+    ASSERT_NE(result, nullptr);
+    EXPECT_EQ(id, 4243u);
+    EXPECT_EQ(result->x, -5);
+    DestroyWindow(window);
+}
+
+TEST(UiaBench, WritesTheCursorLineAndWhyUiAutomationIsMissing) {
+    ComApartment com;
+    if (uia_create()) GTEST_SKIP() << "UI Automation is available here";
+    const std::string out = join_path(temp_dir(), "ormick-uia-bench-test-" + std::to_string(GetCurrentProcessId()) + ".txt");
+    run_uia_bench({"ormick-oxel.exe", "--uia-bench", "--out", out});
+    check_bench_report(read_file(out));
+    DeleteFileW(to_wide(out).c_str());
+}
