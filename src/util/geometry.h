@@ -4,13 +4,21 @@
 // Right and bottom exclusive.
 struct Rect {
     int32_t l = 0, t = 0, r = 0, b = 0;
-    int32_t width() const { return r - l; }
-    int32_t height() const { return b - t; }
+    // Differences in 64 bits: extreme coordinates from other processes must not overflow.
+    int64_t width64() const { return int64_t{r} - l; }
+    int64_t height64() const { return int64_t{b} - t; }
+    int32_t width() const { return clamp32(width64()); }
+    int32_t height() const { return clamp32(height64()); }
     bool empty() const { return r <= l || b <= t; }
     bool contains(int32_t x, int32_t y) const { return l <= x && x < r && t <= y && y < b; }
-    int64_t area() const { return static_cast<int64_t>(r - l) * static_cast<int64_t>(b - t); }
+    int64_t area() const { return empty() ? 0 : width64() * height64(); }
     Rect offset(int32_t dx, int32_t dy) const { return {l + dx, t + dy, r + dx, b + dy}; }
     friend bool operator==(const Rect&, const Rect&) = default;
+
+private:
+    static int32_t clamp32(int64_t v) {
+        return v > INT32_MAX ? INT32_MAX : v < INT32_MIN ? INT32_MIN : static_cast<int32_t>(v);
+    }
 };
 
 inline Rect intersect(const Rect& a, const Rect& b) {
