@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <climits>
 
 // Right and bottom exclusive.
 struct Rect {
@@ -11,7 +12,12 @@ struct Rect {
     int32_t height() const { return clamp32(height64()); }
     bool empty() const { return r <= l || b <= t; }
     bool contains(int32_t x, int32_t y) const { return l <= x && x < r && t <= y && y < b; }
-    int64_t area() const { return empty() ? 0 : width64() * height64(); }
+    // Saturates instead of overflowing for rectangles spanning the whole 32-bit range.
+    int64_t area() const {
+        if (empty()) return 0;
+        int64_t a = 0;
+        return __builtin_mul_overflow(width64(), height64(), &a) ? INT64_MAX : a;
+    }
     Rect offset(int32_t dx, int32_t dy) const { return {l + dx, t + dy, r + dx, b + dy}; }
     friend bool operator==(const Rect&, const Rect&) = default;
 

@@ -1,0 +1,28 @@
+#pragma once
+// Capture sessions and the full-screen overlay.
+#include <windows.h>
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "capture/editor_state.h"
+#include "image/dib_bitmap_win.h"
+
+// A pin whose image the overlay opens for editing.
+struct PinEditRequest {
+    HWND pin = nullptr;
+    RECT window_rect{};
+    std::optional<DibBitmap> image;               // a copy of the pin's base image
+    std::vector<SessionAnnotation> annotations;   // pin image coordinates
+    int32_t x = 0, y = 0;                         // screen position of the image's top-left (inside the border)
+};
+
+// Freezes every monitor in the overlay; with a request, edits that pin's annotations.
+void begin_capture(std::optional<PinEditRequest> request);
+// A capture whose first confirmed selection goes straight to the clipboard.
+void start_capture_copy();
+// Start-up: the overlay made ahead (cloaked) and the UI Automation worker started.
+void overlay_prewarm();
+
+LRESULT CALLBACK overlay_wndproc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);

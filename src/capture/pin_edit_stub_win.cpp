@@ -1,0 +1,7 @@
+// Placeholder until the pin windows land: no pin has a record yet.
+#include "capture/pin_edit_win.h"
+
+bool pin_record_exists(HWND) { return false; }
+void write_pin_annotations(HWND, std::vector<SessionAnnotation>) {}
+void copy_pin_image(HWND) {}
+void save_pin_image(HWND) {}

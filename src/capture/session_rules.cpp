@@ -1,0 +1,36 @@
+#include "capture/session_rules.h"
+
+#include <algorithm>
+#include <limits>
+
+bool needs_dwm_flush(bool pin_edit, std::optional<double> ms_since_last_session_end) {
+    if (pin_edit) return true;
+    return ms_since_last_session_end && *ms_since_last_session_end < DWM_FLUSH_WINDOW_MS;
+}
+
+int32_t overlay_font_height(float scale) {
+    const double h = std::round(12.0 * static_cast<double>(scale));
+    if (!(h >= 1.0)) return 1;  // also NaN
+    return h > 1000.0 ? 1000 : static_cast<int32_t>(h);
+}
+
+namespace {
+int32_t clamp_i32(int64_t v) {
+    return static_cast<int32_t>(std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(),
+                                                    std::numeric_limits<int32_t>::max()));
+}
+}  // namespace
+
+PinEditPlacement pin_edit_placement(int32_t image_x, int32_t image_y, int32_t image_w, int32_t image_h,
+                                    int32_t origin_x, int32_t origin_y, int32_t screen_w, int32_t screen_h) {
+    // Overlay coordinates in 64 bits: odd window positions must not wrap around.
+    const int64_t ox = int64_t{image_x} - origin_x, oy = int64_t{image_y} - origin_y;
+    const int64_t l = std::max<int64_t>(ox, 0), t = std::max<int64_t>(oy, 0);
+    const int64_t r = std::min<int64_t>(ox + std::max(image_w, 0), std::max(screen_w, 0));
+    const int64_t b = std::min<int64_t>(oy + std::max(image_h, 0), std::max(screen_h, 0));
+    PinEditPlacement p;
+    if (l < r && t < b) p.selection = {clamp_i32(l), clamp_i32(t), clamp_i32(r), clamp_i32(b)};
+    p.offset_x = clamp_i32(ox);
+    p.offset_y = clamp_i32(oy);
+    return p;
+}

@@ -1,0 +1,16 @@
+# Element detection asks UI Automation before the overlay shows: without it (as under Wine)
+# the worker's empty answer still comes and the session records its "element" mark.
+mkdir -p "$(dirname "$E2E_SETTINGS")"
+printf 'capture_detect=element\r\n' >"$E2E_SETTINGS"
+e2e_start
+e2e_wait_log "message loop" 1 60
+e2e_wait_main
+sleep 0.5
+e2e_key F1
+e2e_wait_log "(ms since trigger)"
+line=$(grep -F "(ms since trigger)" "$E2E_LOG")
+echo "$line"
+echo "$line" | grep -qE ' window +[0-9]+\.[0-9]  element +[0-9]+\.[0-9]  paint ' \
+  || e2e_fail "no element mark between window and paint"
+e2e_key Escape
+e2e_helper wait-gone OrmickOxelOverlay 5000 >/dev/null || e2e_fail "Esc left the overlay on screen"

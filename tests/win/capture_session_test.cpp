@@ -1,0 +1,312 @@
+// Capture sessions on the real overlay under Wine: what a session holds, how it ends, the UI
+// Automation wait, pin edits and the "--bench" job.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "capture/auto_select_win.h"
+#include "capture/bench_win.h"
+#include "capture/capture_win.h"
+#include "capture/dim.h"
+#include "capture/session_win.h"
+#include "util/env_win.h"
+#include "util/record_registry.h"
+#include "util/text.h"
+#include "win/post_result.h"
+#include "win/shell_cells.h"
+
+namespace {
+
+LRESULT CALLBACK plain_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) { return DefWindowProcW(hwnd, msg, wp, lp); }
+
+// A top-level popup of a plain class; destroyed with the object.
+class TestWindow {
+public:
+    TestWindow(const Rect& r, DWORD ex_style, bool show) {
+        static const ATOM cls = [] {
+            WNDCLASSW wc{};
+            wc.lpfnWndProc = plain_proc;
+            wc.hInstance = GetModuleHandleW(nullptr);
+            wc.lpszClassName = L"OrmickOxelCaptureTestWindow";
+            wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+            return RegisterClassW(&wc);
+        }();
+        (void)cls;
+        hwnd_ = CreateWindowExW(ex_style, L"OrmickOxelCaptureTestWindow", L"", WS_POPUP, r.l, r.t, r.width(), r.height(),
+                                nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+        if (show) ShowWindow(hwnd_, SW_SHOWNA);
+    }
+    ~TestWindow() {
+        if (IsWindow(hwnd_)) DestroyWindow(hwnd_);
+    }
+    TestWindow(const TestWindow&) = delete;
+    TestWindow& operator=(const TestWindow&) = delete;
+    HWND get() const { return hwnd_; }
+
+private:
+    HWND hwnd_ = nullptr;
+};
+
+void pump_for(DWORD ms) {
+    const ULONGLONG end = GetTickCount64() + ms;
+    do {
+        MSG m;
+        while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&m);
+            DispatchMessageW(&m);
+        }
+        Sleep(2);
+    } while (GetTickCount64() < end);
+}
+
+bool session_open() {
+    auto cell = OVERLAY_SESSION.borrow();
+    return cell->has_value();
+}
+
+// Ends whatever session a test left open.
+class CaptureTest : public ::testing::Test {
+protected:
+    void TearDown() override {
+        if (session_open()) {
+            HWND window = nullptr;
+            {
+                auto cell = OVERLAY_SESSION.borrow();
+                window = (*cell)->window;
+            }
+            end_capture(window, false);
+        }
+        BENCH_MODE.set(false);
+        TIMING_RUNS.set({});
+    }
+};
+
+}  // namespace
+
+TEST_F(CaptureTest, ASessionHoldsTheDimmedFrozenScreenAndTheOverlayIsShown) {
+    TestWindow target({200, 150, 600, 450}, 0, true);
+    pump_for(50);
+    const uint64_t seq_before = CAPTURE_SEQ.get();
+    begin_capture(std::nullopt);
+    ASSERT_TRUE(session_open());
+    EXPECT_EQ(CAPTURE_SEQ.get(), seq_before + 1);
+
+    const HWND overlay = OVERLAY_HWND.get();
+    ASSERT_TRUE(IsWindow(overlay));
+    EXPECT_TRUE(IsWindowVisible(overlay));
+    {
+        auto cell = OVERLAY_SESSION.borrow();
+        const OverlayState& s = **cell;
+        EXPECT_EQ(s.window, overlay);
+        EXPECT_EQ(s.request_id, seq_before + 1);
+        EXPECT_EQ(s.width(), GetSystemMetrics(SM_CXVIRTUALSCREEN));
+        EXPECT_EQ(s.height(), GetSystemMetrics(SM_CYVIRTUALSCREEN));
+        ASSERT_TRUE(s.frozen && s.dimmed && s.back_buffer && s.highlight);
+        for (size_t i = 0; i < s.frozen->pixel_count(); i += 997)
+            ASSERT_EQ(s.dimmed->bits[i], dim_pixel(s.frozen->bits[i])) << i;
+        EXPECT_EQ(s.back_buffer->bits[s.back_buffer->pixel_count() / 2], 0u);
+        EXPECT_EQ(s.highlight->bits[0], 0x002B7FFFu);
+        EXPECT_FALSE(s.select.monitors.empty());
+        EXPECT_FLOAT_EQ(s.scale, 1.0f);
+        EXPECT_NE(s.font, nullptr);
+        EXPECT_EQ(s.editor.tool, TOOL_NONE);
+        EXPECT_FALSE(s.pin_edit);
+        bool listed = false;
+        for (const WindowTarget& w : s.select.windows) {
+            EXPECT_NE(w.window, reinterpret_cast<WindowHandle>(overlay)) << "the overlay is never a target";
+            if (w.window == reinterpret_cast<WindowHandle>(target.get())) {
+                listed = true;
+                EXPECT_EQ(w.rect, to_overlay(s.select, Rect{200, 150, 600, 450}));
+            }
+        }
+        EXPECT_TRUE(listed);
+        ASSERT_FALSE(s.marks.empty());
+        EXPECT_EQ(s.marks.back().label, MARK_FOCUS);
+    }
+
+    // A second trigger while the overlay shows changes nothing.
+    begin_capture(std::nullopt);
+    EXPECT_EQ(CAPTURE_SEQ.get(), seq_before + 1);
+}
+
+TEST_F(CaptureTest, EscRightClickOrCloseEndTheSessionAndKeepTheOverlay) {
+    for (UINT message : {static_cast<UINT>(WM_KEYDOWN), static_cast<UINT>(WM_RBUTTONUP), static_cast<UINT>(WM_CLOSE)}) {
+        begin_capture(std::nullopt);
+        ASSERT_TRUE(session_open());
+        const HWND overlay = OVERLAY_HWND.get();
+        {
+            auto cell = OVERLAY_SESSION.borrow();
+            (*cell)->editor.tools.colour = 0xFF000000 | message;
+            (*cell)->editor.tools.size_steps[4] = 2;
+        }
+        SendMessageW(overlay, message, message == WM_KEYDOWN ? VK_ESCAPE : 0, 0);
+        EXPECT_FALSE(session_open()) << message;
+        EXPECT_TRUE(IsWindow(overlay)) << "the overlay is kept for the next capture";
+        EXPECT_FALSE(IsWindowVisible(overlay)) << message;
+        EXPECT_TRUE(LAST_SESSION_END.get().has_value());
+        EXPECT_EQ(SESSION_CARRY.get().colour, 0xFF000000 | message);
+    }
+    start_capture_copy();
+    ASSERT_TRUE(session_open());
+    auto cell = OVERLAY_SESSION.borrow();
+    EXPECT_TRUE((*cell)->copy_on_select);
+    EXPECT_EQ((*cell)->editor.tools.colour, 0xFF000000u | WM_CLOSE) << "the last session's settings carry over";
+    EXPECT_EQ((*cell)->editor.tools.size_steps[4], 2u);
+    EXPECT_EQ((*cell)->editor.tools.size_steps[3], 1u);
+}
+TEST_F(CaptureTest, ASessionWhoseWindowIsGoneIsReplaced) {
+    begin_capture(std::nullopt);
+    ASSERT_TRUE(session_open());
+    const HWND old = OVERLAY_HWND.get();
+    DestroyWindow(old);
+    EXPECT_FALSE(OVERLAY_HWND.get());
+    begin_capture(std::nullopt);
+    ASSERT_TRUE(session_open());
+    const HWND fresh = OVERLAY_HWND.get();
+    EXPECT_TRUE(IsWindow(fresh));
+    auto cell = OVERLAY_SESSION.borrow();
+    EXPECT_EQ((*cell)->window, fresh);
+}
+
+TEST_F(CaptureTest, AWindowThatIsNotTheOverlayIsDestroyedAtTheEnd) {
+    TestWindow other({0, 0, 50, 50}, 0, false);
+    end_capture(other.get(), true);
+    EXPECT_FALSE(IsWindow(other.get()));
+}
+
+TEST_F(CaptureTest, LateElementAnswersOfThisSessionAreMerged) {
+    TestWindow target({300, 300, 700, 600}, 0, true);
+    pump_for(30);
+    begin_capture(std::nullopt);
+    ASSERT_TRUE(session_open());
+    const HWND overlay = OVERLAY_HWND.get();
+    uint64_t id = 0;
+    int32_t ox = 0, oy = 0;
+    {
+        auto cell = OVERLAY_SESSION.borrow();
+        id = (*cell)->request_id;
+        ox = (*cell)->origin_x();
+        oy = (*cell)->origin_y();
+    }
+    const uintptr_t root = reinterpret_cast<uintptr_t>(target.get());
+    ASSERT_TRUE(post_result(overlay, WM_APP_UIA_RESULT, id + 7,
+                            std::make_unique<UiaResult>(UiaResult{{{310, 310, 320, 320}}, root, 311, 311})));
+    ASSERT_TRUE(post_result(overlay, WM_APP_UIA_RESULT, id,
+                            std::make_unique<UiaResult>(UiaResult{{{400, 400, 450, 450}}, root, 410, 410})));
+    pump_for(30);
+    auto cell = OVERLAY_SESSION.borrow();
+    const AutoSelect& sel = (*cell)->select;
+    ASSERT_TRUE(sel.hover);
+    EXPECT_EQ(sel.hover->x, 410 - ox);
+    ASSERT_EQ(sel.element_cache.count(root), 1u);
+    EXPECT_EQ(sel.element_cache.at(root), (std::vector<Rect>{Rect{400 - ox, 400 - oy, 450 - ox, 450 - oy}}));
+}
+
+TEST_F(CaptureTest, PinEditFreezesThePinImageClipsTheSelectionAndMovesTheAnnotations) {
+    TestWindow pin({0, 0, 10, 10}, 0, false);
+    std::optional<DibBitmap> image = DibBitmap::create(300, 200);
+    ASSERT_TRUE(image);
+    for (uint32_t& p : image->pixels()) p = 0x00FF8040;
+    const int32_t ox = GetSystemMetrics(SM_XVIRTUALSCREEN), oy = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    const int32_t sw = GetSystemMetrics(SM_CXVIRTUALSCREEN);
+    PinEditRequest request;
+    request.pin = pin.get();
+    request.image = std::move(image);
+    request.annotations = {SessionAnnotation{{{0, 0}, {10.5f, 20}}}};
+    request.x = ox + sw - 100;  // two thirds of the image off the right edge
+    request.y = oy + 40;
+    begin_capture(std::move(request));
+    ASSERT_TRUE(session_open());
+    {
+        auto cell = OVERLAY_SESSION.borrow();
+        const OverlayState& s = **cell;
+        EXPECT_TRUE(s.pin_edit);
+        EXPECT_EQ(s.pin_window, pin.get());
+        EXPECT_EQ(s.editor.selection, (Rect{sw - 100, 40, sw, 240}));
+        ASSERT_EQ(s.editor.annotations.size(), 1u);
+        EXPECT_EQ(s.editor.annotations[0].points[1], (AnnotationPoint{10.5f + static_cast<float>(sw - 100), 60}));
+        const size_t at = static_cast<size_t>(100) * static_cast<size_t>(s.width()) + static_cast<size_t>(sw - 50);
+        EXPECT_EQ(s.frozen->bits[at] & 0xFFFFFFu, 0xFF8040u);
+        EXPECT_EQ(s.dimmed->bits[at], 0x007F4020u);
+    }
+    {
+        auto cell = OVERLAY_SESSION.borrow();
+        (*cell)->editor.edited = std::vector<SessionAnnotation>{};
+        (*cell)->pin_outcome = PinEditOutcome::Copy;
+    }
+    end_capture(OVERLAY_HWND.get(), true);
+    EXPECT_FALSE(session_open());
+    // No pin record has this window: it is neither shown nor activated.
+    EXPECT_FALSE(IsWindowVisible(pin.get()));
+}
+
+TEST_F(CaptureTest, WaitUiaResultTakesOnlyTheOverlaysAwaitedAnswer) {
+    overlay_prewarm();
+    const HWND overlay = OVERLAY_HWND.get();
+    ASSERT_TRUE(overlay);
+    TestWindow main({0, 0, 10, 10}, 0, false);  // 0x8032 means something else here
+
+    auto stale = std::make_unique<UiaResult>();
+    const UiaResult* stale_raw = stale.get();
+    ASSERT_TRUE(post_result(overlay, WM_APP_UIA_RESULT, 4, std::move(stale)));
+    ASSERT_TRUE(PostMessageW(main.get(), WM_APP_RECORD_DONE, 5, 1234));
+    auto wanted = std::make_unique<UiaResult>(UiaResult{{{1, 2, 3, 4}}, 99, 7, 8});
+    ASSERT_TRUE(post_result(overlay, WM_APP_UIA_RESULT, 5, std::move(wanted)));
+
+    const std::unique_ptr<UiaResult> got = wait_uia_result(overlay, 5, perf_now() + 1000000000LL);
+    ASSERT_TRUE(got);
+    EXPECT_EQ(got->root, 99u);
+    EXPECT_FALSE(record_registry_remove(stale_raw, typeid(UiaResult))) << "the stale answer was taken and freed";
+    MSG m{};
+    EXPECT_TRUE(PeekMessageW(&m, main.get(), WM_APP_RECORD_DONE, WM_APP_RECORD_DONE, PM_REMOVE));
+    EXPECT_EQ(m.lParam, 1234);
+
+    LARGE_INTEGER f{};
+    QueryPerformanceFrequency(&f);
+    const ULONGLONG start = GetTickCount64();
+    EXPECT_FALSE(wait_uia_result(overlay, 6, perf_now() + f.QuadPart / 20));  // 50 ms
+    const ULONGLONG waited = GetTickCount64() - start;
+    EXPECT_GE(waited, 30u);
+    EXPECT_LT(waited, 1000u);
+    EXPECT_FALSE(wait_uia_result(nullptr, 6, perf_now() + f.QuadPart));
+}
+
+TEST_F(CaptureTest, EnumerationKeepsOnlyUsableWindows) {
+    TestWindow shown({100, 100, 300, 200}, 0, true);
+    TestWindow hidden({100, 100, 300, 200}, 0, false);
+    TestWindow transparent({100, 100, 300, 200}, WS_EX_TRANSPARENT, true);
+    TestWindow tiny({100, 100, 103, 200}, 0, true);
+    TestWindow excluded({100, 100, 300, 200}, 0, true);
+    pump_for(20);
+    const std::vector<WindowTarget> list = enumerate_windows(excluded.get());
+    auto listed = [&](HWND h) {
+        for (const WindowTarget& w : list)
+            if (w.window == reinterpret_cast<WindowHandle>(h)) return true;
+        return false;
+    };
+    EXPECT_TRUE(listed(shown.get()));
+    EXPECT_FALSE(listed(hidden.get()));
+    EXPECT_FALSE(listed(transparent.get()));
+    EXPECT_FALSE(listed(tiny.get()));
+    EXPECT_FALSE(listed(excluded.get()));
+}
+
+TEST_F(CaptureTest, BenchWithoutRunsWritesOnlyTheHeading) {
+    const std::string path = join_path(temp_dir(), "ormick-capture-bench-test.txt");
+    SetEnvironmentVariableW(L"ORMICK_OXEL_NO_PREWARM", L"1");
+    run_bench({"ormick-oxel.exe", "--bench", "0", "--bench-out", path});
+    SetEnvironmentVariableW(L"ORMICK_OXEL_NO_PREWARM", nullptr);
+    std::string report;
+    {
+        std::ifstream in(path, std::ios::binary);
+        std::stringstream text;
+        text << in.rdbuf();
+        report = text.str();
+    }
+    DeleteFileW(to_wide(path).c_str());
+    EXPECT_EQ(report, "virtual screen " + std::to_string(GetSystemMetrics(SM_CXVIRTUALSCREEN)) + "x" +
+                          std::to_string(GetSystemMetrics(SM_CYVIRTUALSCREEN)) + ", 0 runs (ms from trigger)\n");
+    EXPECT_FALSE(session_open());
+}
