@@ -1,5 +1,160 @@
 #include <windows.h>
+#include <shellapi.h>
 
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "capture/bench_win.h"
+#include "capture/capture_win.h"
+#include "dxgi/compare_grab_win.h"
 #include "main/app_main.h"
+#include "main/commands.h"
+#include "main/dev_jobs_win.h"
+#include "main/shell_text.h"
+#include "main/shell_win.h"
+#include "main/tray_win.h"
+#include "main/window_classes_win.h"
+#include "pin/pins_win.h"
+#include "prefs/prefs_win.h"
+#include "settings/settings_win.h"
+#include "strings/ui_strings.h"
+#include "uia/uia_bench_win.h"
+#include "util/log.h"
+#include "util/text.h"
+#include "win/handles.h"
+#include "win/shell_cells.h"
 
-void app_main() {}
+namespace {
+
+constexpr wchar_t INSTANCE_MUTEX[] = L"Local\\OrmickOxel.Instance";
+constexpr wchar_t MAIN_CLASS[] = L"OrmickOxelMain";
+
+void run_dev_job(const DevJobChoice& choice, const Args& args) {
+    switch (choice.job) {
+        case DevJob::Bench: run_bench(args); break;
+        case DevJob::Preview: run_preview(args); break;
+        case DevJob::OcrFile: run_ocr_file(args); break;
+        case DevJob::RedactFile: run_redact_file(args); break;
+        case DevJob::ScrollTest: run_scroll_test(args); break;
+        case DevJob::RecordTest: run_record_test(args); break;
+        case DevJob::UiaBench: run_uia_bench(args); break;
+        case DevJob::CompareGrab: run_compare_grab(args); break;
+    }
+}
+
+void forward_to_running_instance(InstanceCommand command) {
+    HWND running = FindWindowW(MAIN_CLASS, nullptr);
+    if (!running) {
+        // The other instance is still starting or already ending.
+        debug_log("instance running but no main window: command dropped");
+        return;
+    }
+    DWORD pid = 0;
+    GetWindowThreadProcessId(running, &pid);
+    AllowSetForegroundWindow(pid);
+    PostMessageW(running, WM_APP_INSTANCE_COMMAND, static_cast<WPARAM>(command), 0);
+    debug_log("forwarded command " + std::to_string(static_cast<int>(command)));
+}
+
+// Milliseconds since this process was created.
+uint64_t ms_since_process_start() {
+    FILETIME created{}, exited{}, kernel{}, user{};
+    if (!GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user)) return 0;
+    FILETIME now{};
+    GetSystemTimePreciseAsFileTime(&now);
+    const auto value = [](const FILETIME& f) { return (uint64_t{f.dwHighDateTime} << 32) | f.dwLowDateTime; };
+    const uint64_t a = value(created), b = value(now);
+    return b > a ? (b - a) / 10000 : 0;
+}
+
+void show_startup_balloon(const std::vector<std::string>& failed, bool first_run) {
+    if (!failed.empty()) {
+        tray_balloon(ui_text(BALLOON_HOTKEY_IN_USE_TITLE), hotkey_in_use_text(failed));
+    } else if (first_run) {
+        tray_balloon(ui_text(BALLOON_RUNNING_TITLE), fill_hotkey_placeholders(ui_text(BALLOON_RUNNING_TEXT)));
+    }
+}
+
+void run_startup_command(std::optional<InstanceCommand> command) {
+    if (!command) return;
+    switch (*command) {
+        case InstanceCommand::Capture: begin_capture(std::nullopt); break;
+        case InstanceCommand::PinClipboard: pin_clipboard(); break;
+        case InstanceCommand::CaptureCopy: start_capture_copy(); break;
+        case InstanceCommand::Settings: show_prefs_window(); break;
+        case InstanceCommand::Exit: break;
+    }
+}
+
+void run_message_loop() {
+    MSG message{};
+    for (;;) {
+        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+        if (got == 0 || got == -1) break;
+        HWND prefs = PREFS_HWND.get();
+        if (prefs && IsDialogMessageW(prefs, &message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+}  // namespace
+
+void app_main() {
+    debug_log("app_main start");
+    const Args args = split_command_line(from_wide(GetCommandLineW()));
+    SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+    register_window_classes();
+
+    const CommandChoice choice = select_commands(args);
+    if (choice.job) {
+        run_dev_job(*choice.job, args);
+        return;
+    }
+
+    SetLastError(ERROR_SUCCESS);
+    // Held until the process ends: it is what tells a second launch that we run.
+    const Handle mutex(CreateMutexW(nullptr, FALSE, INSTANCE_MUTEX));
+    if (GetLastError() == ERROR_ALREADY_EXISTS) {
+        forward_to_running_instance(choice.forwarded);
+        return;
+    }
+    if (choice.exit) return;
+
+    register_main_window_class();
+    HWND main = CreateWindowExW(0, MAIN_CLASS, MAIN_CLASS, 0, 0, 0, 0, 0, nullptr, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+    if (!main) {
+        // Without the window nothing could reach or end this instance.
+        debug_log("main window not created (error " + std::to_string(GetLastError()) + ")");
+        return;
+    }
+    MAIN_HWND.set(main);
+    TASKBAR_CREATED_MSG.set(RegisterWindowMessageW(L"TaskbarCreated"));
+
+    bool first_run = false;
+    if (!settings_file_exists()) {
+        write_settings_template();
+        first_run = true;
+    }
+    settings_load();
+    if (autostart_enabled()) set_autostart(true);
+
+    overlay_prewarm();
+    restart_prewarm_timer();
+    tray_add_icon(main);
+    const std::vector<std::string> failed = register_hotkeys(main);
+    show_startup_balloon(failed, first_run);
+    run_startup_command(choice.startup);
+
+    debug_log("message loop (" + std::to_string(ms_since_process_start()) + " ms since process start)");
+    run_message_loop();
+
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof data;
+    data.hWnd = main;
+    data.uID = TRAY_ICON_ID;
+    Shell_NotifyIconW(NIM_DELETE, &data);
+    debug_log("exit");
+}

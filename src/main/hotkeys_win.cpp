@@ -1,0 +1,74 @@
+#include <utility>
+
+#include "dxgi/dxgi_win.h"
+#include "main/shell_text.h"
+#include "main/shell_win.h"
+#include "main/tray_win.h"
+#include "settings/settings_win.h"
+#include "strings/ui_strings.h"
+#include "util/log.h"
+#include "util/text.h"
+#include "win/shell_cells.h"
+
+thread_local UiCell<std::vector<Hotkey>> REGISTERED_HOTKEYS;
+
+namespace {
+
+std::string joined(const std::vector<std::string>& texts) {
+    std::string out;
+    for (const std::string& t : texts) out += (out.empty() ? "" : ", ") + t;
+    return out.empty() ? "none" : out;
+}
+
+}  // namespace
+
+std::vector<std::string> register_hotkeys(HWND window) {
+    unregister_hotkeys();
+    const Settings settings = current_settings();
+    const std::pair<int, const std::optional<HotkeySetting>*> wanted[] = {
+        {HOTKEY_ID_CAPTURE, &settings.capture_hotkey},
+        {HOTKEY_ID_PIN, &settings.pin_hotkey},
+        {HOTKEY_ID_CAPTURE_COPY, &settings.capture_copy_hotkey},
+    };
+    std::vector<std::string> failed;
+    std::vector<std::string> registered;
+    std::vector<Hotkey> held;
+    for (const auto& [id, setting] : wanted) {
+        if (!*setting) continue;
+        const HotkeySetting& hotkey = **setting;
+        if (RegisterHotKey(window, id, hotkey.modifiers | MOD_NOREPEAT, hotkey.vk)) {
+            held.push_back(hotkey.hotkey());
+            registered.push_back(hotkey.text);
+        } else {
+            failed.push_back(hotkey.text);
+        }
+    }
+    REGISTERED_HOTKEYS.set(std::move(held));
+    debug_log("hotkeys registered: " + joined(registered) + "; in use: " + joined(failed));
+    return failed;
+}
+
+void unregister_hotkeys() {
+    HWND main = MAIN_HWND.get();
+    for (int id : {HOTKEY_ID_CAPTURE, HOTKEY_ID_PIN, HOTKEY_ID_CAPTURE_COPY}) UnregisterHotKey(main, id);
+    REGISTERED_HOTKEYS.set({});
+}
+
+void reload_settings() {
+    settings_load();
+    if (current_settings().capture_engine == CaptureEngine::Gdi) dxgi_drop_capturer();
+    else restart_prewarm_timer();
+    HWND main = MAIN_HWND.get();
+    const std::vector<std::string> failed = register_hotkeys(main);
+    const std::string tip = tray_tooltip();
+    NOTIFYICONDATAW data = tray_tip_data(main, tip);
+    if (main) Shell_NotifyIconW(NIM_MODIFY, &data);
+    debug_log("tray tip: " + replace_all(tip, "\n", "\\n"));
+    if (!failed.empty()) tray_balloon(ui_text(BALLOON_HOTKEY_IN_USE_TITLE), hotkey_in_use_text(failed));
+}
+
+std::string fill_hotkey_placeholders(std::string_view text) {
+    const Settings settings = current_settings();
+    return fill_hotkey_placeholders_with(text, hotkey_text_or_dash(settings.capture_hotkey),
+                                         hotkey_text_or_dash(settings.pin_hotkey));
+}

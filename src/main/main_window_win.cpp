@@ -1,0 +1,179 @@
+#include <cstring>
+#include <memory>
+
+#include "capture/capture_win.h"
+#include "dxgi/dxgi_win.h"
+#include "dxgi/prewarm.h"
+#include "image/clipboard_win.h"
+#include "main/commands.h"
+#include "main/shell_text.h"
+#include "main/shell_win.h"
+#include "main/tray_win.h"
+#include "ocr/ocr_result_win.h"
+#include "pin/pins_win.h"
+#include "prefs/prefs_win.h"
+#include "qr/qr_result.h"
+#include "record/record_win.h"
+#include "scroll/scroll_win.h"
+#include "strings/ui_strings.h"
+#include "util/log.h"
+#include "util/text.h"
+#include "win/handles.h"
+#include "win/post_result.h"
+#include "win/shell_cells.h"
+
+namespace {
+
+void prewarm_tick(HWND window) {
+    const uint32_t ticks = PREWARM_TICKS.get();
+    if (ticks < UINT32_MAX) PREWARM_TICKS.set(ticks + 1);
+    const bool again = dxgi_init();
+    // Read again: the step may have restarted the count.
+    if (!prewarm_keep(PREWARM_TICKS.get(), again)) KillTimer(window, TIMER_PREWARM);
+}
+
+void run_instance_command(HWND window, WPARAM wparam) {
+    const std::optional<InstanceCommand> command = instance_command_from_wparam(wparam);
+    if (!command) return;
+    debug_log("instance command " + std::to_string(static_cast<int>(*command)));
+    switch (*command) {
+        case InstanceCommand::Capture: capture_action(); break;
+        case InstanceCommand::PinClipboard: pin_clipboard(); break;
+        case InstanceCommand::Exit: DestroyWindow(window); break;
+        case InstanceCommand::CaptureCopy: start_capture_copy(); break;
+        case InstanceCommand::Settings: show_prefs_window(); break;
+    }
+}
+
+void on_hotkey(WPARAM id) {
+    debug_log("hotkey " + std::to_string(id));
+    switch (id) {
+        case HOTKEY_ID_CAPTURE: capture_action(); break;
+        case HOTKEY_ID_PIN: pin_clipboard(); break;
+        case HOTKEY_ID_CAPTURE_COPY: start_capture_copy(); break;
+        default: break;
+    }
+}
+
+void on_timer(HWND window, WPARAM id) {
+    switch (id) {
+        case TIMER_DELAYED_CAPTURE:
+            KillTimer(window, TIMER_DELAYED_CAPTURE);
+            debug_log("delayed capture (timer 1)");
+            begin_capture(std::nullopt);
+            break;
+        case TIMER_PREWARM: prewarm_tick(window); break;
+        case TIMER_DELAYED_CAPTURE_COPY:
+            KillTimer(window, TIMER_DELAYED_CAPTURE_COPY);
+            debug_log("delayed capture and copy (timer 3)");
+            start_capture_copy();
+            break;
+        default: break;
+    }
+}
+
+void on_ocr_done(std::unique_ptr<OcrJobResult> job) {
+    debug_log(ocr_done_log_line(job->result));
+    if (!job->result.ok()) {
+        tray_balloon(ui_text(OCR_FAILED), job->result.error().message);
+        return;
+    }
+    OcrText& text = job->result.value();
+    if (trim(text.assembled).empty()) {
+        tray_balloon(APP_TITLE, ui_text(OCR_NO_TEXT));
+        return;
+    }
+    show_ocr_window(std::move(text.assembled), std::move(text.lines), job->placement, false, std::move(job->image));
+}
+
+void on_qr_done(std::unique_ptr<QrScanResult> scan) {
+    if (scan->texts.empty()) {
+        tray_balloon(APP_TITLE, ui_text(QR_NOT_FOUND));
+        return;
+    }
+    std::string joined = join_qr_texts(scan->texts);
+    std::string lines = joined;
+    show_ocr_window(std::move(joined), std::move(lines), scan->placement, true, std::nullopt);
+}
+
+// True only when the clipboard really holds the file now.
+bool put_file_on_clipboard(const std::string& path) {
+    const std::optional<std::vector<uint8_t>> block = build_dropfiles(utf8_to_utf16(path));
+    if (!block) return false;
+    GlobalMemory memory(GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, block->size()));
+    if (!memory) return false;
+    {
+        GlobalLockGuard lock(memory.get());
+        if (!lock) return false;
+        std::memcpy(lock.get(), block->data(), block->size());
+    }
+    if (!open_clipboard_retry()) return false;
+    EmptyClipboard();
+    const bool placed = SetClipboardData(CF_HDROP, memory.get()) != nullptr;
+    if (placed) memory.release();  // the clipboard owns it now
+    CloseClipboard();
+    return placed;
+}
+
+void on_record_done(std::unique_ptr<RecordingResult> recording) {
+    if (!recording->ok) {
+        tray_balloon(ui_text(RECORD_FAILED), recording->text);
+        return;
+    }
+    const bool on_clipboard = put_file_on_clipboard(recording->text);
+    tray_balloon(ui_text(RECORD_SAVED), record_saved_body(recording->text, on_clipboard));
+}
+
+void on_destroy() {
+    if (recorder_is_recording()) stop_recording(false);
+    // The file is finished before the program goes.
+    join_record_thread();
+    PostQuitMessage(0);
+}
+
+}  // namespace
+
+void capture_action() {
+    debug_log("capture action");
+    if (recorder_is_recording()) {
+        stop_recording(false);
+        return;
+    }
+    if (scroll_session_active()) return;
+    begin_capture(std::nullopt);
+}
+
+LRESULT CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    switch (message) {
+        case WM_APP_TRAY:
+            switch (LOWORD(lparam)) {
+                case WM_LBUTTONUP: capture_action(); break;
+                case WM_RBUTTONUP:
+                case WM_CONTEXTMENU: show_tray_menu(window); break;
+                default: break;
+            }
+            return 0;
+        case WM_APP_INSTANCE_COMMAND: run_instance_command(window, wparam); return 0;
+        case WM_HOTKEY: on_hotkey(wparam); return 0;
+        case WM_TIMER: on_timer(window, wparam); return 0;
+        // Anyone can post these: only a record this process posted and nobody took is used.
+        case WM_APP_OCR_DONE:
+            if (auto job = take_result<OcrJobResult>(lparam)) on_ocr_done(std::move(job));
+            return 0;
+        case WM_APP_QR_DONE:
+            if (auto scan = take_result<QrScanResult>(lparam)) on_qr_done(std::move(scan));
+            return 0;
+        case WM_APP_RECORD_DONE:
+            if (auto recording = take_result<RecordingResult>(lparam)) on_record_done(std::move(recording));
+            return 0;
+        case WM_DESTROY: on_destroy(); return 0;
+        default: break;
+    }
+    // Registered message ids are never 0, so an unset id never matches WM_NULL.
+    const UINT taskbar_created = TASKBAR_CREATED_MSG.get();
+    if (taskbar_created != 0 && message == taskbar_created) {
+        tray_add_icon(window);
+        return 0;
+    }
+    return DefWindowProcW(window, message, wparam, lparam);
+}

@@ -1,0 +1,114 @@
+#include "main/shell_text.h"
+
+#include <cstdio>
+
+#include "strings/ui_strings.h"
+#include "util/text.h"
+
+std::string hotkey_text_or_dash(const std::optional<HotkeySetting>& hotkey) {
+    return hotkey ? hotkey->text : std::string(NO_HOTKEY_TEXT);
+}
+
+std::string fill_hotkey_placeholders_with(std::string_view text, std::string_view cap, std::string_view pin) {
+    return replace_all(replace_all(text, "{cap}", cap), "{pin}", pin);
+}
+
+std::string hotkey_in_use_text(const std::vector<std::string>& failed) {
+    std::string keys;
+    for (const std::string& k : failed) {
+        if (!keys.empty()) keys += ", ";
+        keys += k;
+    }
+    return replace_all(ui_text(BALLOON_HOTKEY_IN_USE_TEXT), "{keys}", keys);
+}
+
+BalloonText balloon_text(std::string_view title, std::string_view body) {
+    BalloonText t{truncate_utf16(utf8_to_utf16(title), BALLOON_TITLE_UNITS),
+                  truncate_utf16(utf8_to_utf16(body), BALLOON_BODY_UNITS)};
+    if (t.body.empty()) t.body.push_back(u' ');
+    return t;
+}
+
+std::u16string tray_tip_text(std::string_view tip) { return truncate_utf16(utf8_to_utf16(tip), TRAY_TIP_UNITS); }
+
+std::string balloon_log_line(const BalloonText& text) {
+    return "balloon: " + replace_all(utf16_to_utf8(text.title), "\n", "\\n") + " | " +
+           replace_all(utf16_to_utf8(text.body), "\n", "\\n");
+}
+
+std::optional<std::vector<uint8_t>> build_dropfiles(std::u16string_view path) {
+    if (path.empty() || path.find(u'\0') != std::u16string_view::npos) return std::nullopt;
+    constexpr size_t HEADER = 20;
+    std::vector<uint8_t> block(HEADER + 2 * (path.size() + 2), 0);
+    auto put32 = [&](size_t at, uint32_t v) {
+        for (int i = 0; i < 4; ++i) block[at + i] = static_cast<uint8_t>(v >> (8 * i));
+    };
+    put32(0, HEADER);  // pFiles
+    // pt.x, pt.y and fNC stay 0.
+    put32(16, 1);      // fWide
+    for (size_t i = 0; i < path.size(); ++i) {
+        block[HEADER + 2 * i] = static_cast<uint8_t>(path[i] & 0xFF);
+        block[HEADER + 2 * i + 1] = static_cast<uint8_t>(path[i] >> 8);
+    }
+    return block;
+}
+
+std::string record_saved_body(std::string_view path, bool on_clipboard) {
+    std::string body(path);
+    if (on_clipboard) {
+        body += "\n";
+        body += ui_text(RECORD_ON_CLIPBOARD);
+    }
+    return body;
+}
+
+std::string quoted_escaped(std::string_view text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        switch (c) {
+            case '\\': out += "\\\\"; break;
+            case '"': out += "\\\""; break;
+            case '\n': out += "\\n"; break;
+            case '\r': out += "\\r"; break;
+            case '\t': out += "\\t"; break;
+            default:
+                if (u < 0x20 || u == 0x7F) {
+                    char buf[16];
+                    std::snprintf(buf, sizeof buf, "\\u{%x}", u);
+                    out += buf;
+                } else {
+                    out.push_back(c);
+                }
+        }
+    }
+    out += "\"";
+    return out;
+}
+
+std::string ocr_done_log_line(const OcrTextResult& result) {
+    std::string line = "ocr done: ";
+    if (!result.ok()) {
+        line += "Err(";
+        line += quoted_escaped(result.error().message);
+        line += ")";
+        return line;
+    }
+    // Code points; a low surrogate only completes the one before it.
+    size_t n = 0;
+    for (const char16_t u : utf8_to_utf16(result.value().assembled))
+        if (u < 0xDC00 || u > 0xDFFF) ++n;
+    line += "Ok(";
+    line += std::to_string(n);
+    line += ")";
+    return line;
+}
+
+std::string join_qr_texts(const std::vector<std::string>& texts) {
+    std::string joined;
+    for (size_t i = 0; i < texts.size(); ++i) {
+        if (i) joined += "\n\n";
+        joined += texts[i];
+    }
+    return joined;
+}

@@ -1,0 +1,52 @@
+#pragma once
+// Texts and byte layouts of the main window's notices, tray and clipboard. Platform-free.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ocr/ocr_types.h"
+#include "settings/settings.h"
+
+inline constexpr size_t TRAY_TIP_UNITS = 127;
+inline constexpr size_t BALLOON_TITLE_UNITS = 63;
+inline constexpr size_t BALLOON_BODY_UNITS = 255;
+
+// Shown for a hotkey that is off.
+inline constexpr std::string_view NO_HOTKEY_TEXT = "\xE2\x80\x94";  // U+2014 em dash
+// Title of notices without a subject.
+inline constexpr std::string_view APP_TITLE = "Ormick Oxel";
+
+// The hotkey's canonical text, or the em dash when it is off.
+std::string hotkey_text_or_dash(const std::optional<HotkeySetting>& hotkey);
+// Every "{cap}" replaced by `cap`, then every "{pin}" in the result by `pin`.
+std::string fill_hotkey_placeholders_with(std::string_view text, std::string_view cap, std::string_view pin);
+// The "Hotkey in use" body: {keys} = the failed hotkey texts joined with ", ".
+std::string hotkey_in_use_text(const std::vector<std::string>& failed);
+
+struct BalloonText {
+    std::u16string title;
+    std::u16string body;
+};
+// Cut to what the notification area holds (title 63 UTF-16 units, body 255). An empty body
+// becomes one blank: the shell removes a balloon whose text is empty instead of showing it.
+BalloonText balloon_text(std::string_view title, std::string_view body);
+std::u16string tray_tip_text(std::string_view tip);
+// "balloon: TITLE | BODY" as shown, line breaks written as \n.
+std::string balloon_log_line(const BalloonText& text);
+
+// A CF_HDROP block for one file: DROPFILES (pFiles 20, pt 0,0, fNC 0, fWide 1), the path in
+// UTF-16 and two terminating zero units. None when the path is empty or holds a NUL.
+std::optional<std::vector<uint8_t>> build_dropfiles(std::u16string_view path);
+
+// "Recording saved" body: the path, and the clipboard line only when the file is there.
+std::string record_saved_body(std::string_view path, bool on_clipboard);
+
+// "ocr done: Ok(N)" (N = code points of the assembled text) or "ocr done: Err(\"...\")".
+std::string ocr_done_log_line(const OcrTextResult& result);
+// The text in double quotes, with \\, \", \n, \r, \t and \u{XX} escapes.
+std::string quoted_escaped(std::string_view text);
+
+// Decoded QR texts, one empty line between codes.
+std::string join_qr_texts(const std::vector<std::string>& texts);

@@ -1,0 +1,203 @@
+#include "main/tray_win.h"
+
+#include <objbase.h>
+#include <shlobj.h>
+
+#include <algorithm>
+
+#include "gdip/gdip_win.h"
+#include "image/dib_bitmap_win.h"
+#include "image/history_win.h"
+#include "main/shell_text.h"
+#include "main/shell_win.h"
+#include "pin/pins_win.h"
+#include "prefs/prefs_win.h"
+#include "record/record_win.h"
+#include "settings/settings_win.h"
+#include "strings/ui_strings.h"
+#include "util/log.h"
+#include "util/text.h"
+#include "win/handles.h"
+#include "win/shell_cells.h"
+
+namespace {
+
+template <size_t N>
+void copy_units(wchar_t (&dest)[N], const std::u16string& text) {
+    const size_t n = std::min(text.size(), N - 1);
+    for (size_t i = 0; i < n; ++i) dest[i] = static_cast<wchar_t>(text[i]);
+    dest[n] = L'\0';
+}
+
+NOTIFYICONDATAW base_data(HWND window) {
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof data;
+    data.hWnd = window;
+    data.uID = TRAY_ICON_ID;
+    return data;
+}
+
+Menu make_menu(const std::vector<TrayMenuItem>& items) {
+    Menu menu(CreatePopupMenu());
+    if (!menu) return menu;
+    for (const TrayMenuItem& item : items) {
+        if (item.separator) {
+            AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
+            continue;
+        }
+        const std::wstring text = to_wide(item.text);
+        if (!item.submenu.empty()) {
+            Menu sub = make_menu(item.submenu);
+            if (sub && AppendMenuW(menu.get(), MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(sub.get()), text.c_str()))
+                sub.release();  // the parent destroys it now
+            continue;
+        }
+        const UINT flags = MF_STRING | (item.grayed ? MF_GRAYED : 0) | (item.checked ? MF_CHECKED : 0);
+        AppendMenuW(menu.get(), flags, item.id, text.c_str());
+    }
+    return menu;
+}
+
+void toggle_pins_visibility() {
+    const std::vector<HWND> pins = pin_windows();
+    const bool any_visible = std::any_of(pins.begin(), pins.end(), [](HWND w) { return IsWindowVisible(w) != FALSE; });
+    for (HWND w : pins) ShowWindow(w, any_visible ? SW_HIDE : SW_SHOWNOACTIVATE);
+}
+
+void pin_last_capture() {
+    const std::vector<std::string> files = history_list();
+    if (files.empty()) {
+        tray_balloon(APP_TITLE, ui_text(HISTORY_EMPTY));
+        return;
+    }
+    if (std::optional<DibBitmap> image = load_image_file(files.back())) pin_image_at_cursor(std::move(*image));
+}
+
+void open_history_folder() {
+    const std::string dir = history_dir();
+    if (dir.empty()) return;
+    SHCreateDirectoryExW(nullptr, to_wide(dir).c_str(), nullptr);
+    open_path(dir, false);
+}
+
+}  // namespace
+
+NOTIFYICONDATAW tray_icon_data(HWND window, HICON icon, std::string_view tip) {
+    NOTIFYICONDATAW data = base_data(window);
+    data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    data.uCallbackMessage = WM_APP_TRAY;
+    data.hIcon = icon;
+    copy_units(data.szTip, tray_tip_text(tip));
+    return data;
+}
+
+NOTIFYICONDATAW tray_tip_data(HWND window, std::string_view tip) {
+    NOTIFYICONDATAW data = base_data(window);
+    data.uFlags = NIF_TIP;
+    copy_units(data.szTip, tray_tip_text(tip));
+    return data;
+}
+
+NOTIFYICONDATAW tray_balloon_data(HWND window, std::string_view title, std::string_view body) {
+    NOTIFYICONDATAW data = base_data(window);
+    data.uFlags = NIF_INFO;
+    const BalloonText text = balloon_text(title, body);
+    copy_units(data.szInfoTitle, text.title);
+    copy_units(data.szInfo, text.body);
+    data.dwInfoFlags = NIIF_INFO;
+    return data;
+}
+
+std::string tray_tooltip() { return fill_hotkey_placeholders(ui_text(TRAY_TOOLTIP)); }
+
+void tray_add_icon(HWND window) {
+    Icon owned(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                             GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
+                                             LR_DEFAULTCOLOR)));
+    // The shell keeps its own copy of the icon, so ours goes at the end of the call.
+    HICON icon = owned ? owned.get() : LoadIconW(nullptr, IDI_APPLICATION);
+    const std::string tip = tray_tooltip();
+    NOTIFYICONDATAW data = tray_icon_data(window, icon, tip);
+    Shell_NotifyIconW(NIM_ADD, &data);
+    debug_log("tray tip: " + replace_all(tip, "\n", "\\n"));
+}
+
+void tray_balloon(std::string_view title, std::string_view body) {
+    HWND main = MAIN_HWND.get();
+    NOTIFYICONDATAW data = tray_balloon_data(main, title, body);
+    if (main) Shell_NotifyIconW(NIM_MODIFY, &data);
+    debug_log(balloon_log_line(balloon_text(title, body)));
+}
+
+void open_path(const std::string& path, bool with_notepad) {
+    if (path.empty()) return;
+    // Shell extensions behind ShellExecuteW may need COM on this thread.
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    const std::wstring wide = to_wide(path);
+    if (with_notepad) {
+        const std::wstring quoted = L"\"" + wide + L"\"";
+        ShellExecuteW(nullptr, L"open", L"notepad.exe", quoted.c_str(), nullptr, SW_SHOWNORMAL);
+    } else {
+        ShellExecuteW(nullptr, L"open", wide.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    }
+    if (SUCCEEDED(com)) CoUninitialize();
+}
+
+TrayState tray_state() {
+    const Settings settings = current_settings();
+    TrayState s;
+    s.capture_hotkey = settings.capture_hotkey;
+    s.pin_hotkey = settings.pin_hotkey;
+    s.capture_copy_hotkey = settings.capture_copy_hotkey;
+    s.recording = recorder_is_recording();
+    s.any_pin = !pin_windows().empty();
+    s.any_pin_click_through = any_pin_click_through();
+    s.closed_pins_empty = closed_pins_empty();
+    s.history_empty = history_list().empty();
+    s.autostart = autostart_enabled();
+    return s;
+}
+
+void show_tray_menu(HWND window) {
+    const std::vector<TrayMenuItem> items = build_tray_menu(tray_state());
+    Menu menu = make_menu(items);
+    if (!menu) return;
+    SetMenuDefaultItem(menu.get(), TRAY_CAPTURE, FALSE);
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    SetForegroundWindow(window);
+    debug_log("tray menu: " + tray_menu_summary(items));
+    // A modal loop: other messages of this thread run meanwhile, so no state is held across it.
+    const auto command = static_cast<uint32_t>(
+        TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, window, nullptr));
+    PostMessageW(window, WM_NULL, 0, 0);
+    menu.reset();
+    if (command) run_tray_command(window, command);
+}
+
+void run_tray_command(HWND window, uint32_t command) {
+    debug_log("tray command " + std::to_string(command));
+    switch (command) {
+        case TRAY_CAPTURE: SetTimer(window, TIMER_DELAYED_CAPTURE, 200, nullptr); break;
+        case TRAY_PIN_CLIPBOARD: pin_clipboard(); break;
+        case TRAY_SHOW_HIDE_PINS: toggle_pins_visibility(); break;
+        case TRAY_CLOSE_ALL_PINS:
+            for (HWND w : pin_windows()) DestroyWindow(w);
+            break;
+        case TRAY_RESTORE_CLOSED_PIN: restore_last_closed_pin(); break;
+        case TRAY_START_WITH_WINDOWS: set_autostart(!autostart_enabled()); break;
+        case TRAY_SETTINGS: show_prefs_window(); break;
+        case TRAY_RELOAD_SETTINGS: reload_settings(); break;
+        case TRAY_OPEN_SCREENSHOT_FOLDER: open_path(effective_save_dir(), false); break;
+        case TRAY_EXIT: DestroyWindow(window); break;
+        case TRAY_CAPTURE_COPY: SetTimer(window, TIMER_DELAYED_CAPTURE_COPY, 200, nullptr); break;
+        case TRAY_CAPTURE_DELAYED: SetTimer(window, TIMER_DELAYED_CAPTURE, 3000, nullptr); break;
+        case TRAY_PIN_LAST_CAPTURE: pin_last_capture(); break;
+        case TRAY_OPEN_HISTORY_FOLDER: open_history_folder(); break;
+        case TRAY_CLICK_THROUGH_OFF_ALL:
+            for (HWND w : pin_windows()) set_pin_click_through(w, false);
+            break;
+        case TRAY_STOP_RECORDING: stop_recording(false); break;
+        default: break;
+    }
+}

@@ -1,0 +1,28 @@
+# After settings.ini changes and "Reload settings" (chosen in the tray menu with the keyboard),
+# the new capture hotkey works, the old one does not, and tooltip and menu show the new key.
+e2e_start
+e2e_wait_main
+e2e_wait_log "message loop"
+e2e_wait_log "hotkeys registered: F1, F3"
+
+sed -i 's/^capture_hotkey=F1$/capture_hotkey=F2/' "$E2E_SETTINGS"
+grep -q '^capture_hotkey=F2$' "$E2E_SETTINGS" || e2e_fail "could not edit settings.ini"
+
+e2e_open_tray_menu
+e2e_wait_log "tray menu: Capture\\tF1 |"
+e2e_key Up Up Up Return   # from the bottom: Exit, Open screenshot folder, Reload settings
+e2e_wait_log "tray command 8"
+e2e_wait_log "hotkeys registered: F2, F3; in use: none"
+e2e_wait_log 'tray tip: Ormick Oxel\nF2 capture · F3 pin'
+[ "$(e2e_log_count "balloon:")" -eq 1 ] || e2e_fail "reload showed a balloon"
+
+# Keys arrive in order: had F1 still fired, its capture would come before F2's.
+e2e_key F1 F2
+e2e_wait_log "capture action"
+[ "$(e2e_log_count "hotkey 1")" -eq 1 ] || e2e_fail "the old hotkey F1 still captures"
+e2e_key Escape   # ends the capture, if it opened one
+
+e2e_open_tray_menu
+e2e_wait_log "tray menu: Capture\\tF2 |"
+e2e_key Escape
+e2e_helper wait-gone '#32768' 10000 >/dev/null || e2e_fail "the menu did not close"

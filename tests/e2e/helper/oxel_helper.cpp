@@ -1,0 +1,451 @@
+// Test-only helper for the end-to-end cases. It runs beside ormick-oxel.exe in the same Wine
+// virtual desktop (--desktop NAME moves its thread there before any window call) and does one
+// job per run, named by its first argument. Output goes to stdout, or to the file after --out.
+// Exit code 0 means the job did what was asked; 1 a failure or a timeout; 2 a usage error.
+#include <windows.h>
+#include <psapi.h>
+#include <shellapi.h>
+#include <tlhelp32.h>
+
+#include <fcntl.h>
+#include <io.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <cwchar>
+#include <functional>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "settings/settings.h"
+
+namespace {
+
+using Args = std::vector<std::wstring>;
+
+std::wstring OUT_PATH;
+std::string OUTPUT;
+
+void emit(const std::string& line) { OUTPUT += line + "\n"; }
+
+// Writes what was emitted so far to --out (replacing the file) or stdout.
+void flush_output() {
+    if (!OUT_PATH.empty()) {
+        if (FILE* f = _wfopen(OUT_PATH.c_str(), L"wb")) {
+            std::fwrite(OUTPUT.data(), 1, OUTPUT.size(), f);
+            std::fclose(f);
+        }
+    } else {
+        std::fwrite(OUTPUT.data(), 1, OUTPUT.size(), stdout);
+        std::fflush(stdout);
+    }
+    OUTPUT.clear();
+}
+
+std::string utf8(std::wstring_view w) {
+    if (w.empty()) return {};
+    const int n = WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), nullptr, 0, nullptr, nullptr);
+    std::string s(static_cast<size_t>(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), s.data(), n, nullptr, nullptr);
+    return s;
+}
+
+// Decimal or 0x-prefixed hexadecimal.
+bool parse_number(const std::wstring& text, uint64_t& out) {
+    if (text.empty()) return false;
+    wchar_t* end = nullptr;
+    out = std::wcstoull(text.c_str(), &end, 0);
+    return end && *end == L'\0';
+}
+
+uint64_t number_arg(const Args& a, size_t i, uint64_t fallback) {
+    uint64_t v = 0;
+    return i < a.size() && parse_number(a[i], v) ? v : fallback;
+}
+
+HWND main_window() { return FindWindowW(L"OrmickOxelMain", nullptr); }
+
+DWORD main_pid() {
+    HWND w = main_window();
+    DWORD pid = 0;
+    if (w) GetWindowThreadProcessId(w, &pid);
+    return pid;
+}
+
+std::wstring class_of(HWND w) {
+    wchar_t name[256] = {};
+    GetClassNameW(w, name, 256);
+    return name;
+}
+
+struct Found {
+    HWND window;
+    std::wstring cls;
+};
+
+// Top-level windows whose class starts with `prefix`.
+std::vector<Found> find_windows(const std::wstring& prefix, bool visible_only) {
+    struct Ctx {
+        std::wstring prefix;
+        bool visible_only;
+        std::vector<Found> found;
+    } ctx{prefix, visible_only, {}};
+    EnumWindows(
+        [](HWND w, LPARAM p) -> BOOL {
+            auto* c = reinterpret_cast<Ctx*>(p);
+            const std::wstring cls = class_of(w);
+            if (cls.compare(0, c->prefix.size(), c->prefix) != 0) return TRUE;
+            if (c->visible_only && !IsWindowVisible(w)) return TRUE;
+            c->found.push_back({w, cls});
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&ctx));
+    return ctx.found;
+}
+
+bool poll_until(uint64_t timeout_ms, const std::function<bool()>& done) {
+    const ULONGLONG end = GetTickCount64() + timeout_ms;
+    for (;;) {
+        if (done()) return true;
+        if (GetTickCount64() >= end) return false;
+        Sleep(20);
+    }
+}
+
+// post MSG WPARAM LPARAM: posts to OrmickOxelMain.
+int cmd_post(const Args& a) {
+    if (a.size() < 2) return 2;
+    HWND w = main_window();
+    if (!w) {
+        emit("no main window");
+        return 1;
+    }
+    const auto msg = static_cast<UINT>(number_arg(a, 0, 0));
+    const auto wp = static_cast<WPARAM>(number_arg(a, 1, 0));
+    const auto lp = static_cast<LPARAM>(number_arg(a, 2, 0));
+    if (!PostMessageW(w, msg, wp, lp)) {
+        emit("post failed " + std::to_string(GetLastError()));
+        return 1;
+    }
+    emit("posted");
+    return 0;
+}
+
+// hold-hotkey VK [MODS] [SECONDS]: registers the hotkey, says "held" (or "failed N") and keeps
+// it for SECONDS (default 60) while pumping messages, so it is taken away from others.
+int cmd_hold_hotkey(const Args& a) {
+    if (a.empty()) return 2;
+    const auto vk = static_cast<UINT>(number_arg(a, 0, 0));
+    const auto mods = static_cast<UINT>(number_arg(a, 1, 0));
+    const uint64_t seconds = number_arg(a, 2, 60);
+    if (!RegisterHotKey(nullptr, 1, mods | MOD_NOREPEAT, vk)) {
+        emit("failed " + std::to_string(GetLastError()));
+        return 1;
+    }
+    // Announce at once: the case waits for this before it starts the program.
+    emit("held");
+    flush_output();
+    OUT_PATH.clear();
+    const ULONGLONG end = GetTickCount64() + seconds * 1000;
+    while (GetTickCount64() < end) {
+        MSG m;
+        while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&m);
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
+    }
+    UnregisterHotKey(nullptr, 1);
+    return 0;
+}
+
+// windows [PREFIX] [--visible]: one line per top-level window whose class starts with PREFIX
+// (default OrmickOxel): class, rectangle, visibility, owning process id.
+int cmd_windows(const Args& a) {
+    std::wstring prefix = L"OrmickOxel";
+    bool visible_only = false;
+    for (const auto& s : a) {
+        if (s == L"--visible") visible_only = true;
+        else prefix = s;
+    }
+    for (const Found& f : find_windows(prefix, visible_only)) {
+        RECT r{};
+        GetWindowRect(f.window, &r);
+        DWORD pid = 0;
+        GetWindowThreadProcessId(f.window, &pid);
+        emit(utf8(f.cls) + " " + std::to_string(r.left) + " " + std::to_string(r.top) + " " +
+             std::to_string(r.right) + " " + std::to_string(r.bottom) + " " +
+             (IsWindowVisible(f.window) ? "visible" : "hidden") + " pid " + std::to_string(pid));
+    }
+    return 0;
+}
+
+// wait-window CLASS TIMEOUT_MS [--visible]: until a top-level window of exactly that class exists.
+int cmd_wait_window(const Args& a) {
+    if (a.empty()) return 2;
+    const bool visible = a.size() > 2 && a[2] == L"--visible";
+    const bool ok = poll_until(number_arg(a, 1, 10000), [&] {
+        for (const Found& f : find_windows(a[0], visible))
+            if (f.cls == a[0]) return true;
+        return false;
+    });
+    emit(ok ? "found" : "timeout");
+    return ok ? 0 : 1;
+}
+
+// wait-gone CLASS TIMEOUT_MS: until no top-level window of that class is visible.
+int cmd_wait_gone(const Args& a) {
+    if (a.empty()) return 2;
+    const bool ok = poll_until(number_arg(a, 1, 10000), [&] {
+        for (const Found& f : find_windows(a[0], true))
+            if (f.cls == a[0]) return false;
+        return true;
+    });
+    emit(ok ? "gone" : "timeout");
+    return ok ? 0 : 1;
+}
+
+// pid: the process id owning OrmickOxelMain.
+int cmd_pid(const Args&) {
+    const DWORD pid = main_pid();
+    if (!pid) {
+        emit("no main window");
+        return 1;
+    }
+    emit(std::to_string(pid));
+    return 0;
+}
+
+// wait-exit PID TIMEOUT_MS: until that process has ended ("exited CODE").
+int cmd_wait_exit(const Args& a) {
+    if (a.empty()) return 2;
+    const auto pid = static_cast<DWORD>(number_arg(a, 0, 0));
+    HANDLE p = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
+    if (!p) {
+        emit("exited (no such process)");
+        return 0;
+    }
+    const DWORD r = WaitForSingleObject(p, static_cast<DWORD>(number_arg(a, 1, 10000)));
+    DWORD code = 0;
+    GetExitCodeProcess(p, &code);
+    CloseHandle(p);
+    if (r != WAIT_OBJECT_0) {
+        emit("timeout");
+        return 1;
+    }
+    emit("exited " + std::to_string(code));
+    return 0;
+}
+
+// private-bytes [PID]: PrivateUsage, the committed private regions, working set and peak
+// working set of the program (or of process PID), in bytes.
+int cmd_private_bytes(const Args& a) {
+    const DWORD pid = a.empty() ? main_pid() : static_cast<DWORD>(number_arg(a, 0, 0));
+    if (!pid) {
+        emit("no main window");
+        return 1;
+    }
+    HANDLE p = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
+    if (!p) p = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
+    if (!p) {
+        emit("open failed " + std::to_string(GetLastError()));
+        return 1;
+    }
+    PROCESS_MEMORY_COUNTERS_EX pmc{};
+    pmc.cb = sizeof pmc;
+    const BOOL ok = GetProcessMemoryInfo(p, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&pmc), sizeof pmc);
+    // Wine reports no PrivateUsage for another process: also add up its committed private
+    // regions, which is what private bytes count.
+    uint64_t committed = 0;
+    MEMORY_BASIC_INFORMATION mbi{};
+    for (const char* at = nullptr; VirtualQueryEx(p, at, &mbi, sizeof mbi) == sizeof mbi;) {
+        if (mbi.State == MEM_COMMIT && mbi.Type == MEM_PRIVATE) committed += mbi.RegionSize;
+        const char* next = static_cast<const char*>(mbi.BaseAddress) + mbi.RegionSize;
+        if (next <= at) break;
+        at = next;
+    }
+    CloseHandle(p);
+    if (!ok) {
+        emit("query failed " + std::to_string(GetLastError()));
+        return 1;
+    }
+    emit("private " + std::to_string(pmc.PrivateUsage) + " committed-private " + std::to_string(committed) +
+         " working " + std::to_string(pmc.WorkingSetSize) + " peak " + std::to_string(pmc.PeakWorkingSetSize));
+    return 0;
+}
+
+bool open_clipboard() {
+    for (int i = 0; i < 50; ++i) {
+        if (OpenClipboard(nullptr)) return true;
+        Sleep(10);
+    }
+    return false;
+}
+
+// clip-set-text TEXT
+int cmd_clip_set_text(const Args& a) {
+    const std::wstring text = a.empty() ? L"" : a[0];
+    if (!open_clipboard()) return 1;
+    EmptyClipboard();
+    const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    HGLOBAL g = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    bool ok = false;
+    if (g) {
+        if (void* p = GlobalLock(g)) {
+            std::memcpy(p, text.c_str(), bytes);
+            GlobalUnlock(g);
+            ok = SetClipboardData(CF_UNICODETEXT, g) != nullptr;
+        }
+        if (!ok) GlobalFree(g);
+    }
+    CloseClipboard();
+    return ok ? 0 : 1;
+}
+
+// clip-get-text: the CF_UNICODETEXT text ("none" and 1 when there is none).
+int cmd_clip_get_text(const Args&) {
+    if (!open_clipboard()) return 1;
+    int rc = 1;
+    if (HANDLE h = GetClipboardData(CF_UNICODETEXT)) {
+        if (auto* p = static_cast<const wchar_t*>(GlobalLock(h))) {
+            emit(utf8(p));
+            GlobalUnlock(h);
+            rc = 0;
+        }
+    }
+    if (rc) emit("none");
+    CloseClipboard();
+    return rc;
+}
+
+// clip-formats: the format numbers on the clipboard, one per line.
+int cmd_clip_formats(const Args&) {
+    if (!open_clipboard()) return 1;
+    for (UINT f = EnumClipboardFormats(0); f; f = EnumClipboardFormats(f)) emit(std::to_string(f));
+    CloseClipboard();
+    return 0;
+}
+
+// clip-files: the paths of a CF_HDROP on the clipboard, one per line.
+int cmd_clip_files(const Args&) {
+    if (!open_clipboard()) return 1;
+    int rc = 1;
+    if (auto drop = static_cast<HDROP>(GetClipboardData(CF_HDROP))) {
+        const UINT n = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+        for (UINT i = 0; i < n; ++i) {
+            wchar_t path[MAX_PATH * 4] = {};
+            DragQueryFileW(drop, i, path, MAX_PATH * 4);
+            emit(utf8(path));
+        }
+        rc = n ? 0 : 1;
+    }
+    CloseClipboard();
+    return rc;
+}
+
+// env NAME...: each variable's value as this process sees it, one per line ("" when unset).
+int cmd_env(const Args& a) {
+    for (const auto& name : a) {
+        wchar_t buf[32768] = {};
+        const DWORD n = GetEnvironmentVariableW(name.c_str(), buf, 32768);
+        emit(n && n < 32768 ? utf8(buf) : "");
+    }
+    return 0;
+}
+
+std::vector<DWORD> process_ids(const std::wstring& exe_name) {
+    std::vector<DWORD> ids;
+    HANDLE snap = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snap == INVALID_HANDLE_VALUE) return ids;
+    PROCESSENTRY32W e{};
+    e.dwSize = sizeof e;
+    for (BOOL ok = Process32FirstW(snap, &e); ok; ok = Process32NextW(snap, &e))
+        if (_wcsicmp(e.szExeFile, exe_name.c_str()) == 0) ids.push_back(e.th32ProcessID);
+    CloseHandle(snap);
+    return ids;
+}
+
+// processes EXE: the ids of the running processes of that executable name, one per line.
+int cmd_processes(const Args& a) {
+    if (a.empty()) return 2;
+    for (DWORD id : process_ids(a[0])) emit(std::to_string(id));
+    return 0;
+}
+
+// wait-processes EXE COUNT TIMEOUT_MS: until exactly COUNT processes of that name run.
+int cmd_wait_processes(const Args& a) {
+    if (a.size() < 2) return 2;
+    const size_t want = static_cast<size_t>(number_arg(a, 1, 0));
+    size_t last = 0;
+    const bool ok = poll_until(number_arg(a, 2, 10000), [&] {
+        last = process_ids(a[0]).size();
+        return last == want;
+    });
+    emit(ok ? "count " + std::to_string(want) : "timeout with " + std::to_string(last));
+    return ok ? 0 : 1;
+}
+
+// template OUT: the first-run settings.ini bytes, for byte-exact comparison.
+int cmd_template(const Args& a) {
+    if (a.empty()) return 2;
+    FILE* f = _wfopen(a[0].c_str(), L"wb");
+    if (!f) return 1;
+    const size_t n = std::fwrite(SETTINGS_TEMPLATE.data(), 1, SETTINGS_TEMPLATE.size(), f);
+    std::fclose(f);
+    return n == SETTINGS_TEMPLATE.size() ? 0 : 1;
+}
+
+const std::map<std::wstring, std::function<int(const Args&)>>& commands() {
+    static const std::map<std::wstring, std::function<int(const Args&)>> table = {
+        {L"post", cmd_post},
+        {L"hold-hotkey", cmd_hold_hotkey},
+        {L"windows", cmd_windows},
+        {L"wait-window", cmd_wait_window},
+        {L"wait-gone", cmd_wait_gone},
+        {L"pid", cmd_pid},
+        {L"wait-exit", cmd_wait_exit},
+        {L"private-bytes", cmd_private_bytes},
+        {L"clip-set-text", cmd_clip_set_text},
+        {L"clip-get-text", cmd_clip_get_text},
+        {L"clip-formats", cmd_clip_formats},
+        {L"clip-files", cmd_clip_files},
+        {L"template", cmd_template},
+        {L"env", cmd_env},
+        {L"processes", cmd_processes},
+        {L"wait-processes", cmd_wait_processes},
+    };
+    return table;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    _setmode(_fileno(stdout), _O_BINARY);  // "\n" line ends for the shell scripts
+    Args rest;
+    std::wstring desktop;
+    for (int i = 1; i < argc; ++i) {
+        const std::wstring s = argv[i];
+        if (s == L"--desktop" && i + 1 < argc) desktop = argv[++i];
+        else if (s == L"--out" && i + 1 < argc) OUT_PATH = argv[++i];
+        else rest.push_back(s);
+    }
+    if (rest.empty() || !commands().count(rest[0])) {
+        std::fprintf(stderr, "usage: oxel-helper [--desktop NAME] [--out FILE] COMMAND ARGS...\n");
+        return 2;
+    }
+    if (!desktop.empty()) {
+        // The desktop appears when the program's launch has made it; give that some time.
+        HDESK d = nullptr;
+        poll_until(20000, [&] { return (d = OpenDesktopW(desktop.c_str(), 0, FALSE, GENERIC_ALL)) != nullptr; });
+        if (!d || !SetThreadDesktop(d)) {
+            std::fprintf(stderr, "cannot use desktop %s: %lu\n", utf8(desktop).c_str(), GetLastError());
+            return 1;
+        }
+    }
+    const std::wstring name = rest[0];
+    rest.erase(rest.begin());
+    const int rc = commands().at(name)(rest);
+    flush_output();
+    return rc;
+}

@@ -1,0 +1,202 @@
+# End-to-end harness, sourced by run-case after scripts/lib.sh. Each case gets its own copy of
+# a Wine prefix (own HOME and user folders), its own Xvfb and its own Wine virtual desktop;
+# every process it starts is stopped by its id, and wineserver -k ends the prefix's processes.
+#
+# What a case can use:
+#   e2e_start ARGS...          start ormick-oxel.exe in the case's desktop (returns at once)
+#   e2e_helper ARGS...         run oxel-helper.exe in the same desktop, output on stdout
+#   e2e_start_helper ARGS...   the helper as a background program of the desktop (use --out)
+#   e2e_win_path PATH          a Unix path as the program sees it
+#   e2e_wait_log TEXT [N] [S]  wait until the log holds TEXT at least N times (default 1, S s)
+#   e2e_log_count TEXT         how many log lines hold TEXT
+#   e2e_wait_main [S]          wait for the main window; e2e_main_pid prints its process id
+#   e2e_wait_exit PID [S]      wait for that (Windows) process to end
+#   e2e_key KEY...             focus the desktop's X window and send keys with xdotool
+#   e2e_open_tray_menu         post a tray right-click and wait for the menu window
+#   e2e_fail TEXT              fail with the log printed
+#   E2E_LOG, E2E_SETTINGS, E2E_APPDATA, E2E_LOCALAPPDATA, E2E_TEMP (Unix paths), E2E_DIR
+
+E2E_DESKTOP_SIZE=1920x1080
+
+# Prefix template: rebuilt when Wine or the code that makes it changes.
+e2e_template_key() {
+  { wine --version 2>/dev/null; cat "$here/scripts/lib.sh" "$here/tests/e2e/lib.sh"; } | sha1sum | cut -d' ' -f1
+}
+
+# Windows path (C:\...) inside a prefix to its Unix path.
+e2e_unix_path() {
+  local prefix="$1" win="$2"
+  case "$win" in
+    [Cc]:\\*) local rest="${win:3}"; printf '%s/drive_c/%s\n' "$prefix" "${rest//\\//}" ;;
+    *) return 1 ;;
+  esac
+}
+
+# A Unix path as the program sees it (drive Z: is the Unix root).
+e2e_win_path() { local p="$1"; printf 'Z:%s\n' "${p//\//\\}"; }
+
+e2e_make_template() {
+  local tpl="$1" key="$2"
+  rm -rf "$tpl" "$tpl.tmp"
+  make_wine_prefix "$tpl.tmp" || return 1
+  # The user folders as the program will see them (Wine sets them from the prefix, not from
+  # the Unix environment).
+  WINEPREFIX="$tpl.tmp" wine "$E2E_HELPER" env APPDATA LOCALAPPDATA TEMP >"$tpl.tmp/.oxel-paths" 2>/dev/null \
+    || return 1
+  WINEPREFIX="$tpl.tmp" wineserver -w 2>/dev/null
+  [ "$(grep -c . "$tpl.tmp/.oxel-paths")" -eq 3 ] || return 1
+  echo "$key" >"$tpl.tmp/.oxel-template"
+  mv "$tpl.tmp" "$tpl"
+}
+
+# Set before e2e_setup, so a teardown after a failed setup finds them.
+E2E_PIDS=()
+E2E_XVFB_PID=""
+E2E_NAME=""
+E2E_DIR=""
+E2E_LOG=""
+
+e2e_setup() {
+  E2E_NAME="$1"
+  local build="${ORMICK_BUILD_DIR:?ORMICK_BUILD_DIR must name the Windows build folder}"
+  build=$(cd "$build" && pwd) || return 1   # Wine wants absolute prefix paths
+  E2E_EXE="$build/ormick-oxel.exe"
+  E2E_HELPER="$build/oxel-helper.exe"
+  [ -f "$E2E_EXE" ] || { echo "missing $E2E_EXE" >&2; return 1; }
+  [ -f "$E2E_HELPER" ] || { echo "missing $E2E_HELPER" >&2; return 1; }
+  E2E_DIR="$build/e2e/$E2E_NAME"
+  E2E_T0=$(date +%s%3N)
+  rm -rf "$E2E_DIR"
+  mkdir -p "$E2E_DIR/home"
+  export HOME="$E2E_DIR/home"
+  export WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+  unset WINEPREFIX
+
+  read -r DISPLAY E2E_XVFB_PID < <(start_xvfb) || { echo "cannot start Xvfb" >&2; return 1; }
+  export DISPLAY
+
+  local tpl="$build/e2e/prefix-template" key
+  key=$(e2e_template_key)
+  mkdir -p "$build/e2e"
+  (
+    flock 9
+    if [ "$(cat "$tpl/.oxel-template" 2>/dev/null)" != "$key" ]; then
+      echo "== making the Wine prefix template"
+      e2e_make_template "$tpl" "$key"
+    fi
+  ) 9>"$build/e2e/template.lock" || { echo "cannot make the prefix template" >&2; return 1; }
+  export WINEPREFIX="$E2E_DIR/prefix"
+  cp -a "$tpl" "$WINEPREFIX" || return 1
+
+  local paths
+  mapfile -t paths <"$WINEPREFIX/.oxel-paths"
+  paths=("${paths[@]%$'\r'}")
+  E2E_APPDATA=$(e2e_unix_path "$WINEPREFIX" "${paths[0]}")
+  E2E_LOCALAPPDATA=$(e2e_unix_path "$WINEPREFIX" "${paths[1]}")
+  E2E_TEMP=$(e2e_unix_path "$WINEPREFIX" "${paths[2]}")
+  E2E_LOG="$E2E_TEMP/ormick-oxel.log"
+  E2E_SETTINGS="$E2E_APPDATA/Ormick Oxel/settings.ini"
+  E2E_DESKTOP="oxel-$E2E_NAME"
+  export ORMICK_OXEL_LOG=1
+  mkdir -p "$E2E_TEMP"
+  echo "== case $E2E_NAME: prefix $WINEPREFIX, display $DISPLAY"
+}
+
+e2e_print_log() {
+  echo "---- ormick-oxel.log"
+  cat "$E2E_LOG" 2>/dev/null || echo "(no log)"
+  echo "---- wine output"
+  tail -n 40 "$E2E_DIR/wine.out" 2>/dev/null
+}
+
+e2e_teardown() {
+  local rc=$?
+  [ "$rc" -ne 0 ] && [ -n "${E2E_LOG:-}" ] && e2e_print_log
+  local pid
+  for pid in "${E2E_PIDS[@]}"; do kill "$pid" 2>/dev/null; done
+  [ -n "${WINEPREFIX:-}" ] && wineserver -k 2>/dev/null
+  for pid in "${E2E_PIDS[@]}"; do wait "$pid" 2>/dev/null; done
+  if [ -n "${E2E_XVFB_PID:-}" ]; then
+    kill "$E2E_XVFB_PID" 2>/dev/null
+    local i
+    for i in $(seq 1 50); do kill -0 "$E2E_XVFB_PID" 2>/dev/null || break; sleep 0.1; done
+  fi
+  # The prefix is large; the log and the case's files stay for a look after a failure.
+  if [ -n "${E2E_DIR:-}" ] && [ -d "$E2E_DIR/prefix" ]; then
+    mkdir -p "$E2E_DIR/kept"
+    cp "$E2E_LOG" "$E2E_DIR/kept/" 2>/dev/null
+    rm -rf "$E2E_DIR/prefix"
+  fi
+  local ms=$(( $(date +%s%3N) - ${E2E_T0:-0} ))
+  printf '== case %s %s in %d.%03d s\n' "${E2E_NAME:-?}" "$([ "$rc" -eq 0 ] && echo passed || echo FAILED)" \
+    $(( ms / 1000 )) $(( ms % 1000 ))
+  exit "$rc"
+}
+
+e2e_fail() {
+  printf '!! %s: %s\n' "$E2E_NAME" "$*" >&2
+  exit 1
+}
+
+e2e_start() {
+  wine explorer "/desktop=$E2E_DESKTOP,$E2E_DESKTOP_SIZE" "$E2E_EXE" "$@" >>"$E2E_DIR/wine.out" 2>&1 &
+  E2E_PIDS+=($!)
+}
+
+e2e_helper() { wine "$E2E_HELPER" --desktop "$E2E_DESKTOP" "$@" 2>>"$E2E_DIR/wine.out"; }
+
+# The helper as a long-running program of its own in the case's desktop (creating the desktop
+# when it does not exist yet); its output goes to the file after --out.
+e2e_start_helper() {
+  wine explorer "/desktop=$E2E_DESKTOP,$E2E_DESKTOP_SIZE" "$E2E_HELPER" "$@" >>"$E2E_DIR/wine.out" 2>&1 &
+  E2E_PIDS+=($!)
+}
+
+e2e_log_count() {
+  [ -f "$E2E_LOG" ] || { echo 0; return; }
+  grep -cF -- "$1" "$E2E_LOG"
+}
+
+e2e_wait_log() {
+  local text="$1" want="${2:-1}" seconds="${3:-20}"
+  local deadline=$(( $(date +%s) + seconds ))
+  while [ "$(e2e_log_count "$text")" -lt "$want" ]; do
+    [ "$(date +%s)" -ge "$deadline" ] && e2e_fail "no log line \"$text\" (x$want) within $seconds s"
+    sleep 0.1
+  done
+}
+
+e2e_wait_main() {
+  e2e_helper wait-window OrmickOxelMain "$(( ${1:-20} * 1000 ))" >/dev/null || e2e_fail "no main window"
+}
+
+e2e_main_pid() { e2e_helper pid; }
+
+e2e_wait_exit() {
+  e2e_helper wait-exit "$1" "$(( ${2:-15} * 1000 ))" >/dev/null || e2e_fail "process $1 did not end"
+}
+
+# The desktop's X window; xdotool sees only it, not the windows inside.
+e2e_focus_desktop() {
+  local deadline=$(( $(date +%s) + 10 )) id=""
+  while [ -z "$id" ]; do
+    id=$(xdotool search --name "^$E2E_DESKTOP - Wine desktop\$" 2>/dev/null | head -1)
+    [ -n "$id" ] && break
+    [ "$(date +%s)" -ge "$deadline" ] && e2e_fail "no X window for desktop $E2E_DESKTOP"
+    sleep 0.1
+  done
+  xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
+}
+
+e2e_key() {
+  e2e_focus_desktop
+  xdotool key --delay 50 "$@"
+}
+
+# The tray menu is modal inside the program: open it like a right-click on the icon and wait
+# until its window shows; choose with e2e_key afterwards.
+e2e_open_tray_menu() {
+  e2e_helper post 0x8001 0 0x205 >/dev/null || e2e_fail "cannot post to the main window"
+  e2e_helper wait-window '#32768' 10000 --visible >/dev/null || e2e_fail "the tray menu did not open"
+}
