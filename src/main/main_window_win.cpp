@@ -24,12 +24,12 @@
 
 namespace {
 
-void prewarm_tick(HWND window) {
+void prewarm_tick() {
     const uint32_t ticks = PREWARM_TICKS.get();
     if (ticks < UINT32_MAX) PREWARM_TICKS.set(ticks + 1);
     const bool again = dxgi_init();
     // Read again: the step may have restarted the count.
-    if (!prewarm_keep(PREWARM_TICKS.get(), again)) KillTimer(window, TIMER_PREWARM);
+    if (!prewarm_keep(PREWARM_TICKS.get(), again)) stop_prewarm_timer();
 }
 
 void run_instance_command(HWND window, WPARAM wparam) {
@@ -62,7 +62,7 @@ void on_timer(HWND window, WPARAM id) {
             debug_log("delayed capture (timer 1)");
             begin_capture(std::nullopt);
             break;
-        case TIMER_PREWARM: prewarm_tick(window); break;
+        case TIMER_PREWARM: prewarm_tick(); break;
         case TIMER_DELAYED_CAPTURE_COPY:
             KillTimer(window, TIMER_DELAYED_CAPTURE_COPY);
             debug_log("delayed capture and copy (timer 3)");

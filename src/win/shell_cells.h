@@ -17,8 +17,11 @@ inline constexpr UINT_PTR TIMER_PREWARM = 2;
 inline constexpr UINT_PTR TIMER_DELAYED_CAPTURE_COPY = 3;
 inline constexpr UINT PREWARM_INTERVAL_MS = 500;
 
-// Restarts the pre-warm timer on the main window (tick count back to 0); nothing without one.
+// Restarts the pre-warm count (back to 0) and starts the timer on the main window unless it
+// already runs: re-arming a running timer on every failed region grab (every 16 ms while
+// recording) would postpone its tick for ever. Nothing without a main window.
 void restart_prewarm_timer();
+void stop_prewarm_timer();
 
 // Private messages (WM_APP = 0x8000).
 inline constexpr UINT WM_APP_TRAY = 0x8001;

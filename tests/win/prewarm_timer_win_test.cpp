@@ -1,0 +1,36 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "win/shell_cells.h"
+
+namespace {
+
+bool timer_arrives(HWND window, DWORD within_ms) {
+    const ULONGLONG deadline = GetTickCount64() + within_ms;
+    MSG msg;
+    while (GetTickCount64() < deadline) {
+        while (PeekMessageW(&msg, window, WM_TIMER, WM_TIMER, PM_REMOVE))
+            if (msg.wParam == TIMER_PREWARM) return true;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_TIMER);
+    }
+    return false;
+}
+
+}  // namespace
+
+TEST(PrewarmTimer, RestartKeepsARunningTimerAndStartsAgainAfterStop) {
+    HWND window = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(window, nullptr);
+    MAIN_HWND.set(window);
+    restart_prewarm_timer();
+    restart_prewarm_timer();  // already running: only the count starts again
+    EXPECT_EQ(PREWARM_TICKS.get(), 0u);
+    EXPECT_TRUE(timer_arrives(window, 3000));
+    stop_prewarm_timer();
+    EXPECT_FALSE(timer_arrives(window, 800));
+    restart_prewarm_timer();
+    EXPECT_TRUE(timer_arrives(window, 3000));
+    stop_prewarm_timer();
+    MAIN_HWND.set(nullptr);
+    DestroyWindow(window);
+}
