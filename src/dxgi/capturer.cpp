@@ -178,6 +178,25 @@ HResult refresh_output(DxgiBackend& backend, DuplicatedOutput& out) {
     return hr;
 }
 
+namespace {
+// With every output failed nothing uses the devices until the next rebuild, which makes them
+// anew; keeping them would hold the GPU driver's memory for nothing (about 12 MB under Wine).
+void release_when_all_failed(DxgiCapturer& cap) {
+    if (cap.outputs.empty()) return;
+    for (const DuplicatedOutput& out : cap.outputs)
+        if (!out.failed) return;
+    for (DuplicatedOutput& out : cap.outputs) {
+        out.frame_texture.reset();
+        out.region_texture.reset();
+        out.duplication.reset();
+        out.output.reset();
+        out.device.reset();
+        out.context.reset();
+    }
+    cap.devices.clear();
+}
+}  // namespace
+
 bool prewarm_step(CapturerCell& cell, DxgiBackend& backend, bool gdi_forced) {
     if (gdi_forced) return false;
     auto borrow = cell.try_borrow();
@@ -209,6 +228,7 @@ bool prewarm_step(CapturerCell& cell, DxgiBackend& backend, bool gdi_forced) {
             if (!out.has_frame) again = true;
         }
     }
+    release_when_all_failed(cap);
     return again || cap.recreate;
 }
 

@@ -366,6 +366,11 @@ TEST_F(Capturer, AgainCountsOnlyOutputsThatAreNotFailed) {
     EXPECT_FALSE(prewarm_step(c, all_failed, false));
     EXPECT_EQ(all_failed.n.factories, 1);
     EXPECT_EQ(all_failed.n.duplicates, 2);
+    const DxgiCapturer& cap = **c.borrow();
+    EXPECT_TRUE(cap.devices.empty()) << "nothing keeps the GPU devices once every output failed";
+    ASSERT_EQ(cap.outputs.size(), 2u);
+    EXPECT_FALSE(cap.outputs[0].device);
+    EXPECT_FALSE(cap.outputs[1].output);
 }
 
 TEST_F(Capturer, FirstFrameNotYetThereAsksForAnotherStep) {
