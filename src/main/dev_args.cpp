@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <limits>
+#include <type_traits>
 
 #include "util/text.h"
 
@@ -20,19 +21,12 @@ std::optional<std::string> option_value(const Args& args, std::string_view name)
 }
 
 namespace {
-std::optional<uint64_t> parse_unsigned(std::string_view s) {
+// A whole decimal number with an optional leading '+'.
+template <class T>
+std::optional<T> parse_decimal(std::string_view s) {
     if (!s.empty() && s.front() == '+') s.remove_prefix(1);
-    if (s.empty()) return std::nullopt;
-    uint64_t v = 0;
-    auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
-    if (ec != std::errc() || p != s.data() + s.size()) return std::nullopt;
-    return v;
-}
-
-std::optional<int32_t> parse_i32(std::string_view s) {
-    if (!s.empty() && s.front() == '+') s.remove_prefix(1);
-    if (s.empty()) return std::nullopt;
-    int32_t v = 0;
+    if (s.empty() || s.front() == '+' || (s.front() == '-' && std::is_unsigned_v<T>)) return std::nullopt;
+    T v{};
     auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
     if (ec != std::errc() || p != s.data() + s.size()) return std::nullopt;
     return v;
@@ -42,7 +36,7 @@ std::optional<int32_t> parse_i32(std::string_view s) {
 uint64_t parse_count_arg(const Args& args, size_t switch_index, size_t offset) {
     const size_t i = switch_index + offset;
     if (i >= args.size()) return 10;
-    return parse_unsigned(args[i]).value_or(10);
+    return parse_decimal<uint64_t>(args[i]).value_or(10);
 }
 
 std::optional<Rect> parse_rect_arg(const Args& args, size_t switch_index) {
@@ -51,7 +45,7 @@ std::optional<Rect> parse_rect_arg(const Args& args, size_t switch_index) {
     std::vector<int32_t> numbers;
     for (;;) {
         const size_t comma = rest.find(',');
-        if (auto n = parse_i32(trim(rest.substr(0, comma)))) numbers.push_back(*n);
+        if (auto n = parse_decimal<int32_t>(trim(rest.substr(0, comma)))) numbers.push_back(*n);
         if (comma == std::string_view::npos) break;
         rest.remove_prefix(comma + 1);
     }
