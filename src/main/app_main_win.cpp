@@ -53,8 +53,11 @@ void forward_to_running_instance(InstanceCommand command) {
     DWORD pid = 0;
     GetWindowThreadProcessId(running, &pid);
     AllowSetForegroundWindow(pid);
-    PostMessageW(running, WM_APP_INSTANCE_COMMAND, static_cast<WPARAM>(command), 0);
+    // Logged before posting: the running instance logs as soon as the command arrives, and two
+    // processes appending to one file at the same moment can overwrite each other's line.
     debug_log("forwarded command " + std::to_string(static_cast<int>(command)));
+    if (!PostMessageW(running, WM_APP_INSTANCE_COMMAND, static_cast<WPARAM>(command), 0))
+        debug_log("forwarding failed: " + std::to_string(GetLastError()));
 }
 
 // Milliseconds since this process was created.
