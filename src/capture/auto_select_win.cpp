@@ -50,25 +50,9 @@ BOOL CALLBACK window_enum_proc(HWND window, LPARAM list) {
     return TRUE;
 }
 
-BOOL CALLBACK monitor_enum_proc(HMONITOR monitor, HDC, LPRECT, LPARAM list) {
-    MONITORINFO info{};
-    info.cbSize = sizeof info;
-    if (GetMonitorInfoW(monitor, &info)) {
-        const RECT& r = info.rcMonitor;
-        reinterpret_cast<std::vector<Rect>*>(list)->push_back(Rect{r.left, r.top, r.right, r.bottom});
-    }
-    return TRUE;
-}
-
 std::vector<WindowTarget> enumerate_windows(HWND exclude) {
     WindowEnumList list;
     list.exclude = exclude;
     EnumWindows(window_enum_proc, reinterpret_cast<LPARAM>(&list));
     return std::move(list.windows);
-}
-
-std::vector<Rect> enumerate_monitors() {
-    std::vector<Rect> monitors;
-    EnumDisplayMonitors(nullptr, nullptr, monitor_enum_proc, reinterpret_cast<LPARAM>(&monitors));
-    return monitors;
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The Win32 side of auto-selection: the EnumWindows and EnumDisplayMonitors callbacks.
+// The Win32 side of auto-selection: the EnumWindows callback. Monitors come from monitor_rects().
 #include <windows.h>
 
 #include <vector>
@@ -14,9 +14,6 @@ struct WindowEnumList {
 
 // lParam: a WindowEnumList. Always continues.
 BOOL CALLBACK window_enum_proc(HWND window, LPARAM list);
-// lParam: a std::vector<Rect> that gets each monitor's rcMonitor. Always continues.
-BOOL CALLBACK monitor_enum_proc(HMONITOR monitor, HDC, LPRECT, LPARAM list);
 
 // The top-level windows that auto-selection offers, top-most first (screen coordinates).
 std::vector<WindowTarget> enumerate_windows(HWND exclude);
-std::vector<Rect> enumerate_monitors();

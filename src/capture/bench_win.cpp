@@ -9,7 +9,9 @@
 #include "capture/timing.h"
 #include "dxgi/dxgi_win.h"
 #include "util/env_win.h"
+#include "util/log.h"
 #include "util/text.h"
+#include "win/file_io.h"
 
 namespace {
 
@@ -25,12 +27,7 @@ bool session_over() {
 }
 
 void write_report(const std::string& path, const std::string& text) {
-    const HANDLE file = CreateFileW(to_wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return;
-    DWORD written = 0;
-    WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-    CloseHandle(file);
+    if (Status s = write_file_replacing(path, text); !s) debug_log("bench: report not written: " + s.error().message);
 }
 
 }  // namespace

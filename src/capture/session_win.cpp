@@ -297,7 +297,7 @@ void begin_capture(std::optional<PinEditRequest> request) {
 
     std::optional<DibBitmap> frozen;
     if (width > 0 && height > 0) frozen = DibBitmap::create(width, height);
-    const std::vector<Rect> monitors = enumerate_monitors();
+    const std::vector<Rect> monitors = monitor_rects();
 
     GdiFlush();
     GrabResult grab;

@@ -5,7 +5,9 @@
 #include "dxgi/dxgi_win.h"
 #include "dxgi/grab_compare.h"
 #include "util/env_win.h"
+#include "util/log.h"
 #include "util/text.h"
+#include "win/file_io.h"
 
 namespace {
 
@@ -18,13 +20,8 @@ double now_ms() {
     return static_cast<double>(t.QuadPart) * 1000.0 / static_cast<double>(f.QuadPart);
 }
 
-void write_whole_file(const std::string& path, const std::string& text) {
-    HANDLE file = CreateFileW(to_wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                              nullptr);
-    if (file == INVALID_HANDLE_VALUE) return;
-    DWORD written = 0;
-    WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-    CloseHandle(file);
+void write_report(const std::string& path, const std::string& text) {
+    if (Status s = write_file_replacing(path, text); !s) debug_log("compare: report not written: " + s.error().message);
 }
 
 }  // namespace
@@ -46,7 +43,7 @@ void run_compare_grab(const Args& args) {
     std::optional<DibBitmap> dxgi_dib = DibBitmap::create(vs.width(), vs.height());
     std::optional<DibBitmap> gdi_dib = DibBitmap::create(vs.width(), vs.height());
     if (!dxgi_dib || !gdi_dib) {
-        write_whole_file(out_path, "virtual screen " + rect_text(vs) + ": cannot make the bitmaps\n");
+        write_report(out_path, "virtual screen " + rect_text(vs) + ": cannot make the bitmaps\n");
         return;
     }
 
@@ -64,5 +61,5 @@ void run_compare_grab(const Args& args) {
     in.dxgi_pixels = dxgi_dib->bits;
     in.gdi_pixels = gdi_dib->bits;
     in.pixel_count = dxgi_dib->pixel_count();
-    write_whole_file(out_path, compare_report(in));
+    write_report(out_path, compare_report(in));
 }

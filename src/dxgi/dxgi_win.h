@@ -44,6 +44,7 @@ std::optional<DibBitmap> frame_to_dib(const Rect& rect);
 // For "Reload settings" when capture_engine becomes gdi; nothing when the cell is borrowed.
 void dxgi_drop_capturer();
 
-// The monitors' rectangles (EnumDisplayMonitors) and the virtual screen (GetSystemMetrics).
+// Each monitor's rcMonitor in EnumDisplayMonitors order (unreadable ones skipped), and the
+// virtual screen (GetSystemMetrics).
 std::vector<Rect> monitor_rects();
 Rect virtual_screen_rect();

@@ -8,33 +8,15 @@
 
 #include "image/dib_bitmap_win.h"
 #include "image/file_names.h"
-#include "image/image_file_win.h"
 #include "image/png_writer.h"
 #include "settings/settings_win.h"
 #include "util/env_win.h"
 #include "util/fatal.h"
 #include "util/text.h"
+#include "win/file_io.h"
 #include "win/handles.h"
 
 namespace {
-
-bool is_directory(const std::wstring& path) {
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-// Creates the folder and every missing parent; true when the folder is there afterwards.
-bool create_directories(const std::string& folder) {
-    const std::wstring path = to_wide(folder);
-    if (path.empty()) return false;
-    if (is_directory(path)) return true;
-    for (size_t i = 1; i < path.size(); ++i) {
-        // Prefixes that exist, or are drives and shares, fail harmlessly.
-        if (path[i] == L'\\' || path[i] == L'/') CreateDirectoryW(path.substr(0, i).c_str(), nullptr);
-    }
-    CreateDirectoryW(path.c_str(), nullptr);
-    return is_directory(path);
-}
 
 DWORD WINAPI history_thread(void* param) {
     std::unique_ptr<HistorySaveJob> job(static_cast<HistorySaveJob*>(param));
@@ -72,13 +54,13 @@ std::vector<std::string> history_list() {
 void history_save_worker(HistorySaveJob job) {
     if (!job.pixels || job.width == 0 || job.height == 0) return;
     const std::string dir = history_dir();
-    if (!create_directories(dir)) return;
+    if (!create_folders(dir)) return;
     const std::string path = join_path(dir, history_file_name(job.stem, job.millis));
     const size_t count = static_cast<size_t>(job.width) * job.height;
     const Status written = write_file_replacing(
         path,
         [&job, count](ByteSink& sink) { return encode_png(job.pixels.get(), count, job.width, job.height, sink); },
-        path + ".tmp");
+        ReplaceOptions{path + ".tmp"});
     if (!written) return;
     job.pixels.reset();
     for (const std::string& old : files_to_prune(history_list(), job.keep)) {

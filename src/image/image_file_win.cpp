@@ -10,12 +10,14 @@
 #include "image/dib_bitmap_win.h"
 #include "image/file_names.h"
 #include "image/pdf_writer.h"
+#include "image/png_writer.h"
 #include "settings/settings_win.h"
 #include "strings/ui_strings.h"
 #include "util/env_win.h"
 #include "util/fatal.h"
 #include "util/text.h"
 #include "win/error.h"
+#include "win/file_io.h"
 #include "win/handles.h"
 
 thread_local UiCell<SaveDialogState> SAVE_DIALOG_STATE;
@@ -32,41 +34,6 @@ constexpr size_t SAVE_DIALOG_BUFFER = 1024;
 static_assert(SAVE_DIALOG_FLAGS == 0x8080A);
 static_assert(sizeof(OPENFILENAMEW) == 152);
 
-class HandleSink final : public ByteSink {
-public:
-    explicit HandleSink(HANDLE file) : file_(file) {}
-    Status write(const uint8_t* data, size_t size) override {
-        while (size > 0) {
-            const DWORD chunk = size > (1u << 30) ? (1u << 30) : static_cast<DWORD>(size);
-            DWORD written = 0;
-            if (!WriteFile(file_, data, chunk, &written, nullptr)) return last_error();
-            if (written != chunk) return error_from_win32(ERROR_DISK_FULL);
-            data += chunk;
-            size -= chunk;
-        }
-        return {};
-    }
-
-private:
-    HANDLE file_;
-};
-
-// Deletes the temporary file unless the move took it away.
-class TempFile {
-public:
-    explicit TempFile(std::wstring path) : path_(std::move(path)) {}
-    ~TempFile() {
-        if (!path_.empty()) DeleteFileW(path_.c_str());
-    }
-    TempFile(const TempFile&) = delete;
-    TempFile& operator=(const TempFile&) = delete;
-    const wchar_t* c_str() const { return path_.c_str(); }
-    void moved() { path_.clear(); }
-
-private:
-    std::wstring path_;
-};
-
 DateTimeFields fields_of(const SYSTEMTIME& t) {
     return {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond};
 }
@@ -77,48 +44,7 @@ std::string local_name_stem() {
     return name_stem(fields_of(now));
 }
 
-bool path_exists(const std::string& path) {
-    WIN32_FILE_ATTRIBUTE_DATA data;
-    return GetFileAttributesExW(to_wide(path).c_str(), GetFileExInfoStandard, &data) != 0;
-}
-
 }  // namespace
-
-Status write_file_replacing(const std::string& path, const std::function<Status(ByteSink&)>& produce,
-                            const std::string& temp_path) {
-    const std::wstring target = to_wide(path);
-    std::wstring temp;
-    DWORD disposition = CREATE_ALWAYS;
-    if (temp_path.empty()) {
-        // A fresh name made by the system, so no file of the user's is ever taken over.
-        const std::string parent = parent_path(path);
-        const std::wstring folder = parent.empty() ? std::wstring(L".") : to_wide(parent);
-        wchar_t name[MAX_PATH + 1] = {};
-        if (GetTempFileNameW(folder.c_str(), L"oox", 0, name) == 0) return last_error();
-        temp = name;
-        disposition = TRUNCATE_EXISTING;
-    } else {
-        temp = to_wide(temp_path);
-    }
-    TempFile guard(temp);
-    Handle file(CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, disposition,
-                            FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return last_error();
-
-    HandleSink sink(file.get());
-    if (Status s = produce(sink); !s) return s;
-    if (!FlushFileBuffers(file.get())) return last_error();
-    if (!CloseHandle(file.release())) return last_error();
-    if (!MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        return last_error();
-    }
-    guard.moved();
-    return {};
-}
-
-Status write_file_replacing(const std::string& path, const std::vector<uint8_t>& bytes) {
-    return write_file_replacing(path, [&bytes](ByteSink& sink) { return sink.write(bytes.data(), bytes.size()); });
-}
 
 Status write_png(const uint32_t* pixels, size_t pixel_count, int32_t width, int32_t height,
                  const std::string& path) {

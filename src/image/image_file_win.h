@@ -5,13 +5,11 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "image/png_writer.h"
 #include "util/result.h"
 #include "util/ui_cell.h"
 
@@ -22,14 +20,6 @@ struct SaveDialogState {
     std::optional<std::string> folder;
 };
 extern thread_local UiCell<SaveDialogState> SAVE_DIALOG_STATE;
-
-// A file is replaced whole or not at all. The bytes go to a temporary file in the target's
-// folder (temp_path, or a fresh unique name there when empty); only after every write, the
-// flush and the close succeeded is it moved over the target. On failure the temporary file is
-// deleted and an existing target is left as it was.
-Status write_file_replacing(const std::string& path, const std::function<Status(ByteSink&)>& produce,
-                            const std::string& temp_path = {});
-Status write_file_replacing(const std::string& path, const std::vector<uint8_t>& bytes);
 
 // 32-bit DIB values, top-down, after GdiFlush; written as an 8-bit RGB PNG.
 Status write_png(const uint32_t* pixels, size_t pixel_count, int32_t width, int32_t height,

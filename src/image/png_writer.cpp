@@ -9,11 +9,6 @@
 #include <new>
 #include <string>
 
-Status MemorySink::write(const uint8_t* data, size_t size) {
-    bytes.insert(bytes.end(), data, data + size);
-    return {};
-}
-
 void bgrx_to_rgb_row(const uint32_t* src, uint8_t* dst, size_t count) {
     for (size_t i = 0; i < count; ++i) {
         const uint32_t v = src[i];

@@ -1,26 +1,13 @@
 #pragma once
 // PNG encoding of 32-bpp BGRX pixels (0x00RRGGBB values, rows top-down) as 8-bit RGB.
-// Platform-free: the bytes go to a ByteSink; the file side is in image_file_win.h.
+// Platform-free: the bytes go to a ByteSink; files are written through win/file_io.h.
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <vector>
 
+#include "util/byte_sink.h"
 #include "util/result.h"
-
-// Where encoded bytes go. A failed write is final: the encoder stops and returns the error.
-class ByteSink {
-public:
-    virtual ~ByteSink() = default;
-    virtual Status write(const uint8_t* data, size_t size) = 0;
-};
-
-// Collects the bytes in memory.
-class MemorySink final : public ByteSink {
-public:
-    Status write(const uint8_t* data, size_t size) override;
-    std::vector<uint8_t> bytes;
-};
 
 // Bytes are handed to the sink in blocks of this size (the last one shorter).
 inline constexpr size_t PNG_WRITE_BUFFER = 8192;

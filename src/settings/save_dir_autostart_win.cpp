@@ -4,16 +4,12 @@
 #include "settings/settings_win.h"
 #include "util/env_win.h"
 #include "util/text.h"
+#include "win/file_io.h"
 
 namespace {
 
 constexpr wchar_t RUN_KEY[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr wchar_t RUN_VALUE[] = L"Ormick Oxel";
-
-bool is_folder(const std::string& path) {
-    const DWORD a = GetFileAttributesW(to_wide(path).c_str());
-    return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 }  // namespace
 

@@ -7,7 +7,9 @@
 
 #include "uia/uia_bench_line.h"
 #include "uia/uia_client_win.h"
+#include "util/log.h"
 #include "util/text.h"
+#include "win/file_io.h"
 
 namespace {
 
@@ -32,12 +34,8 @@ double now_ms() {
     return frequency.QuadPart ? static_cast<double>(count.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart) : 0;
 }
 
-void write_whole_file(const std::string& path, const std::string& text) {
-    HANDLE file = CreateFileW(to_wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return;
-    DWORD written = 0;
-    WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-    CloseHandle(file);
+void write_report(const std::string& path, const std::string& text) {
+    if (Status s = write_file_replacing(path, text); !s) debug_log("uia bench: report not written: " + s.error().message);
 }
 
 std::string run_queries(UiaState& state, POINT cursor) {
@@ -73,5 +71,5 @@ void run_uia_bench(const Args& args) {
             report += "uia unavailable: " + created.error().message + "\n";
     }  // the state goes before the apartment
     if (SUCCEEDED(init)) CoUninitialize();
-    write_whole_file(path, report);
+    write_report(path, report);
 }

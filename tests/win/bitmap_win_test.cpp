@@ -21,6 +21,17 @@ uint32_t raw(const DibBitmap& dib, int32_t x, int32_t y) {
     return dib.bits[static_cast<size_t>(y) * dib.width + x];
 }
 
+// A DIB section whose memory holds the bottom row first.
+Bitmap bottom_up_dib(int32_t width, int32_t height, WORD bit_count, void*& bits) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = bit_count;
+    return Bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+}
+
 }  // namespace
 
 TEST(DibBitmapCreate, RefusesSizesItCannotHold) {
@@ -83,14 +94,8 @@ TEST(CropBitmap, KeepsTheInsidePartAsAnIndependentCopy) {
 
 TEST(BitmapFromHbitmap, BottomUpDibBecomesTopDownWithoutFourthByte) {
     // A 3 x 2 bottom-up DIB section: memory holds the bottom row first.
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = 3;
-    info.bmiHeader.biHeight = 2;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
     void* bits = nullptr;
-    Bitmap source(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    Bitmap source = bottom_up_dib(3, 2, 32, bits);
     ASSERT_TRUE(source);
     const uint32_t memory[6] = {0xFF000004, 0xFF000005, 0xFF000006,   // bottom row
                                 0xFF000001, 0xFF000002, 0xFF000003};  // top row
@@ -126,14 +131,8 @@ TEST(BitmapFromHbitmap, CopiesDevicesAndOtherDepths) {
     EXPECT_EQ(out->bits[4 * 6 - 1], 0x0000FFu);
 
     // A bottom-up 24-bpp DIB with padded rows.
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = 3;
-    info.bmiHeader.biHeight = 2;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
     void* bits = nullptr;
-    Bitmap rgb(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    Bitmap rgb = bottom_up_dib(3, 2, 24, bits);
     ASSERT_TRUE(rgb);
     auto* b = static_cast<uint8_t*>(bits);
     for (int row = 0; row < 2; ++row)

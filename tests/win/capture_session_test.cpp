@@ -3,9 +3,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "capture/auto_select_win.h"
 #include "capture/bench_win.h"
 #include "capture/capture_win.h"
@@ -17,25 +14,19 @@
 #include "win/post_result.h"
 #include "win/shell_cells.h"
 
+#include "support/test_support_win.h"
+
 namespace {
 
-LRESULT CALLBACK plain_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) { return DefWindowProcW(hwnd, msg, wp, lp); }
+using namespace test_support;
 
 // A top-level popup of a plain class; destroyed with the object.
 class TestWindow {
 public:
     TestWindow(const Rect& r, DWORD ex_style, bool show) {
-        static const ATOM cls = [] {
-            WNDCLASSW wc{};
-            wc.lpfnWndProc = plain_proc;
-            wc.hInstance = GetModuleHandleW(nullptr);
-            wc.lpszClassName = L"OrmickOxelCaptureTestWindow";
-            wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-            return RegisterClassW(&wc);
-        }();
-        (void)cls;
-        hwnd_ = CreateWindowExW(ex_style, L"OrmickOxelCaptureTestWindow", L"", WS_POPUP, r.l, r.t, r.width(), r.height(),
-                                nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+        hwnd_ = create_test_popup(
+            {L"OrmickOxelCaptureTestWindow", DefWindowProcW, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH))}, r,
+            ex_style);
         if (show) ShowWindow(hwnd_, SW_SHOWNA);
     }
     ~TestWindow() {
@@ -48,18 +39,6 @@ public:
 private:
     HWND hwnd_ = nullptr;
 };
-
-void pump_for(DWORD ms) {
-    const ULONGLONG end = GetTickCount64() + ms;
-    do {
-        MSG m;
-        while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&m);
-            DispatchMessageW(&m);
-        }
-        Sleep(2);
-    } while (GetTickCount64() < end);
-}
 
 bool session_open() {
     auto cell = OVERLAY_SESSION.borrow();
@@ -87,7 +66,7 @@ protected:
 
 TEST_F(CaptureTest, ASessionHoldsTheDimmedFrozenScreenAndTheOverlayIsShown) {
     TestWindow target({200, 150, 600, 450}, 0, true);
-    pump_for(50);
+    pump_messages_for(50);
     const uint64_t seq_before = CAPTURE_SEQ.get();
     begin_capture(std::nullopt);
     ASSERT_TRUE(session_open());
@@ -178,7 +157,7 @@ TEST_F(CaptureTest, AWindowThatIsNotTheOverlayIsDestroyedAtTheEnd) {
 
 TEST_F(CaptureTest, LateElementAnswersOfThisSessionAreMerged) {
     TestWindow target({300, 300, 700, 600}, 0, true);
-    pump_for(30);
+    pump_messages_for(30);
     begin_capture(std::nullopt);
     ASSERT_TRUE(session_open());
     const HWND overlay = OVERLAY_HWND.get();
@@ -195,7 +174,7 @@ TEST_F(CaptureTest, LateElementAnswersOfThisSessionAreMerged) {
                             std::make_unique<UiaResult>(UiaResult{{{310, 310, 320, 320}}, root, 311, 311})));
     ASSERT_TRUE(post_result(overlay, WM_APP_UIA_RESULT, id,
                             std::make_unique<UiaResult>(UiaResult{{{400, 400, 450, 450}}, root, 410, 410})));
-    pump_for(30);
+    pump_messages_for(30);
     auto cell = OVERLAY_SESSION.borrow();
     const AutoSelect& sel = (*cell)->select;
     ASSERT_TRUE(sel.hover);
@@ -279,7 +258,7 @@ TEST_F(CaptureTest, EnumerationKeepsOnlyUsableWindows) {
     TestWindow transparent({100, 100, 300, 200}, WS_EX_TRANSPARENT, true);
     TestWindow tiny({100, 100, 103, 200}, 0, true);
     TestWindow excluded({100, 100, 300, 200}, 0, true);
-    pump_for(20);
+    pump_messages_for(20);
     const std::vector<WindowTarget> list = enumerate_windows(excluded.get());
     auto listed = [&](HWND h) {
         for (const WindowTarget& w : list)
@@ -298,13 +277,7 @@ TEST_F(CaptureTest, BenchWithoutRunsWritesOnlyTheHeading) {
     SetEnvironmentVariableW(L"ORMICK_OXEL_NO_PREWARM", L"1");
     run_bench({"ormick-oxel.exe", "--bench", "0", "--bench-out", path});
     SetEnvironmentVariableW(L"ORMICK_OXEL_NO_PREWARM", nullptr);
-    std::string report;
-    {
-        std::ifstream in(path, std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        report = text.str();
-    }
+    const std::string report = read_whole_file(path);
     DeleteFileW(to_wide(path).c_str());
     EXPECT_EQ(report, "virtual screen " + std::to_string(GetSystemMetrics(SM_CXVIRTUALSCREEN)) + "x" +
                           std::to_string(GetSystemMetrics(SM_CYVIRTUALSCREEN)) + ", 0 runs (ms from trigger)\n");

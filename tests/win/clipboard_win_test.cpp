@@ -15,19 +15,14 @@
 #include "win/handles.h"
 #include "win/shell_cells.h"
 
+#include "support/test_support_win.h"
+
 namespace {
 
+using namespace test_support;
+
 HWND make_window(const wchar_t* title) {
-    static const ATOM cls = [] {
-        WNDCLASSW wc{};
-        wc.lpfnWndProc = DefWindowProcW;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"OrmickClipboardTest";
-        return RegisterClassW(&wc);
-    }();
-    (void)cls;
-    return CreateWindowExW(0, L"OrmickClipboardTest", title, WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                           GetModuleHandleW(nullptr), nullptr);
+    return create_test_popup({L"OrmickClipboardTest"}, Rect{0, 0, 10, 10}, 0, title);
 }
 
 // Wine's desktop process opens the clipboard for a moment after each change to mirror it to X.

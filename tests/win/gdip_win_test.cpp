@@ -14,59 +14,23 @@
 #include "util/env_win.h"
 #include "util/text.h"
 
+#include "support/test_support_win.h"
+
 namespace gp = Gdiplus::DllExports;
 
 namespace {
 
+using namespace test_support;
+
 // A folder of its own for the files one test writes; TMP/TEMP point there while it lives so
 // the diagnostic log lands there too.
-class ScratchDir {
+class ScratchDir : public ScratchEnvFolder {
 public:
-    ScratchDir() {
-        old_tmp_ = env_var("TMP");
-        old_temp_ = env_var("TEMP");
-        dir_ = join_path(temp_dir(), "ormick-gdip-test-" + std::to_string(GetCurrentProcessId()) + "-" +
-                                         std::to_string(GetTickCount64()));
-        CreateDirectoryW(to_wide(dir_).c_str(), nullptr);
-        SetEnvironmentVariableW(L"TMP", to_wide(dir_).c_str());
-        SetEnvironmentVariableW(L"TEMP", to_wide(dir_).c_str());
-    }
-    ~ScratchDir() {
-        for (const std::string& f : files_) DeleteFileW(to_wide(f).c_str());
-        DeleteFileW(to_wide(path("ormick-oxel.log")).c_str());
-        RemoveDirectoryW(to_wide(dir_).c_str());
-        SetEnvironmentVariableW(L"TMP", old_tmp_ ? to_wide(*old_tmp_).c_str() : nullptr);
-        SetEnvironmentVariableW(L"TEMP", old_temp_ ? to_wide(*old_temp_).c_str() : nullptr);
-    }
-    std::string path(const std::string& name) {
-        files_.push_back(join_path(dir_, name));
-        return files_.back();
-    }
+    ScratchDir() : ScratchEnvFolder("gdip", {"TMP", "TEMP"}) {}
     std::string write(const std::string& name, const std::vector<uint8_t>& bytes) {
-        const std::string p = path(name);
-        HANDLE f = CreateFileW(to_wide(p).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        EXPECT_NE(f, INVALID_HANDLE_VALUE) << p;
-        DWORD written = 0;
-        if (!bytes.empty()) WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-        CloseHandle(f);
-        return p;
+        write_whole_file(at(name), bytes);
+        return at(name);
     }
-    std::string read(const std::string& name) {
-        HANDLE f = CreateFileW(to_wide(join_path(dir_, name)).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                               nullptr, OPEN_EXISTING, 0, nullptr);
-        if (f == INVALID_HANDLE_VALUE) return {};
-        std::string s(65536, '\0');
-        DWORD n = 0;
-        ReadFile(f, s.data(), static_cast<DWORD>(s.size()), &n, nullptr);
-        CloseHandle(f);
-        s.resize(n);
-        return s;
-    }
-
-private:
-    std::optional<std::string> old_tmp_, old_temp_;
-    std::string dir_;
-    std::vector<std::string> files_;
 };
 
 void put_be(std::vector<uint8_t>& v, uint32_t x) {
@@ -225,7 +189,7 @@ TEST(GdipText, FailureIsLoggedNotThrown) {
     GdipPath path(raw_path);
     gdip_add_path_string(path.get(), "Ab", nullptr, 24.0f, 0.0f, 0.0f);  // no family: invalid parameter
     SetEnvironmentVariableW(L"ORMICK_OXEL_LOG", nullptr);
-    EXPECT_NE(dir.read("ormick-oxel.log").find("GdipAddPathString failed: status 2"), std::string::npos);
+    EXPECT_NE(read_whole_file(dir.at("ormick-oxel.log")).find("GdipAddPathString failed: status 2"), std::string::npos);
 }
 
 TEST(LoadImageFile, TransparentPngComesOutWhite) {
@@ -251,7 +215,7 @@ TEST(LoadImageFile, BmpJpegAndNonAsciiPaths) {
     ScratchDir dir;
     std::vector<uint32_t> rgb(4 * 3);
     for (size_t i = 0; i < rgb.size(); ++i) rgb[i] = static_cast<uint32_t>(i * 0x111111);
-    const std::string bmp_path = dir.path("rows.bmp");
+    const std::string bmp_path = dir.at("rows.bmp");
     std::vector<uint32_t> opaque = rgb;
     for (uint32_t& p : opaque) p |= 0xFF000000;
     ASSERT_TRUE(save_with_gdiplus(bmp_path, BMP_ENCODER, 4, 3, opaque));
@@ -264,7 +228,7 @@ TEST(LoadImageFile, BmpJpegAndNonAsciiPaths) {
     // 16 x 16: left half red, right half blue.
     std::vector<uint32_t> halves(16 * 16);
     for (size_t i = 0; i < halves.size(); ++i) halves[i] = (i % 16) < 8 ? 0xFFFF0000 : 0xFF0000FF;
-    const std::string jpeg_path = dir.path("halves.jpg");
+    const std::string jpeg_path = dir.at("halves.jpg");
     ASSERT_TRUE(save_with_gdiplus(jpeg_path, JPEG_ENCODER, 16, 16, halves));
     const auto jpeg = load_image_file(jpeg_path);
     ASSERT_TRUE(jpeg);
@@ -301,6 +265,6 @@ TEST(LoadImageFile, BadInputGivesNone) {
         {"huge.png", png_bytes(100000, 100000, std::vector<uint32_t>(100000, 0xFF000000), 1)},
     };
     for (const Case& c : cases) EXPECT_FALSE(load_image_file(dir.write(c.name, c.bytes))) << c.name;
-    EXPECT_FALSE(load_image_file(dir.path("missing.png")));
+    EXPECT_FALSE(load_image_file(dir.at("missing.png")));
     EXPECT_FALSE(load_image_file(""));
 }

@@ -2,15 +2,16 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "dxgi/compare_grab_win.h"
 #include "dxgi/dxgi_win.h"
 #include "util/env_win.h"
 #include "util/text.h"
 
+#include "support/test_support_win.h"
+
 namespace {
+
+using namespace test_support;
 
 constexpr COLORREF PAINT = RGB(0x12, 0x34, 0x56);
 constexpr uint32_t PAINT_PIXEL = 0x123456;  // blue, green, red bytes in memory
@@ -34,42 +35,21 @@ LRESULT CALLBACK popup_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     return DefWindowProcW(hwnd, msg, wp, lp);
 }
 
-void pump_for(DWORD ms) {
-    const ULONGLONG end = GetTickCount64() + ms;
-    do {
-        MSG m;
-        while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&m);
-            DispatchMessageW(&m);
-        }
-        Sleep(5);
-    } while (GetTickCount64() < end);
-}
-
 // A topmost borderless window filled with PAINT, shown and painted.
 class PaintedPopup {
 public:
     explicit PaintedPopup(const Rect& r) {
-        static const ATOM cls = [] {
-            WNDCLASSW wc{};
-            wc.lpfnWndProc = popup_proc;
-            wc.hInstance = GetModuleHandleW(nullptr);
-            wc.lpszClassName = L"OrmickOxelGrabTestPopup";
-            return RegisterClassW(&wc);
-        }();
-        (void)cls;
         painted = false;
-        hwnd_ = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, L"OrmickOxelGrabTestPopup", L"", WS_POPUP, r.l, r.t,
-                                r.width(), r.height(), nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+        hwnd_ = create_test_popup({L"OrmickOxelGrabTestPopup", popup_proc}, r, WS_EX_TOPMOST | WS_EX_TOOLWINDOW);
         ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
         UpdateWindow(hwnd_);
         const ULONGLONG end = GetTickCount64() + 5000;
-        while (!painted && GetTickCount64() < end) pump_for(10);
-        pump_for(200);  // let the X server settle the mapped window
+        while (!painted && GetTickCount64() < end) pump_messages_for(10);
+        pump_messages_for(200);  // let the X server settle the mapped window
     }
     ~PaintedPopup() {
         DestroyWindow(hwnd_);
-        pump_for(20);
+        pump_messages_for(20);
     }
     bool ok() const { return hwnd_ && painted; }
 
@@ -84,13 +64,6 @@ int off_colour(const DibBitmap& dib, const Rect& part) {
         for (int32_t x = part.l; x < part.r; ++x)
             if ((dib.bits[static_cast<size_t>(y) * dib.width + x] & 0xFFFFFF) != PAINT_PIXEL) ++n;
     return n;
-}
-
-std::string read_file(const std::string& path) {
-    std::ifstream in(to_wide(path).c_str(), std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
 }
 
 }  // namespace
@@ -165,7 +138,7 @@ TEST(CompareGrab, WritesTheReportWhereAsked) {
     for (const Case& k : cases) {
         DeleteFileW(to_wide(k.path).c_str());
         run_compare_grab(k.args);
-        const std::string report = read_file(k.path);
+        const std::string report = read_whole_file(k.path);
         ASSERT_FALSE(report.empty()) << k.path;
         EXPECT_EQ(report.rfind("virtual screen ", 0), 0u) << report;
         // No desktop duplication under Wine: every monitor takes the fallback line.

@@ -13,40 +13,13 @@
 #include "util/text.h"
 #include "win/handles.h"
 
+#include "support/test_support_win.h"
+
 namespace {
 
-std::vector<std::string> names_in(const std::string& folder) {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAW fd;
-    FindHandle h(FindFirstFileW(to_wide(join_path(folder, "*")).c_str(), &fd));
-    if (!h) return names;
-    do {
-        const std::string name = from_wide(fd.cFileName);
-        if (name != "." && name != "..") names.push_back(name);
-    } while (FindNextFileW(h.get(), &fd));
-    std::sort(names.begin(), names.end());
-    return names;
-}
+using namespace test_support;
 
-void remove_tree(const std::string& path) {
-    for (const std::string& name : names_in(path)) {
-        const std::string child = join_path(path, name);
-        const DWORD a = GetFileAttributesW(to_wide(child).c_str());
-        if (a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY)) {
-            remove_tree(child);
-        } else {
-            DeleteFileW(to_wide(child).c_str());
-        }
-    }
-    RemoveDirectoryW(to_wide(path).c_str());
-}
-
-bool exists(const std::string& path) { return GetFileAttributesW(to_wide(path).c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-void touch(const std::string& path) {
-    Handle f(CreateFileW(to_wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-    EXPECT_TRUE(f) << path;
-}
+void touch(const std::string& path) { write_whole_file(path, ""); }
 
 // The width in a PNG file's IHDR; 0 when unreadable.
 uint32_t png_width(const std::string& path) {
@@ -73,30 +46,15 @@ HistorySaveJob make_job(const std::string& stem, uint32_t millis, uint64_t keep,
 // LOCALAPPDATA and APPDATA point into a fresh folder while a test runs.
 class HistoryTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        old_local_ = env_var("LOCALAPPDATA");
-        old_roaming_ = env_var("APPDATA");
-        old_history_ = SETTINGS.borrow()->history;
-        root = join_path(temp_dir(), "oox-history-" + std::to_string(GetCurrentProcessId()) + "-" +
-                                         std::to_string(GetTickCount64()));
-        remove_tree(root);
-        CreateDirectoryW(to_wide(root).c_str(), nullptr);
-        SetEnvironmentVariableW(L"LOCALAPPDATA", to_wide(root).c_str());
-        SetEnvironmentVariableW(L"APPDATA", to_wide(root).c_str());
-        folder = join_path(join_path(root, "Ormick Oxel"), "History");
-    }
-    void TearDown() override {
-        remove_tree(root);
-        SetEnvironmentVariableW(L"LOCALAPPDATA", old_local_ ? to_wide(*old_local_).c_str() : nullptr);
-        SetEnvironmentVariableW(L"APPDATA", old_roaming_ ? to_wide(*old_roaming_).c_str() : nullptr);
-        SETTINGS.borrow()->history = old_history_;
-    }
+    void SetUp() override { old_history_ = SETTINGS.borrow()->history; }
+    void TearDown() override { SETTINGS.borrow()->history = old_history_; }
     std::string at(const std::string& name) const { return join_path(folder, name); }
 
-    std::string root, folder;
+    ScratchEnvFolder appdata_{"history", {"LOCALAPPDATA", "APPDATA"}};
+    const std::string root = appdata_.path();
+    const std::string folder = join_path(join_path(root, "Ormick Oxel"), "History");
 
 private:
-    std::optional<std::string> old_local_, old_roaming_;
     uint64_t old_history_ = 0;
 };
 
@@ -126,7 +84,7 @@ TEST_F(HistoryTest, WorkerPrunesTheOldestIncludingHandMadeFiles) {
 
     history_save_worker(make_job("Ormick_20260108_093006", 0, 1));
     EXPECT_EQ(history_list(), std::vector<std::string>{at("Z.PNG")});
-    EXPECT_EQ(names_in(folder),
+    EXPECT_EQ(folder_names(folder),
               (std::vector<std::string>{".png", "Ormick_20260108_093004_000.png.tmp", "Z.PNG", "notes.txt"}));
 }
 
@@ -136,7 +94,7 @@ TEST_F(HistoryTest, WorkerThatCannotWriteLeavesEverythingAlone) {
     // A folder in the way of the file name: the write fails and nothing is pruned.
     CreateDirectoryW(to_wide(at("Ormick_20260108_093007_000.png")).c_str(), nullptr);
     history_save_worker(make_job("Ormick_20260108_093007", 0, 1));
-    EXPECT_EQ(names_in(folder), (std::vector<std::string>{"Ormick_20260108_093005_001.png",
+    EXPECT_EQ(folder_names(folder), (std::vector<std::string>{"Ormick_20260108_093005_001.png",
                                                           "Ormick_20260108_093005_002.png",
                                                           "Ormick_20260108_093007_000.png"}));
     // A file where the folder should be.
@@ -144,7 +102,7 @@ TEST_F(HistoryTest, WorkerThatCannotWriteLeavesEverythingAlone) {
     touch(join_path(root, "Ormick Oxel"));
     history_save_worker(make_job("Ormick_20260108_093008", 0, 1));
     EXPECT_TRUE(history_list().empty());
-    EXPECT_EQ(names_in(root), std::vector<std::string>{"Ormick Oxel"});
+    EXPECT_EQ(folder_names(root), std::vector<std::string>{"Ormick Oxel"});
 }
 
 TEST_F(HistoryTest, SaveWithHistoryOffCreatesNoFolder) {
@@ -153,7 +111,7 @@ TEST_F(HistoryTest, SaveWithHistoryOffCreatesNoFolder) {
     SETTINGS.borrow()->history = 0;
     history_save(*dib);
     Sleep(200);
-    EXPECT_FALSE(exists(join_path(root, "Ormick Oxel")));
+    EXPECT_FALSE(path_exists(join_path(root, "Ormick Oxel")));
 }
 
 TEST_F(HistoryTest, SaveKeepsOnlyTheNewestWithHistoryOne) {
@@ -170,7 +128,7 @@ TEST_F(HistoryTest, SaveKeepsOnlyTheNewestWithHistoryOne) {
     int stable = 0;
     for (int i = 0; i < 200 && stable < 10; ++i) {
         Sleep(25);
-        const std::vector<std::string> now = names_in(folder);
+        const std::vector<std::string> now = folder_names(folder);
         stable = (now == names && now.size() == 1) ? stable + 1 : 0;
         names = now;
     }

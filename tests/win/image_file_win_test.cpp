@@ -20,62 +20,13 @@
 #include "util/text.h"
 #include "win/handles.h"
 
+#include "support/test_support_win.h"
+
 namespace gp = Gdiplus::DllExports;
 
 namespace {
 
-std::string read_file(const std::string& path) {
-    Handle f(CreateFileW(to_wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
-    if (!f) return "<unreadable>";
-    std::string out;
-    char buf[65536];
-    DWORD n = 0;
-    while (ReadFile(f.get(), buf, sizeof buf, &n, nullptr) && n > 0) out.append(buf, n);
-    return out;
-}
-
-void write_file(const std::string& path, std::string_view bytes) {
-    Handle f(CreateFileW(to_wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-    ASSERT_TRUE(f) << path;
-    DWORD n = 0;
-    ASSERT_TRUE(WriteFile(f.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &n, nullptr));
-}
-
-std::vector<std::string> list_names(const std::string& folder) {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAW fd;
-    FindHandle h(FindFirstFileW(to_wide(join_path(folder, "*")).c_str(), &fd));
-    if (!h) return names;
-    do {
-        const std::string name = from_wide(fd.cFileName);
-        if (name != "." && name != "..") names.push_back(name);
-    } while (FindNextFileW(h.get(), &fd));
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-void remove_tree(const std::string& path) {
-    for (const std::string& name : list_names(path)) {
-        const std::string child = join_path(path, name);
-        const DWORD a = GetFileAttributesW(to_wide(child).c_str());
-        if (a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY)) {
-            remove_tree(child);
-        } else {
-            SetFileAttributesW(to_wide(child).c_str(), FILE_ATTRIBUTE_NORMAL);
-            DeleteFileW(to_wide(child).c_str());
-        }
-    }
-    RemoveDirectoryW(to_wide(path).c_str());
-}
-
-std::string make_folder(const std::string& tag) {
-    static int serial = 0;
-    const std::string dir = join_path(temp_dir(), "oox-" + tag + "-" + std::to_string(GetCurrentProcessId()) +
-                                                      "-" + std::to_string(++serial));
-    remove_tree(dir);
-    CreateDirectoryW(to_wide(dir).c_str(), nullptr);
-    return dir;
-}
+using namespace test_support;
 
 // Flat colour blocks with sharp edges, so JPEG's error stays small; the fourth byte is junk.
 DibBitmap sample_bitmap(int32_t w, int32_t h) {
@@ -169,10 +120,9 @@ std::string pdf_image_stream(const std::string& pdf) {
 
 class SaveImageTest : public ::testing::Test {
 protected:
-    void SetUp() override { dir = make_folder("save"); }
-    void TearDown() override { remove_tree(dir); }
-    std::string at(const std::string& name) const { return join_path(dir, name); }
-    std::string dir;
+    std::string at(const std::string& name) const { return save_.at(name); }
+    ScratchFolder save_{"save"};
+    const std::string dir = save_.path();
 };
 
 }  // namespace
@@ -188,7 +138,7 @@ TEST_F(SaveImageTest, WritesTheFormatTheExtensionNames) {
     for (const Case& c : cases) {
         const Status s = save_image(dib, at(c.name));
         ASSERT_TRUE(s.ok()) << c.name << ": " << s.error().message;
-        const std::string bytes = read_file(at(c.name));
+        const std::string bytes = read_whole_file(at(c.name));
         switch (c.kind) {
         case Png: {
             EXPECT_TRUE(is_png(bytes)) << c.name;
@@ -228,24 +178,24 @@ TEST_F(SaveImageTest, WritesTheFormatTheExtensionNames) {
     std::vector<std::string> want;
     for (const Case& c : cases) want.push_back(c.name);
     std::sort(want.begin(), want.end());
-    EXPECT_EQ(list_names(dir), want);
+    EXPECT_EQ(folder_names(dir), want);
 }
 
 TEST_F(SaveImageTest, ReplacesAnExistingFile) {
-    write_file(at("old.pdf"), "an older file of the same name");
+    write_whole_file(at("old.pdf"), "an older file of the same name");
     // The JPEG inside a PDF never passes through a file beside the target.
-    write_file(at("old.ormick-tmp.jpg"), "the user's own file");
+    write_whole_file(at("old.ormick-tmp.jpg"), "the user's own file");
     const DibBitmap dib = sample_bitmap(8, 8);
     ASSERT_TRUE(save_image(dib, at("old.pdf")).ok());
-    EXPECT_EQ(read_file(at("old.pdf")).rfind("%PDF-1.4", 0), 0u);
-    EXPECT_EQ(read_file(at("old.ormick-tmp.jpg")), "the user's own file");
-    EXPECT_EQ(list_names(dir), (std::vector<std::string>{"old.ormick-tmp.jpg", "old.pdf"}));
+    EXPECT_EQ(read_whole_file(at("old.pdf")).rfind("%PDF-1.4", 0), 0u);
+    EXPECT_EQ(read_whole_file(at("old.ormick-tmp.jpg")), "the user's own file");
+    EXPECT_EQ(folder_names(dir), (std::vector<std::string>{"old.ormick-tmp.jpg", "old.pdf"}));
 }
 
 TEST_F(SaveImageTest, FailureReportsAnErrorAndKeepsTheOldFile) {
     const DibBitmap dib = sample_bitmap(16, 16);
     for (const char* name : {"locked.png", "locked.jpg", "locked.pdf"}) {
-        write_file(at(name), "precious");
+        write_whole_file(at(name), "precious");
         // Opened elsewhere without sharing.
         Handle lock(CreateFileW(to_wide(at(name)).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
         ASSERT_TRUE(lock);
@@ -253,9 +203,9 @@ TEST_F(SaveImageTest, FailureReportsAnErrorAndKeepsTheOldFile) {
         ASSERT_FALSE(s.ok()) << name;
         EXPECT_FALSE(s.error().message.empty()) << name;
         lock.reset();
-        EXPECT_EQ(read_file(at(name)), "precious") << name;
+        EXPECT_EQ(read_whole_file(at(name)), "precious") << name;
     }
-    EXPECT_EQ(list_names(dir), (std::vector<std::string>{"locked.jpg", "locked.pdf", "locked.png"}));
+    EXPECT_EQ(folder_names(dir), (std::vector<std::string>{"locked.jpg", "locked.pdf", "locked.png"}));
 
     // Wider than JPEG allows: the encoder fails before anything is written.
     const std::optional<DibBitmap> wide = DibBitmap::create(70000, 1);
@@ -264,7 +214,7 @@ TEST_F(SaveImageTest, FailureReportsAnErrorAndKeepsTheOldFile) {
         const Status s = save_image(*wide, at(name));
         ASSERT_FALSE(s.ok()) << name;
         EXPECT_EQ(s.error().message, "JPEG encoder failed");
-        EXPECT_EQ(read_file(at(name)), "precious") << name;
+        EXPECT_EQ(read_whole_file(at(name)), "precious") << name;
     }
 
     // A folder that does not exist, and a name that is a folder.
@@ -274,8 +224,8 @@ TEST_F(SaveImageTest, FailureReportsAnErrorAndKeepsTheOldFile) {
         ASSERT_FALSE(s.ok()) << path;
         EXPECT_FALSE(s.error().message.empty()) << path;
     }
-    EXPECT_EQ(list_names(dir), (std::vector<std::string>{"locked.jpg", "locked.pdf", "locked.png", "taken.png"}));
-    EXPECT_TRUE(list_names(at("taken.png")).empty());
+    EXPECT_EQ(folder_names(dir), (std::vector<std::string>{"locked.jpg", "locked.pdf", "locked.png", "taken.png"}));
+    EXPECT_TRUE(folder_names(at("taken.png")).empty());
 }
 
 TEST_F(SaveImageTest, AutoSavePathCountsUpWithinOneSecond) {
@@ -287,7 +237,7 @@ TEST_F(SaveImageTest, AutoSavePathCountsUpWithinOneSecond) {
         std::vector<std::string> paths;
         for (int i = 0; i < 3; ++i) {
             paths.push_back(auto_save_path("png"));
-            write_file(paths.back(), "x");
+            write_whole_file(paths.back(), "x");
         }
         const std::string first = paths[0].substr(0, paths[0].size() - 4);
         if (paths[2].rfind(first, 0) == 0) {
@@ -363,7 +313,8 @@ private:
 }  // namespace
 
 TEST_F(SaveImageTest, SaveAsOpensWhereTheLastFileWasChosen) {
-    const std::string other = make_folder("other");
+    const ScratchFolder other_folder("other");
+    const std::string other = other_folder.path();
     const std::optional<std::string> old_dir = SETTINGS.borrow()->save_dir;
     SETTINGS.borrow()->save_dir = dir;
     SAVE_DIALOG_STATE.borrow()->folder.reset();
@@ -395,5 +346,4 @@ TEST_F(SaveImageTest, SaveAsOpensWhereTheLastFileWasChosen) {
 
     SAVE_DIALOG_STATE.borrow()->folder.reset();
     SETTINGS.borrow()->save_dir = old_dir;
-    remove_tree(other);
 }

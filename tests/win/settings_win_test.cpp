@@ -6,81 +6,25 @@
 #include "util/text.h"
 #include "win/handles.h"
 
+#include "support/test_support_win.h"
+
 namespace {
 
-std::string read_bytes(const std::string& path) {
-    Handle f(CreateFileW(to_wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                         OPEN_EXISTING, 0, nullptr));
-    if (!f) return "<unreadable>";
-    std::string out;
-    char buf[4096];
-    DWORD n = 0;
-    while (ReadFile(f.get(), buf, sizeof buf, &n, nullptr) && n > 0) out.append(buf, n);
-    return out;
-}
-
-void write_bytes(const std::string& path, std::string_view bytes) {
-    Handle f(CreateFileW(to_wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-    ASSERT_TRUE(f) << path;
-    DWORD n = 0;
-    ASSERT_TRUE(WriteFile(f.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &n, nullptr));
-    ASSERT_EQ(n, bytes.size());
-}
-
-std::vector<std::string> list_folder(const std::string& folder) {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAW fd;
-    FindHandle h(FindFirstFileW(to_wide(folder + "\\*").c_str(), &fd));
-    if (!h) return names;
-    do {
-        const std::string name = from_wide(fd.cFileName);
-        if (name != "." && name != "..") names.push_back(name);
-    } while (FindNextFileW(h.get(), &fd));
-    return names;
-}
-
-void remove_tree(const std::string& path) {
-    for (const std::string& name : list_folder(path)) {
-        const std::string child = join_path(path, name);
-        const std::wstring wchild = to_wide(child);
-        const DWORD a = GetFileAttributesW(wchild.c_str());
-        if (a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY)) {
-            remove_tree(child);
-        } else {
-            SetFileAttributesW(wchild.c_str(), FILE_ATTRIBUTE_NORMAL);
-            DeleteFileW(wchild.c_str());
-        }
-    }
-    RemoveDirectoryW(to_wide(path).c_str());
-}
-
-void set_env(const wchar_t* name, const std::optional<std::string>& value) {
-    SetEnvironmentVariableW(name, value ? to_wide(*value).c_str() : nullptr);
-}
+using namespace test_support;
 
 // Each test gets a fresh APPDATA under the temp folder, so no real settings are touched.
 class SettingsFile : public testing::Test {
 protected:
     void SetUp() override {
-        static int counter = 0;
-        saved_appdata_ = env_var("APPDATA");
         saved_settings_ = *SETTINGS.borrow();
-        root_ = join_path(temp_dir(), "ormick-settings-" + std::to_string(GetCurrentProcessId()) +
-                                          "-" + std::to_string(++counter));
-        remove_tree(root_);
-        ASSERT_TRUE(CreateDirectoryW(to_wide(root_).c_str(), nullptr));
-        set_env(L"APPDATA", root_);
+        root_ = appdata_.path();
         folder_ = join_path(root_, "Ormick Oxel");
         path_ = join_path(folder_, "settings.ini");
     }
-    void TearDown() override {
-        set_env(L"APPDATA", saved_appdata_);
-        *SETTINGS.borrow() = saved_settings_;
-        remove_tree(root_);
-    }
+    void TearDown() override { *SETTINGS.borrow() = saved_settings_; }
     void make_folder() { ASSERT_TRUE(CreateDirectoryW(to_wide(folder_).c_str(), nullptr)); }
 
-    std::optional<std::string> saved_appdata_;
+    ScratchEnvFolder appdata_{"settings", {"APPDATA"}};
     Settings saved_settings_;
     std::string root_, folder_, path_;
 };
@@ -90,10 +34,10 @@ TEST_F(SettingsFile, PathFollowsAppdata) {
     EXPECT_EQ(settings_folder(), folder_);
     const std::string in_temp = join_path(join_path(temp_dir(), "Ormick Oxel"), "settings.ini");
     for (const std::optional<std::string>& value : {std::optional<std::string>(), std::optional<std::string>("")}) {
-        set_env(L"APPDATA", value);
+        set_env("APPDATA", value);
         EXPECT_EQ(settings_path(), in_temp) << (value ? "empty" : "unset");
     }
-    set_env(L"APPDATA", root_ + "\\");
+    set_env("APPDATA", root_ + "\\");
     EXPECT_EQ(settings_path(), path_);
 }
 
@@ -102,31 +46,31 @@ TEST_F(SettingsFile, UpdateOfMissingFileWritesTheTemplateWithCrLf) {
     ASSERT_FALSE(settings_file_exists());
     const Status s = settings_set_values(pairs);
     ASSERT_TRUE(s.ok()) << s.error().message;
-    const std::string text = read_bytes(path_);
+    const std::string text = read_whole_file(path_);
     EXPECT_EQ(text, update_settings_text(std::nullopt, pairs));
     EXPECT_TRUE(starts_with(text, "; Ormick Oxel settings"));
     EXPECT_NE(text.find("\r\nhistory=12\r\n"), std::string::npos);
-    EXPECT_EQ(list_folder(folder_), std::vector<std::string>{"settings.ini"});
+    EXPECT_EQ(folder_names(folder_), std::vector<std::string>{"settings.ini"});
     settings_load();
     EXPECT_EQ(current_settings().history, 12u);
 }
 
 TEST_F(SettingsFile, UpdateInPlaceRewritesEveryLineOfTheKey) {
     make_folder();
-    write_bytes(path_, "\xEF\xBB\xBF; mine\r\nhistory=5\r\nhistory=6\r\n\r\n");
+    write_whole_file(path_, "\xEF\xBB\xBF; mine\r\nhistory=5\r\nhistory=6\r\n\r\n");
     ASSERT_TRUE(settings_set_values({{"history", "7"}, {"ocr_lang", "ja"}}).ok());
-    EXPECT_EQ(read_bytes(path_), "; mine\r\nhistory=7\r\nhistory=7\r\nocr_lang=ja\r\n");
+    EXPECT_EQ(read_whole_file(path_), "; mine\r\nhistory=7\r\nhistory=7\r\nocr_lang=ja\r\n");
     settings_load();
     const Settings s = current_settings();
     EXPECT_EQ(s.history, 7u);
     EXPECT_EQ(s.ocr_lang, "ja");
-    EXPECT_EQ(list_folder(folder_).size(), 1u);
+    EXPECT_EQ(folder_names(folder_).size(), 1u);
 }
 
 TEST_F(SettingsFile, LockedFileIsLeftUntouched) {
     make_folder();
     const std::string before = "; mine\nhistory=5\n";
-    write_bytes(path_, before);
+    write_whole_file(path_, before);
     {
         Handle lock(CreateFileW(to_wide(path_).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
         ASSERT_TRUE(lock);
@@ -137,19 +81,19 @@ TEST_F(SettingsFile, LockedFileIsLeftUntouched) {
         settings_load();  // unreadable now: the defaults, no failure
         EXPECT_EQ(current_settings(), default_settings());
     }
-    EXPECT_EQ(read_bytes(path_), before);
-    EXPECT_EQ(list_folder(folder_), std::vector<std::string>{"settings.ini"});
+    EXPECT_EQ(read_whole_file(path_), before);
+    EXPECT_EQ(folder_names(folder_), std::vector<std::string>{"settings.ini"});
 }
 
 TEST_F(SettingsFile, FileThatIsNotUtf8IsLeftUntouched) {
     make_folder();
     // What an editor writes when it saves as UTF-16: "history=5".
     const std::string before("\xFF\xFEh\0i\0s\0t\0o\0r\0y\0=\0005\0", 20);
-    write_bytes(path_, before);
+    write_whole_file(path_, before);
     const Status s = settings_set_values({{"history", "9"}});
     ASSERT_FALSE(s.ok());
     EXPECT_NE(s.error().message.find("UTF-8"), std::string::npos);
-    EXPECT_EQ(read_bytes(path_), before);
+    EXPECT_EQ(read_whole_file(path_), before);
     settings_load();
     EXPECT_EQ(current_settings(), default_settings());
 }
@@ -157,7 +101,7 @@ TEST_F(SettingsFile, FileThatIsNotUtf8IsLeftUntouched) {
 TEST_F(SettingsFile, FailedReplaceReportsAndKeepsTheOldFile) {
     make_folder();
     const std::string before = "; mine\nhistory=5\n";
-    write_bytes(path_, before);
+    write_whole_file(path_, before);
     {
         // Another program reads the file and lets others read it, but not replace it.
         Handle reader(CreateFileW(to_wide(path_).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
@@ -167,8 +111,8 @@ TEST_F(SettingsFile, FailedReplaceReportsAndKeepsTheOldFile) {
         ASSERT_FALSE(s.ok());
         EXPECT_FALSE(s.error().message.empty());
     }
-    EXPECT_EQ(read_bytes(path_), before);
-    EXPECT_EQ(list_folder(folder_), std::vector<std::string>{"settings.ini"}) << "temporary file left";
+    EXPECT_EQ(read_whole_file(path_), before);
+    EXPECT_EQ(folder_names(folder_), std::vector<std::string>{"settings.ini"}) << "temporary file left";
 }
 
 TEST_F(SettingsFile, InvalidKeyIsAnErrorAndWritesNothing) {
@@ -178,12 +122,12 @@ TEST_F(SettingsFile, InvalidKeyIsAnErrorAndWritesNothing) {
 
 TEST_F(SettingsFile, TemplateIsWrittenOnlyWhenTheFileIsMissing) {
     write_settings_template();  // creates the folder too
-    EXPECT_EQ(read_bytes(path_), SETTINGS_TEMPLATE);
-    EXPECT_EQ(read_bytes(path_).size(), 1652u);
-    EXPECT_EQ(list_folder(folder_), std::vector<std::string>{"settings.ini"});
-    write_bytes(path_, "history=4\n");
+    EXPECT_EQ(read_whole_file(path_), SETTINGS_TEMPLATE);
+    EXPECT_EQ(read_whole_file(path_).size(), 1652u);
+    EXPECT_EQ(folder_names(folder_), std::vector<std::string>{"settings.ini"});
+    write_whole_file(path_, "history=4\n");
     write_settings_template();
-    EXPECT_EQ(read_bytes(path_), "history=4\n");
+    EXPECT_EQ(read_whole_file(path_), "history=4\n");
 }
 
 TEST_F(SettingsFile, LoadReplacesTheRecord) {
@@ -191,7 +135,7 @@ TEST_F(SettingsFile, LoadReplacesTheRecord) {
     settings_load();  // no file
     EXPECT_EQ(current_settings(), default_settings());
     make_folder();
-    write_bytes(path_, "capture_hotkey=ctrl+shift+a\r\nhistory=700\r\n");
+    write_whole_file(path_, "capture_hotkey=ctrl+shift+a\r\nhistory=700\r\n");
     settings_load();
     const Settings s = current_settings();
     EXPECT_EQ(s.capture_hotkey, (HotkeySetting{"Ctrl+Shift+A", 6, 0x41}));

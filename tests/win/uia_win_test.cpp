@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -14,9 +13,13 @@
 #include "win/post_result.h"
 #include "win/shell_cells.h"
 
+#include "support/test_support_win.h"
+
 using namespace uia_com;
 
 namespace {
+
+using namespace test_support;
 
 // GCC's member pointer to a virtual function holds 1 + the slot's byte offset in the vtable.
 template <class Member>
@@ -38,19 +41,7 @@ private:
     HRESULT hr_;
 };
 
-HWND make_window() {
-    static const wchar_t* const CLASS = L"OrmickUiaTestTarget";
-    static const bool registered = [] {
-        WNDCLASSW wc{};
-        wc.lpfnWndProc = DefWindowProcW;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = CLASS;
-        return RegisterClassW(&wc) != 0;
-    }();
-    if (!registered) return nullptr;
-    return CreateWindowExW(0, CLASS, L"uia test", WS_POPUP, 10, 10, 200, 150, nullptr, nullptr,
-                           GetModuleHandleW(nullptr), nullptr);
-}
+HWND make_window() { return create_test_popup({L"OrmickUiaTestTarget"}, Rect{10, 10, 210, 160}, 0, L"uia test"); }
 
 // The next WM_APP_UIA_RESULT of the window, taken over; null after 10 s without one.
 std::unique_ptr<UiaResult> wait_result(HWND window, WPARAM& id) {
@@ -67,16 +58,6 @@ std::unique_ptr<UiaResult> wait_result(HWND window, WPARAM& id) {
     }
 }
 
-std::string read_file(const std::string& path) {
-    std::string text;
-    if (FILE* f = _wfopen(to_wide(path).c_str(), L"rb")) {
-        char buffer[4096];
-        size_t n;
-        while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) text.append(buffer, n);
-        std::fclose(f);
-    }
-    return text;
-}
 
 void check_bench_report(const std::string& report) {
     const size_t first_end = report.find('\n');
@@ -189,6 +170,6 @@ TEST(UiaBench, WritesTheCursorLineAndWhyUiAutomationIsMissing) {
     if (uia_create()) GTEST_SKIP() << "UI Automation is available here";
     const std::string out = join_path(temp_dir(), "ormick-uia-bench-test-" + std::to_string(GetCurrentProcessId()) + ".txt");
     run_uia_bench({"ormick-oxel.exe", "--uia-bench", "--out", out});
-    check_bench_report(read_file(out));
+    check_bench_report(read_whole_file(out));
     DeleteFileW(to_wide(out).c_str());
 }

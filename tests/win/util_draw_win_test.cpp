@@ -9,53 +9,18 @@
 #include "util/log.h"
 #include "util/text.h"
 
+#include "support/test_support_win.h"
+
 namespace {
 
+using namespace test_support;
+
 // Points TMP/TEMP at a fresh folder for one test and puts them back afterwards.
-class ScopedTempDir {
+class ScopedTempDir : public ScratchEnvFolder {
 public:
-    ScopedTempDir() {
-        old_tmp_ = env_var("TMP");
-        old_temp_ = env_var("TEMP");
-        wchar_t base[MAX_PATH];
-        GetTempPathW(MAX_PATH, base);
-        dir_ = from_wide(base) + "ormick-log-test-" + std::to_string(GetCurrentProcessId()) + "-" +
-               std::to_string(GetTickCount64());
-        CreateDirectoryW(to_wide(dir_).c_str(), nullptr);
-        SetEnvironmentVariableW(L"TMP", to_wide(dir_).c_str());
-        SetEnvironmentVariableW(L"TEMP", to_wide(dir_).c_str());
-    }
-    ~ScopedTempDir() {
-        DeleteFileW(to_wide(log_path()).c_str());
-        RemoveDirectoryW(to_wide(dir_).c_str());
-        restore(L"TMP", old_tmp_);
-        restore(L"TEMP", old_temp_);
-    }
-    std::string log_path() const { return dir_ + "\\ormick-oxel.log"; }
-
-private:
-    static void restore(const wchar_t* name, const std::optional<std::string>& v) {
-        SetEnvironmentVariableW(name, v ? to_wide(*v).c_str() : nullptr);
-    }
-    std::optional<std::string> old_tmp_, old_temp_;
-    std::string dir_;
+    ScopedTempDir() : ScratchEnvFolder("log", {"TMP", "TEMP"}) {}
+    std::string log_path() const { return at("ormick-oxel.log"); }
 };
-
-bool file_exists(const std::string& path) {
-    return GetFileAttributesW(to_wide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-std::string read_file(const std::string& path) {
-    HANDLE f = CreateFileW(to_wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                           OPEN_EXISTING, 0, nullptr);
-    if (f == INVALID_HANDLE_VALUE) return {};
-    std::string s(4096, '\0');
-    DWORD n = 0;
-    ReadFile(f, s.data(), static_cast<DWORD>(s.size()), &n, nullptr);
-    CloseHandle(f);
-    s.resize(n);
-    return s;
-}
 
 }  // namespace
 
@@ -65,7 +30,7 @@ TEST(DebugLog, SetButEmptyVariableWritesTheLog) {
     debug_log("first line");
     debug_log("second");
     SetEnvironmentVariableW(L"ORMICK_OXEL_LOG", nullptr);
-    const std::string text = read_file(tmp.log_path());
+    const std::string text = read_whole_file(tmp.log_path());
     ASSERT_FALSE(text.empty());
     EXPECT_EQ(text[0], '[');
     EXPECT_NE(text.find("] first line\n"), std::string::npos);
@@ -76,7 +41,7 @@ TEST(DebugLog, UnsetVariableCreatesNothing) {
     ScopedTempDir tmp;
     SetEnvironmentVariableW(L"ORMICK_OXEL_LOG", nullptr);
     debug_log("not written");
-    EXPECT_FALSE(file_exists(tmp.log_path()));
+    EXPECT_FALSE(path_exists(tmp.log_path()));
 }
 
 TEST(UiFont, SameRequestGivesTheSameHandleAndBoldIsWeight600) {

@@ -1,0 +1,32 @@
+#pragma once
+// Whole-file reads, whole-or-nothing file writes, and folders.
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "util/byte_sink.h"
+#include "util/result.h"
+
+bool path_exists(const std::string& path);
+bool is_folder(const std::string& path);
+// Creates the folder with every missing parent.
+Status create_folders(const std::string& path);
+// The file's bytes; none when it does not exist; an error when it cannot be read or is larger
+// than max_bytes.
+Result<std::optional<std::string>> read_file(const std::string& path, uint64_t max_bytes);
+
+struct ReplaceOptions {
+    std::string temp_path;         // overwritten if it exists; empty: a fresh unique name
+    bool replace_existing = true;  // false: an existing target is kept (ERROR_ALREADY_EXISTS)
+};
+// A file is replaced whole or not at all. The bytes go to a temporary file in the target's
+// folder; only after every write, the flush and the close succeeded is it moved over the
+// target. On failure the temporary file is deleted and an existing target is left as it was.
+Status write_file_replacing(const std::string& path, const std::function<Status(ByteSink&)>& produce,
+                            const ReplaceOptions& options = {});
+Status write_file_replacing(const std::string& path, const std::vector<uint8_t>& bytes,
+                            const ReplaceOptions& options = {});
+Status write_file_replacing(const std::string& path, std::string_view bytes, const ReplaceOptions& options = {});
