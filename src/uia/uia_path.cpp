@@ -42,25 +42,33 @@ std::vector<UiaPathEntry> seed_from_window(UiaElementSource& source, uintptr_t w
 }
 
 // The smallest on-screen child of at least 4 x 4 pixels that contains the point; of equal
-// areas the later one. Null when there is none or the children cannot be read.
-UiaElementPtr best_child(UiaElementSource& source, const UiaElement& parent, int32_t x, int32_t y,
-                         Rect& best_rect) {
+// areas the later one. None when no child contains it; an error when a call failed, which ends
+// the descent with the path found so far.
+struct ChildChoice {
+    UiaElementPtr element;  // null: no child contains the point
+    Rect rect;
+    bool failed = false;
+};
+
+ChildChoice best_child(UiaElementSource& source, const UiaElement& parent, int32_t x, int32_t y) {
+    ChildChoice best;
     const std::unique_ptr<UiaChildren> children = source.children(parent);
-    if (!children) return nullptr;
+    if (!children) return {nullptr, {}, true};
     const size_t n = std::min(children->count(), UIA_CHILDREN_LIMIT);
-    UiaElementPtr best;
     uint64_t best_area = 0;
     for (size_t i = 0; i < n; ++i) {
         UiaElementPtr child = children->at(i);
-        if (!child) continue;
+        if (!child) return {nullptr, {}, true};
+        // A failed offscreen read counts as on screen.
         if (child->cached_offscreen().value_or(false)) continue;
         const std::optional<Rect> rect = child->cached_rect();
-        if (!rect || !big_enough(*rect, UIA_MIN_ELEMENT_SIDE) || !rect->contains(x, y)) continue;
+        if (!rect) return {nullptr, {}, true};
+        if (!big_enough(*rect, UIA_MIN_ELEMENT_SIDE) || !rect->contains(x, y)) continue;
         const uint64_t area = area_of(*rect);
-        if (!best || area <= best_area) {
-            best = std::move(child);
+        if (!best.element || area <= best_area) {
+            best.element = std::move(child);
+            best.rect = *rect;
             best_area = area;
-            best_rect = *rect;
         }
     }
     return best;
@@ -84,10 +92,9 @@ std::vector<Rect> uia_find_element_rects(UiaElementSource& source, UiaPath& kept
 
     for (size_t level = 0; level < UIA_DESCENT_LIMIT && !path.empty() && path.size() < UIA_PATH_LIMIT;
          ++level) {
-        Rect rect;
-        UiaElementPtr child = best_child(source, *path.back().element, x, y, rect);
-        if (!child) break;
-        path.push_back({std::move(child), rect});
+        ChildChoice child = best_child(source, *path.back().element, x, y);
+        if (!child.element) break;
+        path.push_back({std::move(child.element), child.rect});
     }
 
     std::vector<Rect> rects;

@@ -148,8 +148,8 @@ TEST(UiaPath, ChoiceAmongTheChildren) {
         {"equal areas: the later, other order", {{Rect{40, 40, 140, 140}}, {Rect{0, 0, 100, 100}}}, 1},
         {"not containing", {{Rect{100, 100, 200, 200}}}, -1},
         {"right and bottom exclusive", {{Rect{0, 0, 50, 50}}}, -1},
-        {"rect unreadable", {{std::nullopt}, {Rect{0, 0, 200, 200}}}, 1},
-        {"child unreadable", {{Rect{40, 40, 60, 60}, false, true}, {Rect{0, 0, 200, 200}}}, 1},
+        {"rect unreadable ends the descent", {{Rect{0, 0, 200, 200}}, {std::nullopt}}, -1},
+        {"child unreadable ends the descent", {{Rect{0, 0, 200, 200}}, {Rect{40, 40, 60, 60}, false, true}}, -1},
         {"inverted rect", {{Rect{60, 60, 40, 40}}}, -1},
         {"extreme coordinates", {{Rect{INT_MIN, INT_MIN, INT_MAX, INT_MAX}}, {Rect{0, 0, 200, 200}}}, 1},
     };
