@@ -53,8 +53,7 @@ void forward_to_running_instance(InstanceCommand command) {
     DWORD pid = 0;
     GetWindowThreadProcessId(running, &pid);
     AllowSetForegroundWindow(pid);
-    // Logged before posting: the running instance logs as soon as the command arrives, and two
-    // processes appending to one file at the same moment can overwrite each other's line.
+    // Logged before posting, so that the log shows it before the running instance's own line.
     debug_log("forwarded command " + std::to_string(static_cast<int>(command)));
     if (!PostMessageW(running, WM_APP_INSTANCE_COMMAND, static_cast<WPARAM>(command), 0))
         debug_log("forwarding failed: " + std::to_string(GetLastError()));
