@@ -3,103 +3,32 @@
 #include <shellapi.h>
 
 #include <cwchar>
-#include <fstream>
 #include <memory>
-#include <sstream>
+#include <optional>
+#include <string>
 #include <thread>
+#include <vector>
 
 #include "main/shell_win.h"
 #include "main/tray_win.h"
 #include "main/window_classes_win.h"
 #include "ocr/ocr_types.h"
+#include "qr/qr_result.h"
 #include "record/record_win.h"
 #include "settings/settings_win.h"
 #include "strings/ui_strings.h"
 #include "util/env_win.h"
 #include "util/log.h"
 #include "util/text.h"
+#include "win/handles.h"
 #include "win/post_result.h"
 #include "win/shell_cells.h"
 
+#include "support/main_window_support_win.h"
+
 namespace {
 
-// Points TMP and TEMP at a fresh folder with the log on, and puts everything back afterwards.
-class LogCapture {
-public:
-    LogCapture() {
-        old_tmp_ = env_var("TMP");
-        old_temp_ = env_var("TEMP");
-        dir_ = join_path(temp_dir(), "oxel-main-test-" + std::to_string(GetCurrentProcessId()) + "-" +
-                                         std::to_string(GetTickCount64()));
-        CreateDirectoryW(to_wide(dir_).c_str(), nullptr);
-        set("TMP", dir_);
-        set("TEMP", dir_);
-        SetEnvironmentVariableW(L"ORMICK_OXEL_LOG", L"1");
-    }
-    ~LogCapture() {
-        SetEnvironmentVariableW(L"ORMICK_OXEL_LOG", nullptr);
-        DeleteFileW(to_wide(log_path()).c_str());
-        RemoveDirectoryW(to_wide(dir_).c_str());
-        restore("TMP", old_tmp_);
-        restore("TEMP", old_temp_);
-    }
-    std::string log_path() const { return join_path(dir_, "ormick-oxel.log"); }
-    std::string text() const {
-        std::ifstream in(log_path(), std::ios::binary);
-        std::stringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
-    bool has(const std::string& part) const { return text().find(part) != std::string::npos; }
-
-private:
-    static void set(const char* name, const std::string& value) {
-        SetEnvironmentVariableW(to_wide(name).c_str(), to_wide(value).c_str());
-    }
-    static void restore(const char* name, const std::optional<std::string>& value) {
-        if (value) set(name, *value);
-        else SetEnvironmentVariableW(to_wide(name).c_str(), nullptr);
-    }
-    std::optional<std::string> old_tmp_, old_temp_;
-    std::string dir_;
-};
-
-// A window that runs main_window_proc; never destroyed, since that would end a message loop.
-HWND test_main_window() {
-    static HWND window = [] {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = main_window_proc;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"OrmickOxelMainTest";
-        RegisterClassExW(&wc);
-        return CreateWindowExW(0, wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
-    }();
-    return window;
-}
-
-void pump(HWND window) {
-    MSG m;
-    while (PeekMessageW(&m, window, 0, 0, PM_REMOVE)) DispatchMessageW(&m);
-}
-
-class MainWindow : public ::testing::Test {
-protected:
-    void SetUp() override {
-        window_ = test_main_window();
-        ASSERT_NE(window_, nullptr);
-        saved_main_ = MAIN_HWND.get();
-        saved_settings_ = *SETTINGS.borrow();
-        MAIN_HWND.set(window_);
-    }
-    void TearDown() override {
-        MAIN_HWND.set(saved_main_);
-        *SETTINGS.borrow() = saved_settings_;
-    }
-    HWND window_ = nullptr;
-    HWND saved_main_ = nullptr;
-    Settings saved_settings_;
-};
+using namespace test_support;
 
 std::vector<std::wstring> clipboard_files() {
     std::vector<std::wstring> files;
@@ -123,6 +52,40 @@ void clear_clipboard() {
     }
 }
 
+// Holds hotkeys from a thread of its own, as another program would, until it goes.
+class HotkeyHolder {
+public:
+    explicit HotkeyHolder(std::vector<Hotkey> keys)
+        : wanted_(keys.size()),
+          ready_(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
+          release_(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
+          thread_([this, keys] {
+              int id = 0x7100;
+              for (const Hotkey& k : keys)
+                  if (RegisterHotKey(nullptr, ++id, k.modifiers, k.vk)) ++held_;
+              SetEvent(ready_.get());
+              WaitForSingleObject(release_.get(), INFINITE);
+              while (id > 0x7100) UnregisterHotKey(nullptr, id--);
+          }) {
+        WaitForSingleObject(ready_.get(), 10000);
+    }
+    ~HotkeyHolder() {
+        SetEvent(release_.get());
+        thread_.join();
+    }
+    HotkeyHolder(const HotkeyHolder&) = delete;
+    HotkeyHolder& operator=(const HotkeyHolder&) = delete;
+    // Read once the constructor has returned: the thread has counted by then.
+    bool holds_all() const { return held_ == wanted_; }
+
+private:
+    const size_t wanted_;
+    size_t held_ = 0;
+    Handle ready_;
+    Handle release_;
+    std::thread thread_;
+};
+
 }  // namespace
 
 TEST_F(MainWindow, ForgedWorkerResultsAreIgnored) {
@@ -142,19 +105,40 @@ TEST_F(MainWindow, OcrResultsEndInTheirNotices) {
     struct Case {
         OcrTextResult result;
         std::string log_line;
-        std::string balloon;
+        std::string notice;  // a balloon, or the result window
     };
     const Case cases[] = {
         {make_error("engine \"x\" missing"), "ocr done: Err(\"engine \\\"x\\\" missing\")",
          std::string("balloon: ") + ui_text(OCR_FAILED) + " | engine \"x\" missing"},
         {OcrText{" \n\t ", " "}, "ocr done: Ok(4)", std::string("balloon: Ormick Oxel | ") + ui_text(OCR_NO_TEXT)},
+        {OcrText{"Hello", "Hello"}, "ocr done: Ok(5)", "not available in this build: show_ocr_window"},
     };
     for (const Case& c : cases) {
         LogCapture log;
         ASSERT_TRUE(post_result(window_, WM_APP_OCR_DONE, 0, std::make_unique<OcrJobResult>(OcrJobResult{{}, c.result, {}})));
         pump(window_);
         EXPECT_TRUE(log.has(c.log_line)) << log.text();
-        EXPECT_TRUE(log.has(c.balloon)) << log.text();
+        EXPECT_TRUE(log.has(c.notice)) << log.text();
+        EXPECT_EQ(log.messages(), (std::vector<std::string>{c.log_line, c.notice}));
+    }
+}
+
+TEST_F(MainWindow, QrResultsEndInTheirNotices) {
+    struct Case {
+        std::vector<std::string> texts;
+        std::string notice;
+    };
+    const Case cases[] = {
+        {{}, std::string("balloon: Ormick Oxel | ") + ui_text(QR_NOT_FOUND)},
+        {{"https://example.com/a"}, "not available in this build: show_ocr_window"},
+        {{"first", "second"}, "not available in this build: show_ocr_window"},
+    };
+    for (const Case& c : cases) {
+        LogCapture log;
+        ASSERT_TRUE(post_result(window_, WM_APP_QR_DONE, 0,
+                                std::make_unique<QrScanResult>(QrScanResult{c.texts, Rect{10, 20, 110, 70}})));
+        pump(window_);
+        EXPECT_EQ(log.messages(), std::vector<std::string>{c.notice}) << c.texts.size() << " texts";
     }
 }
 
@@ -242,6 +226,50 @@ TEST_F(MainWindow, HotkeysHeldElsewhereAreReportedInOrder) {
     EXPECT_TRUE(RegisterHotKey(nullptr, 0x7002, MOD_CONTROL | MOD_ALT, VK_F10));
     UnregisterHotKey(nullptr, 0x7002);
     UnregisterHotKey(nullptr, 0x7001);
+}
+
+TEST_F(MainWindow, HotkeyInUseBalloonNamesTheTakenKeysInTheirOrder) {
+    // The order of the settings (capture, pin, capture and copy) is neither the order in which
+    // the keys are taken nor that of their names.
+    ScratchEnvFolder appdata("main-hotkeys", {"APPDATA"});
+    const std::string folder = appdata.at("Ormick Oxel");
+    ASSERT_TRUE(CreateDirectoryW(to_wide(folder).c_str(), nullptr));
+    write_whole_file(join_path(folder, "settings.ini"),
+                     "capture_engine=gdi\r\ncapture_hotkey=Ctrl+Alt+F11\r\npin_hotkey=Ctrl+Alt+F10\r\n"
+                     "capture_copy_hotkey=Ctrl+Alt+F9\r\n");
+    const Hotkey capture{MOD_CONTROL | MOD_ALT, VK_F11};
+    const Hotkey pin{MOD_CONTROL | MOD_ALT, VK_F10};
+    const Hotkey copy{MOD_CONTROL | MOD_ALT, VK_F9};
+    struct Case {
+        std::vector<Hotkey> taken;
+        std::optional<std::string> keys;  // as the balloon names them; none: no balloon
+        std::vector<Hotkey> registered;
+    };
+    const Case cases[] = {
+        {{copy, capture}, "Ctrl+Alt+F11, Ctrl+Alt+F9", {pin}},
+        {{copy, pin, capture}, "Ctrl+Alt+F11, Ctrl+Alt+F10, Ctrl+Alt+F9", {}},
+        {{}, std::nullopt, {capture, pin, copy}},
+    };
+    for (const Case& c : cases) {
+        LogCapture log;
+        {
+            HotkeyHolder holder(c.taken);
+            ASSERT_TRUE(holder.holds_all());
+            reload_settings();
+        }
+        EXPECT_EQ(REGISTERED_HOTKEYS.get(), c.registered);
+        unregister_hotkeys();
+        std::vector<std::string> balloons;
+        for (const std::string& m : log.messages())
+            if (m.rfind("balloon: ", 0) == 0) balloons.push_back(m);
+        if (!c.keys) {
+            EXPECT_TRUE(balloons.empty()) << log.text();
+            continue;
+        }
+        const std::string expected = std::string("balloon: ") + ui_text(BALLOON_HOTKEY_IN_USE_TITLE) + " | " +
+                                     replace_all(ui_text(BALLOON_HOTKEY_IN_USE_TEXT), "{keys}", *c.keys);
+        EXPECT_EQ(balloons, std::vector<std::string>{expected});
+    }
 }
 
 TEST(WindowClasses, RegisteredAsTheTableSays) {
