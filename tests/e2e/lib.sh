@@ -8,11 +8,13 @@
 #   e2e_start_helper ARGS...   the helper as a background program of the desktop (use --out)
 #   e2e_win_path PATH          a Unix path as the program sees it
 #   e2e_wait_log TEXT [N] [S]  wait until the log holds TEXT at least N times (default 1, S s)
+#   e2e_wait_until S WHAT CMD...  run CMD until it succeeds; fail with "WHAT" after S seconds
 #   e2e_log_count TEXT         how many log lines hold TEXT
 #   e2e_wait_main [S]          wait for the main window; e2e_main_pid prints its process id
 #   e2e_wait_exit PID [S]      wait for that (Windows) process to end
 #   e2e_key KEY...             focus the desktop's X window and send keys with xdotool
 #   e2e_open_tray_menu         post a tray right-click and wait for the menu window
+#   e2e_escape_capture N       wait for the Nth capture session on screen, end it with Esc
 #   e2e_fail TEXT              fail with the log printed
 #   E2E_LOG, E2E_SETTINGS, E2E_APPDATA, E2E_LOCALAPPDATA, E2E_TEMP (Unix paths), E2E_DIR
 
@@ -167,6 +169,16 @@ e2e_wait_log() {
   done
 }
 
+e2e_wait_until() {
+  local seconds="$1" what="$2"
+  shift 2
+  local deadline=$(( $(date +%s) + seconds ))
+  until "$@"; do
+    [ "$(date +%s)" -ge "$deadline" ] && e2e_fail "$what within $seconds s"
+    sleep 0.2
+  done
+}
+
 e2e_wait_main() {
   e2e_helper wait-window OrmickOxelMain "$(( ${1:-20} * 1000 ))" >/dev/null || e2e_fail "no main window"
 }
@@ -199,4 +211,13 @@ e2e_key() {
 e2e_open_tray_menu() {
   e2e_helper post 0x8001 0 0x205 >/dev/null || e2e_fail "cannot post to the main window"
   e2e_helper wait-window '#32768' 10000 --visible >/dev/null || e2e_fail "the tray menu did not open"
+}
+
+# A capture session takes the keyboard only once it has logged its timing line: Esc before that
+# could be lost and leave the session open under the next keys.
+e2e_escape_capture() {
+  e2e_wait_log "(ms since trigger)" "$1"
+  e2e_helper wait-window OrmickOxelOverlay 10000 --visible >/dev/null || e2e_fail "capture $1 is not on screen"
+  e2e_key Escape
+  e2e_helper wait-gone OrmickOxelOverlay 10000 >/dev/null || e2e_fail "Esc left capture $1 on screen"
 }

@@ -1,6 +1,7 @@
 # What the tray icon, forwarded commands and the tray menu do, as far as their targets exist;
-# forged worker results and unknown commands change nothing. Escape after each capture ends
-# the capture session where one opened.
+# forged worker results and unknown commands change nothing. Each capture session is ended with
+# Escape once it is on screen, and gone before the next command.
+stub="not available in this build:"
 e2e_start
 e2e_wait_main
 e2e_wait_log "message loop"
@@ -8,13 +9,23 @@ pid=$(e2e_main_pid)
 
 e2e_helper post 0x8001 0 0x202 >/dev/null   # left click on the icon
 e2e_wait_log "capture action"
-e2e_key Escape
+e2e_escape_capture 1
 
-for cmd in 2 4 5; do
-  e2e_helper post 0x8002 "$cmd" 0 >/dev/null
-  e2e_wait_log "instance command $cmd"
-  e2e_key Escape
-done
+# Each forwarded command reaches its own target: pin the clipboard, capture and copy (a session
+# of its own, not the capture action), the settings window.
+e2e_helper post 0x8002 2 0 >/dev/null
+e2e_wait_log "instance command 2"
+e2e_wait_log "$stub pin_clipboard"
+e2e_helper post 0x8002 4 0 >/dev/null
+e2e_wait_log "instance command 4"
+e2e_escape_capture 2
+e2e_helper post 0x8002 5 0 >/dev/null
+e2e_wait_log "instance command 5"
+e2e_wait_log "$stub show_prefs_window"
+[ "$(e2e_log_count "capture action")" -eq 1 ] || e2e_fail "command 2, 4 or 5 went through the capture action"
+[ "$(e2e_log_count "$stub pin_clipboard")" -eq 1 ] || e2e_fail "pin_clipboard ran more than once"
+[ "$(e2e_log_count "$stub show_prefs_window")" -eq 1 ] || e2e_fail "show_prefs_window ran more than once"
+
 # Unknown commands, and results no worker of ours posted, are ignored.
 e2e_helper post 0x8002 6 0 >/dev/null
 e2e_helper post 0x8028 0 0x12345678 >/dev/null
@@ -23,7 +34,7 @@ e2e_helper post 0x8032 0 0x1000 >/dev/null
 e2e_helper post 0x8001 0 0x200 >/dev/null   # mouse move over the icon: nothing
 e2e_helper post 0x8002 1 0 >/dev/null       # marks that the posts before it were handled
 e2e_wait_log "instance command 1"
-e2e_key Escape
+e2e_escape_capture 3
 [ "$(e2e_log_count "instance command 6")" -eq 0 ] || e2e_fail "command 6 was run"
 [ "$(e2e_log_count "ocr done")" -eq 0 ] || e2e_fail "a forged OCR result was taken"
 for title in "Text recognition failed" "No text found" "No QR code found" "Recording"; do
@@ -35,32 +46,38 @@ e2e_open_tray_menu
 e2e_key Down Return   # Capture: after 200 ms, once the menu has gone
 e2e_wait_log "tray command 1"
 e2e_wait_log "(timer 1)"
-e2e_key Escape
+e2e_escape_capture 4
 
 e2e_open_tray_menu
 e2e_key Down Down Return   # Capture and copy
 e2e_wait_log "tray command 11"
 e2e_wait_log "(timer 3)"
-e2e_key Escape
+e2e_escape_capture 5
 
 e2e_open_tray_menu
 e2e_key Down Down Down Return   # Capture in 3 seconds
 e2e_wait_log "tray command 12"
 e2e_wait_log "(timer 1)" 2 10
-e2e_key Escape
+e2e_escape_capture 6
+[ "$(e2e_log_count "capture action")" -eq 2 ] || e2e_fail "a tray menu capture went through the capture action"
 
+# The tray command is logged before it runs: wait for the registry itself.
 run_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
+run_value_written() { wine reg query "$run_key" /v "Ormick Oxel" 2>/dev/null | grep -qi 'ormick-oxel.exe'; }
+run_value_gone() {
+  local values
+  values=$(wine reg query "$run_key" 2>/dev/null) && ! grep -qi 'Ormick Oxel' <<<"$values"
+}
 e2e_open_tray_menu
 e2e_wait_log "Start with Windows |"
 e2e_key Up Up Up Up Up Return   # from the bottom: ..., Settings, Start with Windows
 e2e_wait_log "tray command 6"
-wine reg query "$run_key" /v "Ormick Oxel" 2>/dev/null | grep -qi 'ormick-oxel.exe' \
-  || e2e_fail "Start with Windows did not write the Run value"
+e2e_wait_until 20 "Start with Windows did not write the Run value" run_value_written
 e2e_open_tray_menu
 e2e_wait_log "Start with Windows (checked) |"
 e2e_key Up Up Up Up Up Return
 e2e_wait_log "tray command 6" 2
-wine reg query "$run_key" /v "Ormick Oxel" >/dev/null 2>&1 && e2e_fail "Start with Windows did not remove the Run value"
+e2e_wait_until 20 "Start with Windows did not remove the Run value" run_value_gone
 
 e2e_open_tray_menu
 e2e_key Up Return   # Exit
