@@ -136,7 +136,8 @@ int cmd_post(const Args& a) {
 }
 
 // hold-hotkey VK [MODS] [SECONDS]: registers the hotkey, says "held" (or "failed N") and keeps
-// it for SECONDS (default 60) while pumping messages, so it is taken away from others.
+// it for SECONDS (default 60; 0: until the process is ended) while pumping messages, so it is
+// taken away from others.
 int cmd_hold_hotkey(const Args& a) {
     if (a.empty()) return 2;
     const auto vk = static_cast<UINT>(number_arg(a, 0, 0));
@@ -151,7 +152,7 @@ int cmd_hold_hotkey(const Args& a) {
     flush_output();
     OUT_PATH.clear();
     const ULONGLONG end = GetTickCount64() + seconds * 1000;
-    while (GetTickCount64() < end) {
+    while (seconds == 0 || GetTickCount64() < end) {
         MSG m;
         while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&m);
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
