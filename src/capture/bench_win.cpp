@@ -15,7 +15,6 @@
 
 namespace {
 
-constexpr uint64_t PREWARM_BUDGET_MS = 3000;
 constexpr uint64_t RUN_TIMEOUT_MS = 5000;
 constexpr DWORD PAUSE_BETWEEN_RUNS_MS = 250;
 
@@ -31,11 +30,6 @@ void write_report(const std::string& path, const std::string& text) {
 }
 
 }  // namespace
-
-void capture_engine_prewarm(uint64_t job_start_ms) {
-    while (dxgi_init() && GetTickCount64() - job_start_ms < PREWARM_BUDGET_MS) {
-    }
-}
 
 void run_bench(const Args& args) {
     const uint64_t job_start = GetTickCount64();

@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr uint64_t PREWARM_BUDGET_MS = 3000;
-
 double now_ms() {
     LARGE_INTEGER f, t;
     QueryPerformanceFrequency(&f);
@@ -29,14 +27,14 @@ void write_report(const std::string& path, const std::string& text) {
 void run_compare_grab(const Args& args) {
     const std::string out_path =
         option_value(args, "--out").value_or(join_path(temp_dir(), "ormick-oxel-compare.txt"));
-    const ULONGLONG job_start = GetTickCount64();
+    const uint64_t job_start = GetTickCount64();
 
     CompareInput in;
     in.virtual_screen = virtual_screen_rect();
     in.monitors = monitor_rects();
 
     const double warm_start = now_ms();
-    while (dxgi_init() && GetTickCount64() - job_start < PREWARM_BUDGET_MS) Sleep(10);
+    capture_engine_prewarm(job_start);
     in.prewarm_ms = now_ms() - warm_start;
 
     const Rect& vs = in.virtual_screen;

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "dxgi/d3d_backend_win.h"
+#include "dxgi/prewarm.h"
 #include "settings/settings_win.h"
 #include "util/env_win.h"
 #include "win/error.h"
@@ -35,6 +36,10 @@ bool gdi_forced() {
 }
 
 bool dxgi_init() { return prewarm_step(DXGI_CAPTURER, d3d_backend(), gdi_forced()); }
+
+void capture_engine_prewarm(uint64_t job_start_ms) {
+    repeat_prewarm_step(job_start_ms, dxgi_init, GetTickCount64, [](uint32_t ms) { Sleep(ms); });
+}
 
 Status dxgi_frame_texture(DuplicatedOutput& output) {
     const HResult hr = refresh_output(d3d_backend(), output);

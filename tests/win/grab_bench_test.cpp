@@ -24,8 +24,7 @@ double median(std::vector<double> v) {
 TEST(GrabBench, DISABLED_WholeScreenThroughOurCodeAgainstABareBitBlt) {
     const Rect vs = virtual_screen_rect();
     const std::vector<Rect> monitors = monitor_rects();
-    const double warm = now_ms();
-    while (dxgi_init() && now_ms() - warm < 3000) Sleep(10);
+    capture_engine_prewarm(GetTickCount64());
     auto ours = DibBitmap::create(vs.width(), vs.height());
     auto bare = DibBitmap::create(vs.width(), vs.height());
     ASSERT_TRUE(ours && bare);
