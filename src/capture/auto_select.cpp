@@ -25,8 +25,6 @@ const WindowTarget* find_window(const AutoSelect& s, WindowHandle window) {
         if (w.window == window) return &w;
     return nullptr;
 }
-
-int64_t area64(const Rect& r) { return (int64_t{r.r} - r.l) * (int64_t{r.b} - r.t); }
 }  // namespace
 
 HitTest hit_test_window_element(AutoSelect& s, int32_t x, int32_t y) {
@@ -55,8 +53,10 @@ HitTest hit_test_window_element(AutoSelect& s, int32_t x, int32_t y) {
     }
 
     candidates.push_back(target->rect);
+    // Saturating areas: rectangles too large for 64 bits compare equal and keep their order,
+    // which leaves the window (added last) outermost.
     std::stable_sort(candidates.begin(), candidates.end(),
-                     [](const Rect& a, const Rect& b) { return area64(a) < area64(b); });
+                     [](const Rect& a, const Rect& b) { return a.area() < b.area(); });
     // Every repeat goes, not only adjacent ones: equal areas may interleave two equal rectangles.
     std::vector<Rect> nested;
     for (const Rect& r : candidates)

@@ -146,6 +146,38 @@ TEST(HitTest, EqualAreasKeepTheirOrderAndRepeatsGo) {
     EXPECT_EQ(seen, (std::vector<Rect>{a, b, {100, 100, 500, 400}, {100, 100, 500, 400}}));
 }
 
+TEST(HitTest, NestingOrderHoldsForExtremeRectangles) {
+    // Widths up to 2^32 - 1: their products pass the 64-bit range and must not overflow.
+    struct Case {
+        const char* what;
+        Rect window;
+        std::vector<Rect> elements;
+        std::vector<Rect> nested;  // wheel index 0, 1, ...
+    };
+    const Rect whole{INT_MIN, INT_MIN, INT_MAX, INT_MAX};
+    const Rect all_but_a_row{INT_MIN, INT_MIN, INT_MAX, INT_MAX - 1};
+    const Rect strip{INT_MIN, -1, INT_MAX, 1};
+    const Rect small{-5, -5, 5, 5};
+    const Case cases[] = {
+        {"whole range window", whole, {small, strip}, {small, strip, whole}},
+        {"elements beyond 2^63 keep their order", whole, {all_but_a_row, small}, {small, all_but_a_row, whole}},
+        {"tall thin window", {-1, INT_MIN, 1, INT_MAX}, {small}, {small, {-1, INT_MIN, 1, INT_MAX}}},
+    };
+    for (const Case& c : cases) {
+        AutoSelect s = element_session();
+        s.windows = {{c.window, h(7)}};
+        s.hover = ElementHover{h(7), 0, 0, c.elements};
+        std::vector<Rect> seen;
+        for (size_t i = 0; i < c.nested.size() + 1; ++i) {
+            s.wheel_index = i;
+            seen.push_back(*hit_test_window_element(s, 0, 0).rect);
+        }
+        std::vector<Rect> want = c.nested;
+        want.push_back(c.nested.back());  // a larger index stays at the window
+        EXPECT_EQ(seen, want) << c.what;
+    }
+}
+
 TEST(MergeUiaResult, DropsAnswersForUnlistedWindows) {
     AutoSelect s = element_session();
     merge_uia_result(s, {h(9), 100, 150, {{0, 100, 50, 150}}});
