@@ -134,21 +134,40 @@ bool composition_enabled() {
     return SUCCEEDED(DwmIsCompositionEnabled(&on)) && on;
 }
 
+namespace {
+
+// False without a compositor or when the call fails.
+bool set_cloak(HWND window, bool cloaked) {
+    if (!composition_enabled()) return false;
+    const BOOL value = cloaked ? TRUE : FALSE;
+    return SUCCEEDED(DwmSetWindowAttribute(window, DWMWA_CLOAK, &value, sizeof value));
+}
+
+// The compositor's word; false where it cannot say (no compositor) and for a window that was
+// hidden because cloaking failed.
+bool is_cloaked(HWND window) {
+    DWORD cloaked = 0;
+    return SUCCEEDED(DwmGetWindowAttribute(window, DWMWA_CLOAKED, &cloaked, sizeof cloaked)) && cloaked != 0;
+}
+
+}  // namespace
+
 void set_overlay_cloaked(HWND overlay, bool cloaked) {
     if (!overlay) return;
-    bool cloak_done = false;
-    if (composition_enabled()) {
-        const BOOL value = cloaked ? TRUE : FALSE;
-        cloak_done = SUCCEEDED(DwmSetWindowAttribute(overlay, DWMWA_CLOAK, &value, sizeof value));
-    }
-    // Without a compositor cloaking hides nothing: the overlay would cover the screen, take
-    // every click and end up in the next grab.
     if (cloaked) {
-        if (!cloak_done) ShowWindow(overlay, SW_HIDE);
-    } else if (!IsWindowVisible(overlay)) {
+        // Where cloaking does not work only hiding keeps the overlay from covering the screen,
+        // taking every click and ending up in the next grab.
+        if (!set_cloak(overlay, true)) ShowWindow(overlay, SW_HIDE);
+        return;
+    }
+    if (!IsWindowVisible(overlay)) {
+        // A hidden overlay still holds the last session's frame: shown under a cloak where one
+        // works, so that the first frame on screen is this session's paint.
+        set_cloak(overlay, true);
         ShowWindow(overlay, SW_SHOWNA);
         UpdateWindow(overlay);
     }
+    set_cloak(overlay, false);
 }
 
 std::optional<HWND> overlay_window(int32_t x, int32_t y, int32_t width, int32_t height) {
@@ -157,7 +176,9 @@ std::optional<HWND> overlay_window(int32_t x, int32_t y, int32_t width, int32_t 
         GetWindowRect(existing, &r);
         if (r.left != x || r.top != y || r.right - r.left != width || r.bottom - r.top != height)
             SetWindowPos(existing, nullptr, x, y, width, height, SWP_NOACTIVATE | SWP_NOZORDER);
-        if (!IsWindowVisible(existing) && composition_enabled()) ShowWindow(existing, SW_SHOWNA);
+        // Only a cloaked overlay may be shown ahead of the paint; one that was hidden instead
+        // waits for set_overlay_cloaked.
+        if (!IsWindowVisible(existing) && is_cloaked(existing)) ShowWindow(existing, SW_SHOWNA);
         return existing;
     }
     ensure_overlay_class();
@@ -165,11 +186,8 @@ std::optional<HWND> overlay_window(int32_t x, int32_t y, int32_t width, int32_t 
                                         x, y, width, height, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!window) return std::nullopt;
     ImmAssociateContext(window, nullptr);
-    if (composition_enabled()) {
-        const BOOL cloak = TRUE;
-        // Shown cloaked, so uncloaking is all a capture needs; if cloaking fails it stays hidden.
-        if (SUCCEEDED(DwmSetWindowAttribute(window, DWMWA_CLOAK, &cloak, sizeof cloak))) ShowWindow(window, SW_SHOWNA);
-    }
+    // Shown cloaked, so uncloaking is all a capture needs; if cloaking fails it stays hidden.
+    if (set_cloak(window, true)) ShowWindow(window, SW_SHOWNA);
     OVERLAY_HWND.set(window);
     return window;
 }

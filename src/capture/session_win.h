@@ -17,9 +17,9 @@ inline constexpr wchar_t OVERLAY_CLASS[] = L"OrmickOxelOverlay";
 inline constexpr double UIA_WAIT_MS = 80.0;
 
 // The overlay over the rectangle, made on first use (hidden from view) and reused afterwards;
-// none when it cannot be created.
+// none when it cannot be created. It is never shown here uncloaked.
 std::optional<HWND> overlay_window(int32_t x, int32_t y, int32_t width, int32_t height);
-// Hides or shows the overlay: DWM cloaking where the compositor runs, else SW_HIDE / SW_SHOWNA.
+// Hides or shows the overlay: DWM cloaking where it works, else SW_HIDE / SW_SHOWNA.
 void set_overlay_cloaked(HWND overlay, bool cloaked);
 bool composition_enabled();
 

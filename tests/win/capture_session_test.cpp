@@ -135,6 +135,21 @@ TEST_F(CaptureTest, EscRightClickOrCloseEndTheSessionAndKeepTheOverlay) {
     EXPECT_EQ((*cell)->editor.tools.size_steps[4], 2u);
     EXPECT_EQ((*cell)->editor.tools.size_steps[3], 1u);
 }
+TEST_F(CaptureTest, AnOverlayHiddenAtTheEndStaysHiddenUntilTheNextSessionShowsIt) {
+    begin_capture(std::nullopt);
+    ASSERT_TRUE(session_open());
+    const HWND overlay = OVERLAY_HWND.get();
+    SendMessageW(overlay, WM_CLOSE, 0, 0);
+    if (IsWindowVisible(overlay)) GTEST_SKIP() << "the compositor cloaked the overlay";
+    // Still holding the last session's frame: making the overlay ready must not show it.
+    overlay_prewarm();
+    EXPECT_EQ(OVERLAY_HWND.get(), overlay);
+    EXPECT_FALSE(IsWindowVisible(overlay));
+    begin_capture(std::nullopt);
+    ASSERT_TRUE(session_open());
+    EXPECT_TRUE(IsWindowVisible(overlay));
+}
+
 TEST_F(CaptureTest, ASessionWhoseWindowIsGoneIsReplaced) {
     begin_capture(std::nullopt);
     ASSERT_TRUE(session_open());
