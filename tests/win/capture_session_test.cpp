@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <memory>
+
 #include "capture/auto_select_win.h"
 #include "capture/bench_win.h"
 #include "capture/capture_win.h"
@@ -148,6 +150,69 @@ TEST_F(CaptureTest, AnOverlayHiddenAtTheEndStaysHiddenUntilTheNextSessionShowsIt
     begin_capture(std::nullopt);
     ASSERT_TRUE(session_open());
     EXPECT_TRUE(IsWindowVisible(overlay));
+}
+
+TEST_F(CaptureTest, EndingGivesTheFocusBackToTheRememberedWindowOnlyWhenAsked) {
+    struct Case {
+        const char* what;
+        bool restore;
+        bool remembered_closes;
+        bool remembered_gets_focus;
+    };
+    const Case cases[] = {
+        {"restore", true, false, true},
+        {"no restore", false, false, false},
+        {"restore, but the remembered window closed", true, true, false},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.what);
+        auto remembered = std::make_unique<TestWindow>(Rect{100, 100, 400, 300}, 0, true);
+        TestWindow other({500, 100, 800, 300}, 0, true);
+        ASSERT_TRUE(SetForegroundWindow(remembered->get()));
+        // `other` lies above it without being active: the system's pick when the overlay goes.
+        SetWindowPos(other.get(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        pump_messages_for(20);
+        ASSERT_EQ(GetForegroundWindow(), remembered->get());
+
+        begin_capture(std::nullopt);
+        ASSERT_TRUE(session_open());
+        const HWND overlay = OVERLAY_HWND.get();
+        {
+            auto cell = OVERLAY_SESSION.borrow();
+            EXPECT_EQ((*cell)->foreground, remembered->get());
+        }
+        ASSERT_EQ(GetForegroundWindow(), overlay);
+        const HWND remembered_hwnd = remembered->get();
+        if (k.remembered_closes) remembered.reset();
+
+        end_capture(overlay, k.restore);
+        pump_messages_for(20);
+        EXPECT_FALSE(session_open());
+        EXPECT_NE(GetForegroundWindow(), overlay);
+        EXPECT_EQ(GetForegroundWindow() == remembered_hwnd, k.remembered_gets_focus);
+        if (k.restore && k.remembered_closes) {
+            EXPECT_FALSE(IsWindowVisible(overlay)) << "hidden, not left active";
+        }
+    }
+}
+
+TEST_F(CaptureTest, CancelAfterTheUserSwitchedAwayActivatesNoWindow) {
+    TestWindow remembered({100, 100, 400, 300}, 0, true);
+    TestWindow chosen({500, 100, 800, 300}, 0, true);
+    ASSERT_TRUE(SetForegroundWindow(remembered.get()));
+    pump_messages_for(20);
+    begin_capture(std::nullopt);
+    ASSERT_TRUE(session_open());
+    const HWND overlay = OVERLAY_HWND.get();
+    ASSERT_EQ(GetForegroundWindow(), overlay);
+
+    ASSERT_TRUE(SetForegroundWindow(chosen.get()));  // the user moves on while the overlay shows
+    pump_messages_for(20);
+    ASSERT_EQ(GetForegroundWindow(), chosen.get());
+    SendMessageW(overlay, WM_KEYDOWN, VK_ESCAPE, 0);
+    pump_messages_for(20);
+    EXPECT_FALSE(session_open());
+    EXPECT_EQ(GetForegroundWindow(), chosen.get()) << "neither the remembered window nor any other is activated";
 }
 
 TEST_F(CaptureTest, ASessionWhoseWindowIsGoneIsReplaced) {
