@@ -26,7 +26,7 @@ inline constexpr std::string_view MARK_VISIBLE = "visible";
 inline constexpr std::string_view MARK_FOCUS_FORCED = "focus-forced";
 inline constexpr std::string_view MARK_FOCUS = "focus";
 
-// The labels a completed session records, in order.
+// The labels a completed session records, in order (optional ones only when they happened).
 std::vector<std::string_view> expected_mark_labels(bool gdi, bool element, bool focus_forced);
 
 // "label   ms.d" per mark (milliseconds right-aligned in 6 with one decimal), joined by two spaces.

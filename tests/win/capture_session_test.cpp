@@ -3,13 +3,17 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <memory>
+#include <string_view>
+#include <vector>
 
 #include "capture/auto_select_win.h"
 #include "capture/bench_win.h"
 #include "capture/capture_win.h"
 #include "capture/dim.h"
 #include "capture/session_win.h"
+#include "settings/settings_win.h"
 #include "util/env_win.h"
 #include "util/record_registry.h"
 #include "util/text.h"
@@ -50,7 +54,9 @@ bool session_open() {
 // Ends whatever session a test left open.
 class CaptureTest : public ::testing::Test {
 protected:
+    void SetUp() override { saved_detect_ = SETTINGS.borrow()->capture_detect; }
     void TearDown() override {
+        SETTINGS.borrow()->capture_detect = saved_detect_;
         if (session_open()) {
             HWND window = nullptr;
             {
@@ -62,6 +68,9 @@ protected:
         BENCH_MODE.set(false);
         TIMING_RUNS.set({});
     }
+
+private:
+    CaptureDetect saved_detect_ = CaptureDetect::Window;
 };
 
 }  // namespace
@@ -110,6 +119,30 @@ TEST_F(CaptureTest, ASessionHoldsTheDimmedFrozenScreenAndTheOverlayIsShown) {
     // A second trigger while the overlay shows changes nothing.
     begin_capture(std::nullopt);
     EXPECT_EQ(CAPTURE_SEQ.get(), seq_before + 1);
+}
+
+TEST_F(CaptureTest, PhaseMarksComeInTheirOrder) {
+    for (const CaptureDetect detect : {CaptureDetect::Window, CaptureDetect::Element}) {
+        const bool element = detect == CaptureDetect::Element;
+        SCOPED_TRACE(element ? "element detection" : "window detection");
+        SETTINGS.borrow()->capture_detect = detect;
+        overlay_prewarm();  // an element query needs the overlay to answer to
+        begin_capture(std::nullopt);
+        ASSERT_TRUE(session_open());
+        std::vector<PhaseMark> marks;
+        HWND overlay = nullptr;
+        {
+            auto cell = OVERLAY_SESSION.borrow();
+            marks = (*cell)->marks;
+            overlay = (*cell)->window;
+        }
+        std::vector<std::string_view> labels;
+        for (const PhaseMark& m : marks) labels.push_back(m.label);
+        const auto has = [&](std::string_view l) { return std::find(labels.begin(), labels.end(), l) != labels.end(); };
+        EXPECT_EQ(labels, expected_mark_labels(has(MARK_GDI), element, has(MARK_FOCUS_FORCED)));
+        for (size_t i = 1; i < marks.size(); ++i) EXPECT_LE(marks[i - 1].ms, marks[i].ms) << marks[i].label;
+        end_capture(overlay, false);
+    }
 }
 
 TEST_F(CaptureTest, EscRightClickOrCloseEndTheSessionAndKeepTheOverlay) {
