@@ -19,16 +19,6 @@ namespace {
 constexpr DWORD GRAB_ROP = SRCCOPY | CAPTUREBLT;  // 0x40CC0020
 static_assert(GRAB_ROP == 0x40CC0020);
 
-BOOL CALLBACK add_monitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
-    MONITORINFO info{};
-    info.cbSize = sizeof info;
-    if (GetMonitorInfoW(monitor, &info)) {
-        const RECT& r = info.rcMonitor;
-        reinterpret_cast<std::vector<Rect>*>(data)->push_back(Rect{r.left, r.top, r.right, r.bottom});
-    }
-    return TRUE;
-}
-
 }  // namespace
 
 bool gdi_forced() {
@@ -113,9 +103,19 @@ std::optional<DibBitmap> frame_to_dib(const Rect& rect) {
 
 void dxgi_drop_capturer() { drop_capturer(DXGI_CAPTURER); }
 
+BOOL CALLBACK monitor_enum_proc(HMONITOR monitor, HDC, LPRECT, LPARAM list) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (GetMonitorInfoW(monitor, &info)) {
+        const RECT& r = info.rcMonitor;
+        reinterpret_cast<std::vector<Rect>*>(list)->push_back(Rect{r.left, r.top, r.right, r.bottom});
+    }
+    return TRUE;
+}
+
 std::vector<Rect> monitor_rects() {
     std::vector<Rect> rects;
-    EnumDisplayMonitors(nullptr, nullptr, add_monitor, reinterpret_cast<LPARAM>(&rects));
+    EnumDisplayMonitors(nullptr, nullptr, monitor_enum_proc, reinterpret_cast<LPARAM>(&rects));
     return rects;
 }
 

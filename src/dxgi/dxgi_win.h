@@ -2,6 +2,8 @@
 // Screen grabbing: desktop duplication kept warm in the UI thread's DXGI_CAPTURER, and GDI.
 // UI thread only. Desktop duplication is skipped when GDI is forced (ORMICK_OXEL_GDI set, even
 // empty, or capture_engine=gdi).
+#include <windows.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -48,6 +50,10 @@ std::optional<DibBitmap> frame_to_dib(const Rect& rect);
 
 // For "Reload settings" when capture_engine becomes gdi; nothing when the cell is borrowed.
 void dxgi_drop_capturer();
+
+// The EnumDisplayMonitors callback: appends the monitor's rcMonitor to the std::vector<Rect>
+// in lParam, skips a monitor whose information cannot be read, always continues.
+BOOL CALLBACK monitor_enum_proc(HMONITOR monitor, HDC dc, LPRECT rect, LPARAM list);
 
 // Each monitor's rcMonitor in EnumDisplayMonitors order (unreadable ones skipped), and the
 // virtual screen (GetSystemMetrics).
