@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "dxgi/dxgi_win.h"
+#include "main/shell_win.h"
 #include "win/shell_cells.h"
+
+#include "support/test_support_win.h"
 
 namespace {
 
@@ -30,6 +34,24 @@ TEST(PrewarmTimer, RestartKeepsARunningTimerAndStartsAgainAfterStop) {
     EXPECT_FALSE(timer_arrives(window, 800));
     restart_prewarm_timer();
     EXPECT_TRUE(timer_arrives(window, 3000));
+    stop_prewarm_timer();
+    MAIN_HWND.set(nullptr);
+    DestroyWindow(window);
+}
+
+TEST(PrewarmTimer, ForcedGdiEndsTheTimerAtItsFirstTick) {
+    test_support::ScopedEnv gdi({"ORMICK_OXEL_GDI"}, std::string());  // set, but empty
+    dxgi_drop_capturer();
+    HWND window = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(window, nullptr);
+    MAIN_HWND.set(window);
+    restart_prewarm_timer();
+    ASSERT_TRUE(timer_arrives(window, 3000));
+    // The tick as the main window handles it.
+    main_window_proc(window, WM_TIMER, TIMER_PREWARM, 0);
+    EXPECT_EQ(PREWARM_TICKS.get(), 1u);
+    EXPECT_FALSE(KillTimer(window, TIMER_PREWARM)) << "the tick killed the timer";
+    EXPECT_FALSE(DXGI_CAPTURER.borrow()->has_value()) << "no desktop duplication was set up";
     stop_prewarm_timer();
     MAIN_HWND.set(nullptr);
     DestroyWindow(window);
