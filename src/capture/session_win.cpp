@@ -398,10 +398,16 @@ void begin_capture(std::optional<PinEditRequest> request) {
     state.trigger = trigger;
     request.reset();  // the pin's image copy is in the frozen bitmap now
 
-    // The first element answer, waited for until 80 ms after the trigger.
+    // The first element answer, waited for until 80 ms after the trigger. Its outcome is logged
+    // once the overlay shows, so the log write does not count in the marks.
+    std::optional<std::string> element_note;
     if (element_target && element_target == *overlay) {
-        if (const std::unique_ptr<UiaResult> result = wait_uia_result(*overlay, seq, trigger + ms_to_ticks(UIA_WAIT_MS)))
+        if (const std::unique_ptr<UiaResult> result = wait_uia_result(*overlay, seq, trigger + ms_to_ticks(UIA_WAIT_MS))) {
+            element_note = "element answer in time: " + std::to_string(result->rects.size()) + " rectangle(s)";
             merge_uia_result(state, *result);
+        } else {
+            element_note = "element answer: none within 80 ms";
+        }
         mark(MARK_ELEMENT);
     }
 
@@ -431,6 +437,7 @@ void begin_capture(std::optional<PinEditRequest> request) {
 
     debug_log("capture " + std::to_string(width) + "x" + std::to_string(height) +
               " (ms since trigger): " + format_timing_marks().value_or(std::string()));
+    if (element_note) debug_log(*element_note);
 
     if (BENCH_MODE.get()) {
         push_timing_run(clone_timing_marks());

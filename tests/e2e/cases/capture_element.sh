@@ -1,5 +1,6 @@
 # Element detection asks UI Automation before the overlay shows: without it (as under Wine)
-# the worker's empty answer still comes and the session records its "element" mark.
+# the worker still answers at once, with no rectangles, and the session takes that answer
+# (not the 80 ms deadline) before its "element" mark.
 mkdir -p "$(dirname "$E2E_SETTINGS")"
 printf 'capture_detect=element\r\n' >"$E2E_SETTINGS"
 e2e_start
@@ -12,5 +13,10 @@ line=$(grep -F "(ms since trigger)" "$E2E_LOG")
 echo "$line"
 echo "$line" | grep -qE ' window +[0-9]+\.[0-9]  element +[0-9]+\.[0-9]  paint ' \
   || e2e_fail "no element mark between window and paint"
+# The mark is taken with or without an answer: the log says which.
+e2e_wait_log "element answer"
+grep -F "element answer" "$E2E_LOG"
+[ "$(e2e_log_count "element answer in time: 0 rectangle(s)")" -eq 1 ] \
+  || e2e_fail "the worker's empty answer was not taken before the overlay showed"
 e2e_key Escape
 e2e_helper wait-gone OrmickOxelOverlay 5000 >/dev/null || e2e_fail "Esc left the overlay on screen"
