@@ -10,6 +10,7 @@
 #   e2e_wait_log TEXT [N] [S]  wait until the log holds TEXT at least N times (default 1, S s)
 #   e2e_wait_until S WHAT CMD...  run CMD until it succeeds; fail with "WHAT" after S seconds
 #   e2e_log_count TEXT         how many log lines hold TEXT
+#   e2e_poll S COMMAND...      run COMMAND (a function may set variables) until it succeeds; false after S s
 #   e2e_wait_main [S]          wait for the main window; e2e_main_pid prints its process id
 #   e2e_wait_exit PID [S]      wait for that (Windows) process to end
 #   e2e_key KEY...             focus the desktop's X window and send keys with xdotool
@@ -169,14 +170,20 @@ e2e_wait_log() {
   done
 }
 
+e2e_poll() {
+  local seconds="$1"
+  shift
+  local deadline=$(( $(date +%s) + seconds ))
+  until "$@"; do
+    [ "$(date +%s)" -ge "$deadline" ] && return 1
+    sleep 0.2
+  done
+}
+
 e2e_wait_until() {
   local seconds="$1" what="$2"
   shift 2
-  local deadline=$(( $(date +%s) + seconds ))
-  until "$@"; do
-    [ "$(date +%s)" -ge "$deadline" ] && e2e_fail "$what within $seconds s"
-    sleep 0.2
-  done
+  e2e_poll "$seconds" "$@" || e2e_fail "$what within $seconds s"
 }
 
 e2e_wait_main() {
