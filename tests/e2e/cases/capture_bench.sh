@@ -1,9 +1,8 @@
 # "--bench 3": three sessions that close themselves, each with its marks in phase order.
 e2e_start --bench 3
 report="$E2E_TEMP/ormick-oxel-bench.txt"
-for i in $(seq 1 600); do [ -s "$report" ] && break; sleep 0.1; done
-[ -s "$report" ] || e2e_fail "no report $report"
-sleep 0.5
+# Written whole under a temporary name and then renamed: complete once it is there.
+e2e_poll 60 test -s "$report" || e2e_fail "no report $report"
 cat "$report"
 head -n 1 "$report" | grep -qx 'virtual screen 1920x1080, 3 runs (ms from trigger)' || e2e_fail "wrong first line"
 mark=' +[0-9]+\.[0-9]'

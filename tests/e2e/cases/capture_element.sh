@@ -6,7 +6,6 @@ printf 'capture_detect=element\r\n' >"$E2E_SETTINGS"
 e2e_start
 e2e_wait_log "message loop" 1 60
 e2e_wait_main
-sleep 0.5
 e2e_key F1
 e2e_wait_log "(ms since trigger)"
 line=$(grep -F "(ms since trigger)" "$E2E_LOG")
