@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <psapi.h>
 
 #include <algorithm>
 #include <cstring>
@@ -87,8 +88,73 @@ bool save_with_gdiplus(const std::string& path, const CLSID& encoder, int32_t wi
     return gp::GdipSaveImageToFile(raw, to_wide(path).c_str(), &encoder, nullptr) == Gdiplus::Ok;
 }
 
+// A 24-bit BMP whose header claims width x height and that holds only pixel_bytes of pixels.
+std::vector<uint8_t> bmp_claiming(int32_t width, int32_t height, uint32_t pixel_bytes) {
+    std::vector<uint8_t> out = {'B', 'M'};
+    const auto le32 = [&out](uint32_t v) {
+        out.insert(out.end(), {static_cast<uint8_t>(v), static_cast<uint8_t>(v >> 8), static_cast<uint8_t>(v >> 16),
+                               static_cast<uint8_t>(v >> 24)});
+    };
+    le32(54 + pixel_bytes);
+    le32(0);
+    le32(54);
+    le32(40);
+    le32(static_cast<uint32_t>(width));
+    le32(static_cast<uint32_t>(height));
+    out.insert(out.end(), {1, 0, 24, 0});  // planes, bits per pixel
+    le32(0);                               // BI_RGB
+    for (int i = 0; i < 5; ++i) le32(0);
+    out.insert(out.end(), pixel_bytes, 0x7F);
+    return out;
+}
+
+// The most memory this process has held at any time so far. Wine's peak commit does not move;
+// its peak working set does, when a decoder fills the pixels of a claimed size.
+SIZE_T peak_working_set() {
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof counters;
+    if (!GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters)) return 0;
+    return counters.PeakWorkingSetSize;
+}
+
 const CLSID BMP_ENCODER = {0x557CF400, 0x1A04, 0x11D3, {0x9A, 0x73, 0x00, 0x00, 0xF8, 0x1E, 0xF3, 0x2E}};
 const CLSID JPEG_ENCODER = {0x557CF401, 0x1A04, 0x11D3, {0x9A, 0x73, 0x00, 0x00, 0xF8, 0x1E, 0xF3, 0x2E}};
+const CLSID TIFF_ENCODER = {0x557CF405, 0x1A04, 0x11D3, {0x9A, 0x73, 0x00, 0x00, 0xF8, 0x1E, 0xF3, 0x2E}};
+const CLSID PNG_ENCODER = {0x557CF406, 0x1A04, 0x11D3, {0x9A, 0x73, 0x00, 0x00, 0xF8, 0x1E, 0xF3, 0x2E}};
+
+void put_le(std::vector<uint8_t>& v, uint32_t x, int bytes) {
+    for (int i = 0; i < bytes; ++i) v.push_back(static_cast<uint8_t>(x >> (8 * i)));
+}
+
+// A one-entry icon holding `image`, listed as w x h.
+std::vector<uint8_t> icon_holding(uint8_t w, uint8_t h, const std::vector<uint8_t>& image) {
+    std::vector<uint8_t> out;
+    put_le(out, 0, 2);
+    put_le(out, 1, 2);
+    put_le(out, 1, 2);
+    out.insert(out.end(), {w, h, 0, 0});
+    put_le(out, 1, 2);
+    put_le(out, 32, 2);
+    put_le(out, static_cast<uint32_t>(image.size()), 4);
+    put_le(out, 22, 4);
+    out.insert(out.end(), image.begin(), image.end());
+    return out;
+}
+
+// An icon's 32-bpp DIB: the header counts the mask rows in its height; all opaque.
+std::vector<uint8_t> icon_dib(uint32_t w, uint32_t h, uint32_t bgra) {
+    std::vector<uint8_t> out;
+    put_le(out, 40, 4);
+    put_le(out, w, 4);
+    put_le(out, 2 * h, 4);
+    put_le(out, 1, 2);
+    put_le(out, 32, 2);
+    for (int i = 0; i < 6; ++i) put_le(out, 0, 4);
+    for (uint32_t i = 0; i < w * h; ++i) put_le(out, bgra, 4);
+    const uint32_t mask_stride = (w + 31) / 32 * 4;
+    out.insert(out.end(), static_cast<size_t>(mask_stride) * h, 0);
+    return out;
+}
 
 // Draws the text's outline in black on white and returns the picture.
 std::optional<DibBitmap> outline_text(const Gdiplus::GpFontFamily* family, const std::string& text, int32_t w,
@@ -246,6 +312,41 @@ TEST(LoadImageFile, BmpJpegAndNonAsciiPaths) {
     EXPECT_EQ(named->bits[0], 0x00123456u);
 }
 
+// Files as real encoders write them get through the header check.
+TEST(LoadImageFile, EveryFormatLoadsWithItsSize) {
+    ScratchDir dir;
+    std::vector<uint32_t> argb(5 * 3);
+    for (size_t i = 0; i < argb.size(); ++i) argb[i] = 0xFF000000 | static_cast<uint32_t>(i * 0x0F0E0D);
+    struct Encoded { const char* name; const CLSID* encoder; };
+    for (const Encoded& e : {Encoded{"g.bmp", &BMP_ENCODER}, Encoded{"g.jpg", &JPEG_ENCODER},
+                             Encoded{"g.tif", &TIFF_ENCODER}, Encoded{"g.png", &PNG_ENCODER}}) {
+        ASSERT_TRUE(save_with_gdiplus(dir.at(e.name), *e.encoder, 5, 3, argb)) << e.name;
+        const auto dib = load_image_file(dir.at(e.name));
+        ASSERT_TRUE(dib) << e.name;
+        EXPECT_EQ(dib->width, 5) << e.name;
+        EXPECT_EQ(dib->height, 3) << e.name;
+    }
+    // Wine's GIF encoder writes a frame without image data: this one is made by hand. One red
+    // pixel: a two-colour table, then the codes clear, 0, end.
+    const std::vector<uint8_t> gif = {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0x80, 0, 0, 0xFF, 0, 0, 0, 0, 0xFF,
+                                      0x2C, 0, 0, 0, 0, 1, 0, 1, 0, 0, 2, 2, 0x44, 0x01, 0, 0x3B};
+    const auto red = load_image_file(dir.write("red.gif", gif));
+    ASSERT_TRUE(red);
+    EXPECT_EQ(red->width, 1);
+    EXPECT_EQ(red->height, 1);
+    EXPECT_EQ(red->bits[0], 0x00FF0000u);
+    const std::vector<uint8_t> green = png_bytes(4, 2, std::vector<uint32_t>(8, 0xFF00FF00), 2);
+    const auto png_icon = load_image_file(dir.write("png.ico", icon_holding(4, 2, green)));
+    ASSERT_TRUE(png_icon);
+    EXPECT_EQ(png_icon->width, 4);
+    EXPECT_EQ(png_icon->height, 2);
+    const auto dib_icon = load_image_file(dir.write("dib.ico", icon_holding(16, 8, icon_dib(16, 8, 0xFF0000FF))));
+    ASSERT_TRUE(dib_icon);
+    EXPECT_EQ(dib_icon->width, 16);
+    EXPECT_EQ(dib_icon->height, 8);
+    EXPECT_EQ(dib_icon->bits[0], 0x000000FFu);
+}
+
 TEST(LoadImageFile, BadInputGivesNone) {
     ScratchDir dir;
     const std::vector<uint32_t> px(4, 0xFF00FF00);
@@ -267,4 +368,21 @@ TEST(LoadImageFile, BadInputGivesNone) {
     for (const Case& c : cases) EXPECT_FALSE(load_image_file(dir.write(c.name, c.bytes))) << c.name;
     EXPECT_FALSE(load_image_file(dir.at("missing.png")));
     EXPECT_FALSE(load_image_file(""));
+}
+
+TEST(LoadImageFile, HugeClaimsAreRefusedWithoutMakingThePixels) {
+    ScratchDir dir;
+    struct Case { const char* name; std::vector<uint8_t> bytes; };
+    const Case cases[] = {
+        {"claims-20000.bmp", bmp_claiming(20000, 20000, 400)},
+        {"claims-20000-top-down.bmp", bmp_claiming(20000, -20000, 400)},
+        {"claims-100000.png", png_bytes(100000, 100000, std::vector<uint32_t>(3 * 100000, 0xFF336699), 3)},
+        {"claims-20000.png", png_bytes(20000, 20000, std::vector<uint32_t>(4 * 20000, 0xFF336699), 4)},
+    };
+    ASSERT_EQ(cases[0].bytes.size(), 454u);
+    const SIZE_T before = peak_working_set();
+    ASSERT_GT(before, 0u);
+    for (const Case& c : cases) EXPECT_FALSE(load_image_file(dir.write(c.name, c.bytes))) << c.name;
+    // 20000 x 20000 pixels would be 1.6 GB: not even a good part of that may have been touched.
+    EXPECT_LT(peak_working_set() - before, SIZE_T{256} << 20);
 }
