@@ -86,6 +86,14 @@ struct GlobalTraits {
 // A global memory block; release() it when the clipboard has taken it over.
 using GlobalMemory = UniqueHandle<HGLOBAL, GlobalTraits>;
 
+struct LocalTraits {
+    static HLOCAL invalid() { return nullptr; }
+    static bool valid(HLOCAL h) { return h != nullptr; }
+    static void close(HLOCAL h) { LocalFree(h); }
+};
+// Memory that a system call allocated for its caller to LocalFree (security descriptors, ACLs).
+using LocalMemory = UniqueHandle<HLOCAL, LocalTraits>;
+
 // GlobalLock for one scope.
 class GlobalLockGuard {
 public:

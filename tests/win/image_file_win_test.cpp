@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <aclapi.h>
 #include <commdlg.h>
 #include <dlgs.h>
 
@@ -118,6 +119,69 @@ std::string pdf_image_stream(const std::string& pdf) {
     return pdf.substr(data + 10, n);
 }
 
+// Denies everyone adding files or folders to the folder while it lives, then puts its old
+// access list back. Windows checks the list; Wine turns it into the folder's Unix permission,
+// which root does not obey.
+class DenyNewFiles {
+public:
+    explicit DenyNewFiles(const std::string& folder) : path_(to_wide(folder)) {
+        PACL old_acl = nullptr;
+        PSECURITY_DESCRIPTOR descriptor = nullptr;
+        if (GetNamedSecurityInfoW(path_.c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr,
+                                  &old_acl, nullptr, &descriptor) != ERROR_SUCCESS) {
+            ADD_FAILURE() << "cannot read the access list of " << folder;
+            return;
+        }
+        old_descriptor_.reset(descriptor);
+        old_acl_ = old_acl;
+        DWORD sid_size = sizeof everyone_;
+        if (!CreateWellKnownSid(WinWorldSid, nullptr, everyone_, &sid_size)) {
+            ADD_FAILURE() << "no SID for everyone";
+            return;
+        }
+        EXPLICIT_ACCESSW deny{};
+        deny.grfAccessPermissions = FILE_ADD_FILE | FILE_ADD_SUBDIRECTORY;
+        deny.grfAccessMode = DENY_ACCESS;
+        deny.grfInheritance = NO_INHERITANCE;
+        BuildTrusteeWithSidW(&deny.Trustee, everyone_);
+        PACL acl = nullptr;
+        if (SetEntriesInAclW(1, &deny, old_acl_, &acl) != ERROR_SUCCESS) {
+            ADD_FAILURE() << "cannot build the access list";
+            return;
+        }
+        new_acl_.reset(acl);
+        applied_ = SetNamedSecurityInfoW(path_.data(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr,
+                                         acl, nullptr) == ERROR_SUCCESS;
+        if (!applied_) ADD_FAILURE() << "cannot set the access list of " << folder;
+    }
+    ~DenyNewFiles() {
+        if (applied_) {
+            SetNamedSecurityInfoW(path_.data(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr, old_acl_,
+                                  nullptr);
+        }
+    }
+    DenyNewFiles(const DenyNewFiles&) = delete;
+    DenyNewFiles& operator=(const DenyNewFiles&) = delete;
+
+private:
+    std::wstring path_;
+    LocalMemory old_descriptor_;  // owns old_acl_
+    PACL old_acl_ = nullptr;
+    LocalMemory new_acl_;
+    alignas(SID) BYTE everyone_[SECURITY_MAX_SID_SIZE] = {};
+    bool applied_ = false;
+};
+
+// Whether a new file can be made in the folder now (made and deleted again).
+bool takes_new_files(const std::string& folder) {
+    const std::wstring probe = to_wide(join_path(folder, "probe.tmp"));
+    Handle file(CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+    if (!file) return false;
+    file.reset();
+    DeleteFileW(probe.c_str());
+    return true;
+}
+
 class SaveImageTest : public ::testing::Test {
 protected:
     std::string at(const std::string& name) const { return save_.at(name); }
@@ -226,6 +290,28 @@ TEST_F(SaveImageTest, FailureReportsAnErrorAndKeepsTheOldFile) {
     }
     EXPECT_EQ(folder_names(dir), (std::vector<std::string>{"locked.jpg", "locked.pdf", "locked.png", "taken.png"}));
     EXPECT_TRUE(folder_names(at("taken.png")).empty());
+}
+
+TEST_F(SaveImageTest, ReadOnlyFolderReportsAnErrorAndKeepsTheOldFile) {
+    const std::string folder = at("read-only");
+    ASSERT_TRUE(CreateDirectoryW(to_wide(folder).c_str(), nullptr));
+    const std::vector<std::string> names = {"shot.jpg", "shot.pdf", "shot.png"};
+    for (const std::string& name : names) write_whole_file(join_path(folder, name), "precious");
+    const DibBitmap dib = sample_bitmap(16, 16);
+    {
+        const DenyNewFiles deny(folder);
+        if (takes_new_files(folder)) {
+            GTEST_SKIP() << "the folder still takes new files: Wine running as root (uid 0) ignores the "
+                            "folder's permission; run the tests as another user to check this";
+        }
+        for (const std::string& name : names) {
+            const Status s = save_image(dib, join_path(folder, name));
+            ASSERT_FALSE(s.ok()) << name;
+            EXPECT_FALSE(s.error().message.empty()) << name;
+            EXPECT_EQ(read_whole_file(join_path(folder, name)), "precious") << name;
+        }
+    }
+    EXPECT_EQ(folder_names(folder), names);
 }
 
 TEST_F(SaveImageTest, AutoSavePathCountsUpWithinOneSecond) {
