@@ -57,10 +57,11 @@ void history_save_worker(HistorySaveJob job) {
     if (!create_folders(dir)) return;
     const std::string path = join_path(dir, history_file_name(job.stem, job.millis));
     const size_t count = static_cast<size_t>(job.width) * job.height;
-    const Status written = write_file_replacing(
-        path,
-        [&job, count](ByteSink& sink) { return encode_png(job.pixels.get(), count, job.width, job.height, sink); },
-        ReplaceOptions{path + ".tmp"});
+    // Through a temporary file of a fresh name: two captures in one millisecond write the same
+    // name, and a shared temporary name would let one writer's failure delete the other's file.
+    const Status written = write_file_replacing(path, [&job, count](ByteSink& sink) {
+        return encode_png(job.pixels.get(), count, job.width, job.height, sink);
+    });
     if (!written) return;
     job.pixels.reset();
     for (const std::string& old : files_to_prune(history_list(), job.keep)) {

@@ -25,6 +25,8 @@ struct HistorySaveJob {
     uint32_t height = 0;
 };
 
-// The worker's body: creates the folder, writes NAME.png through NAME.png.tmp, then deletes the
-// oldest files beyond `keep`. Every failure is dropped silently. Runs on any thread.
+// The worker's body: creates the folder, writes NAME.png through a temporary file of its own
+// (never named *.png, so listing and pruning do not see it), then deletes the oldest files
+// beyond `keep`. Every failure is dropped silently. Runs on any thread; two workers may write
+// the same name at once, and the one that finishes last is kept.
 void history_save_worker(HistorySaveJob job);

@@ -2,11 +2,14 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <atomic>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "image/dib_bitmap_win.h"
+#include "image/file_names.h"
 #include "image/history_win.h"
 #include "settings/settings_win.h"
 #include "util/env_win.h"
@@ -29,6 +32,13 @@ uint32_t png_width(const std::string& path) {
     DWORD n = 0;
     if (!f || !ReadFile(f.get(), head, sizeof head, &n, nullptr) || n != sizeof head) return 0;
     return uint32_t{head[16]} << 24 | uint32_t{head[17]} << 16 | uint32_t{head[18]} << 8 | head[19];
+}
+
+// True when the PNG file ends with its IEND chunk, as a finished file does.
+bool png_is_whole(const std::string& path) {
+    const std::string bytes = read_whole_file(path);
+    static const std::string IEND("\0\0\0\0IEND\xAE\x42\x60\x82", 12);
+    return bytes.size() > IEND.size() && bytes.compare(bytes.size() - IEND.size(), IEND.size(), IEND) == 0;
 }
 
 HistorySaveJob make_job(const std::string& stem, uint32_t millis, uint64_t keep, uint32_t w = 3, uint32_t h = 2) {
@@ -136,4 +146,44 @@ TEST_F(HistoryTest, SaveKeepsOnlyTheNewestWithHistoryOne) {
     EXPECT_EQ(names[0].rfind("Ormick_", 0), 0u);
     EXPECT_EQ(names[0].size(), std::string("Ormick_20260108_093005_042.png").size());
     EXPECT_EQ(png_width(at(names[0])), 3u);
+}
+
+TEST_F(HistoryTest, WriteOfANameAnotherWriteIsUsingStillLands) {
+    ASSERT_TRUE(create_folders(folder).ok());
+    // A file beside the target, held open without sharing as a writer of the same name would.
+    const std::string held = at("Ormick_20260108_093005_007.png.tmp");
+    Handle other(CreateFileW(to_wide(held).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+    ASSERT_TRUE(other);
+    history_save_worker(make_job("Ormick_20260108_093005", 7, 5, 4, 2));
+    EXPECT_EQ(png_width(at("Ormick_20260108_093005_007.png")), 4u);
+    other.reset();
+    EXPECT_EQ(folder_names(folder),
+              (std::vector<std::string>{"Ormick_20260108_093005_007.png", "Ormick_20260108_093005_007.png.tmp"}));
+}
+
+TEST_F(HistoryTest, TwoWritesOfOneNameAtOnceLeaveOneWholeFile) {
+    const std::string stem = "Ormick_20260108_093005";
+    constexpr uint32_t ROUNDS = 30;
+    std::vector<std::string> want;
+    for (uint32_t round = 0; round < ROUNDS; ++round) {
+        std::atomic<int> ready{0};
+        // Both start together; widths tell the two captures apart.
+        const auto write = [&](uint32_t width) {
+            HistorySaveJob job = make_job(stem, round, 1000, width, 200);
+            ++ready;
+            while (ready.load() < 2) std::this_thread::yield();
+            history_save_worker(std::move(job));
+        };
+        std::thread first(write, 300);
+        std::thread second(write, 301);
+        first.join();
+        second.join();
+        const std::string name = history_file_name(stem, round);
+        const uint32_t width = png_width(at(name));
+        EXPECT_TRUE(width == 300 || width == 301) << name << ": " << width;
+        EXPECT_TRUE(png_is_whole(at(name))) << name;
+        want.push_back(name);
+    }
+    // Nothing else: no temporary file is left behind.
+    EXPECT_EQ(folder_names(folder), want);
 }
