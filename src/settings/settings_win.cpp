@@ -58,7 +58,7 @@ Status settings_set_values(const std::vector<std::pair<std::string, std::string>
         if (Status s = create_folders(settings_folder()); !s) return s;
         const bool existed = old.value().has_value();
         const std::string text = update_settings_text(old.value(), pairs);
-        Status s = write_file_replacing(path, std::string_view(text), ReplaceOptions{{}, existed});
+        Status s = write_file_replacing(path, std::string_view(text), ReplaceOptions{existed});
         if (!s && !existed && round == 0 && already_exists(s.error())) continue;
         return s;
     }
@@ -67,6 +67,6 @@ Status settings_set_values(const std::vector<std::pair<std::string, std::string>
 void write_settings_template() {
     if (settings_file_exists()) return;
     Status s = create_folders(settings_folder());
-    if (s) s = write_file_replacing(settings_path(), SETTINGS_TEMPLATE, ReplaceOptions{{}, false});
+    if (s) s = write_file_replacing(settings_path(), SETTINGS_TEMPLATE, ReplaceOptions{false});
     if (!s) debug_log("settings: template not written: " + s.error().message);
 }

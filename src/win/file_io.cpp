@@ -96,21 +96,14 @@ Result<std::optional<std::string>> read_file(const std::string& path, uint64_t m
 Status write_file_replacing(const std::string& path, const std::function<Status(ByteSink&)>& produce,
                             const ReplaceOptions& options) {
     const std::wstring target = to_wide(path);
-    std::wstring temp;
-    DWORD disposition = CREATE_ALWAYS;
-    if (options.temp_path.empty()) {
-        // A fresh name made by the system, so no file of the user's is ever taken over.
-        const std::string parent = parent_path(path);
-        const std::wstring folder = parent.empty() ? std::wstring(L".") : to_wide(parent);
-        wchar_t name[MAX_PATH + 1] = {};
-        if (GetTempFileNameW(folder.c_str(), L"oox", 0, name) == 0) return last_error();
-        temp = name;
-        disposition = TRUNCATE_EXISTING;
-    } else {
-        temp = to_wide(options.temp_path);
-    }
+    // A fresh name made by the system, so no file of the user's is ever taken over.
+    const std::string parent = parent_path(path);
+    const std::wstring folder = parent.empty() ? std::wstring(L".") : to_wide(parent);
+    wchar_t name[MAX_PATH + 1] = {};
+    if (GetTempFileNameW(folder.c_str(), L"oox", 0, name) == 0) return last_error();
+    const std::wstring temp = name;
     TempFile guard(temp);
-    Handle file(CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
+    Handle file(CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return last_error();
 
     HandleSink sink(file.get());

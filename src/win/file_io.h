@@ -19,7 +19,6 @@ Status create_folders(const std::string& path);
 Result<std::optional<std::string>> read_file(const std::string& path, uint64_t max_bytes);
 
 struct ReplaceOptions {
-    std::string temp_path;         // overwritten if it exists; empty: a fresh unique name
     bool replace_existing = true;  // false: an existing target is kept (ERROR_ALREADY_EXISTS)
 };
 // A file is replaced whole or not at all. The bytes go to a temporary file in the target's
