@@ -21,6 +21,9 @@ target_include_directories(core_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/core)
 add_test(NAME core_tests COMMAND core_tests)
 set_tests_properties(core_tests PROPERTIES ENVIRONMENT "ASAN_OPTIONS=detect_leaks=1;UBSAN_OPTIONS=print_stacktrace=1")
 
+# Setup's deb-src step against a sandboxed apt of its own (this machine's apt stays untouched).
+add_test(NAME setup_debian_source COMMAND bash ${CMAKE_SOURCE_DIR}/tests/scripts/debian_source_test.sh)
+
 # Benchmarks are built without sanitizers so their figures mean something; run them by hand.
 file(GLOB BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/bench/*.cpp)
 if(benchmark_FOUND AND BENCH_SOURCES)

@@ -1,5 +1,6 @@
 # Shared by the scripts: messages, failure, the Wine prefix and Xvfb helpers.
-step() { printf '== %s\n' "$*"; }
+# step also names what runs now, for a failure that has no message of its own (see setup).
+step() { ORMICK_STEP="$*"; printf '== %s\n' "$*"; }
 fail() { printf '!! FAILED: %s\n' "$*" >&2; exit 1; }
 
 # Font faces the program asks for, mapped to fonts Debian ships, so text renders in a fresh prefix.
