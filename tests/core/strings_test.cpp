@@ -86,8 +86,8 @@ std::string filled(std::string_view text) {
 // Shown as a tray balloon's title, which holds at most 63 UTF-16 units; every other text must
 // fit a balloon's 255.
 bool is_balloon_title(UiText id) {
-    constexpr UiText TITLES[] = {BALLOON_RUNNING_TITLE, BALLOON_HOTKEY_IN_USE_TITLE, OCR_FAILED,
-                                 RECORD_FAILED,         RECORD_SAVED,                SAVE_FAILED};
+    constexpr UiText TITLES[] = {BALLOON_RUNNING_TITLE, BALLOON_HOTKEY_IN_USE_TITLE, OCR_FAILED,  RECORD_FAILED,
+                                 RECORD_SAVED,          SAVED,                       SAVE_FAILED, SCROLL_COPIED};
     return std::find(std::begin(TITLES), std::end(TITLES), id) != std::end(TITLES);
 }
 
