@@ -50,7 +50,20 @@ add_executable(win_tests ${WIN_TESTS} ${CMAKE_SOURCE_DIR}/resources/ormick-oxel.
 target_compile_options(win_tests PRIVATE ${WARNINGS})
 target_link_libraries(win_tests PRIVATE ormick_win gtest_mingw)
 add_test(NAME win_tests COMMAND win_tests)
-set_tests_properties(win_tests PROPERTIES TIMEOUT 600)
+set_tests_properties(win_tests PROPERTIES TIMEOUT 600 RESOURCE_LOCK wine_prefix_locale)
+
+# The language choice under a non-English Windows UI language, which Wine takes from LC_ALL
+# (the Unix locale need not be installed). Such a run rewrites the prefix's regional formats,
+# so it does not overlap the main run in the same prefix.
+foreach(run "de_DE.UTF-8=de" "zh_SG.UTF-8=zh-CN")
+  string(REPLACE "=" ";" run ${run})
+  list(GET run 0 locale)
+  list(GET run 1 code)
+  add_test(NAME win_tests_ui_language_${code} COMMAND win_tests --gtest_filter=UiStrings.*)
+  set_tests_properties(win_tests_ui_language_${code} PROPERTIES TIMEOUT 120 RESOURCE_LOCK wine_prefix_locale
+    ENVIRONMENT "LC_ALL=${locale};ORMICK_TEST_UI_LANG_CODE=${code}"
+    ENVIRONMENT_MODIFICATION "ORMICK_OXEL_LANG=unset:")
+endforeach()
 
 # End to end: a helper exe that runs beside the program in the same Wine desktop, and one
 # ctest entry per case script.
