@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "util/border.h"
-#include "util/record_registry.h"
 #include "util/ui_cell.h"
 
 TEST(UiCell, SecondBorrowEndsTheProcess) {
@@ -24,16 +23,6 @@ TEST(UiCell, TryBorrowSkipsWhileBorrowed) {
     auto b = cell.try_borrow();
     ASSERT_TRUE(b.has_value());
     EXPECT_EQ(**b, 2);
-}
-
-TEST(RecordRegistry, OnlyListedRecordsOfTheRightTypeAreTaken) {
-    int a = 0;
-    double d = 0;
-    record_registry_add(&a, typeid(int));
-    EXPECT_FALSE(record_registry_remove(&d, typeid(double)));  // never posted
-    EXPECT_FALSE(record_registry_remove(&a, typeid(double)));  // posted as another type
-    EXPECT_TRUE(record_registry_remove(&a, typeid(int)));
-    EXPECT_FALSE(record_registry_remove(&a, typeid(int)));     // taken already
 }
 
 TEST(BorderBands, ThicknessOneOnTenByTenPaintsTheOuterRing) {
