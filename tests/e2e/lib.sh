@@ -218,6 +218,7 @@ e2e_key() {
 e2e_open_tray_menu() {
   e2e_helper post 0x8001 0 0x205 >/dev/null || e2e_fail "cannot post to the main window"
   e2e_helper wait-window '#32768' 10000 --visible >/dev/null || e2e_fail "the tray menu did not open"
+  e2e_helper wait-menu 10000 >/dev/null || e2e_fail "the tray menu does not take the keyboard"
 }
 
 # A capture session takes the keyboard only once it has logged its timing line: Esc before that

@@ -62,6 +62,8 @@ e2e_escape_capture 6
 [ "$(e2e_log_count "capture action")" -eq 2 ] || e2e_fail "a tray menu capture went through the capture action"
 
 # The tray command is logged before it runs: wait for the registry itself.
+# The menu logs its items when it opens.
+last_menu() { grep -F "tray menu:" "$E2E_LOG" | tail -n 1; }
 run_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
 run_value_written() { wine reg query "$run_key" /v "Ormick Oxel" 2>/dev/null | grep -qi 'ormick-oxel.exe'; }
 run_value_gone() {
@@ -69,12 +71,12 @@ run_value_gone() {
   values=$(wine reg query "$run_key" 2>/dev/null) && ! grep -qi 'Ormick Oxel' <<<"$values"
 }
 e2e_open_tray_menu
-e2e_wait_log "Start with Windows |"
+last_menu | grep -qF "Start with Windows |" || e2e_fail "Start with Windows is checked before it was chosen"
 e2e_key Up Up Up Up Up Return   # from the bottom: ..., Settings, Start with Windows
 e2e_wait_log "tray command 6"
 e2e_wait_until 20 "Start with Windows did not write the Run value" run_value_written
 e2e_open_tray_menu
-e2e_wait_log "Start with Windows (checked) |"
+last_menu | grep -qF "Start with Windows (checked) |" || e2e_fail "Start with Windows is not checked"
 e2e_key Up Up Up Up Up Return
 e2e_wait_log "tray command 6" 2
 e2e_wait_until 20 "Start with Windows did not remove the Run value" run_value_gone

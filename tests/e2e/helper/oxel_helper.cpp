@@ -207,6 +207,23 @@ int cmd_wait_gone(const Args& a) {
     return ok ? 0 : 1;
 }
 
+// wait-menu TIMEOUT_MS: until the program's UI thread tracks a popup menu and holds the
+// foreground, so that keys sent now reach the menu rather than whatever had the focus.
+int cmd_wait_menu(const Args& a) {
+    const bool ok = poll_until(number_arg(a, 0, 10000), [] {
+        const HWND main = main_window();
+        if (!main) return false;
+        const DWORD thread = GetWindowThreadProcessId(main, nullptr);
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        if (!GetGUIThreadInfo(thread, &info) || !(info.flags & GUI_INMENUMODE)) return false;
+        const HWND foreground = GetForegroundWindow();
+        return foreground && GetWindowThreadProcessId(foreground, nullptr) == thread;
+    });
+    emit(ok ? "menu" : "timeout");
+    return ok ? 0 : 1;
+}
+
 // pid: the process id owning OrmickOxelMain.
 int cmd_pid(const Args&) {
     const DWORD pid = main_pid();
@@ -404,6 +421,7 @@ const std::map<std::wstring, std::function<int(const Args&)>>& commands() {
         {L"windows", cmd_windows},
         {L"wait-window", cmd_wait_window},
         {L"wait-gone", cmd_wait_gone},
+        {L"wait-menu", cmd_wait_menu},
         {L"pid", cmd_pid},
         {L"wait-exit", cmd_wait_exit},
         {L"private-bytes", cmd_private_bytes},
