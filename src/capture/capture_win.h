@@ -8,6 +8,7 @@
 
 #include "capture/editor_state.h"
 #include "image/dib_bitmap_win.h"
+#include "win/window.h"
 
 // A pin whose image the overlay opens for editing.
 struct PinEditRequest {
@@ -26,3 +27,4 @@ void start_capture_copy();
 void overlay_prewarm();
 
 LRESULT CALLBACK overlay_wndproc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+extern const WindowClass OVERLAY_WINDOW_CLASS;

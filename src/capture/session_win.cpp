@@ -32,6 +32,8 @@ thread_local UiCell<ToolSettings> SESSION_CARRY;
 thread_local UiCell<bool> BENCH_MODE;
 thread_local UiCell<std::vector<TimingRun>> TIMING_RUNS;
 
+const WindowClass OVERLAY_WINDOW_CLASS{OVERLAY_CLASS, guarded_window_proc<overlay_wndproc>, CS_DBLCLKS, IDC_CROSS};
+
 namespace {
 
 int64_t perf_frequency() {
@@ -71,21 +73,6 @@ private:
 HWND live_overlay_hwnd() {
     const HWND h = OVERLAY_HWND.get();
     return h && IsWindow(h) ? h : nullptr;
-}
-
-void ensure_overlay_class() {
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSEXW existing{};
-    existing.cbSize = sizeof existing;
-    if (GetClassInfoExW(instance, OVERLAY_CLASS, &existing)) return;
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = overlay_wndproc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, IDC_CROSS);
-    wc.lpszClassName = OVERLAY_CLASS;
-    RegisterClassExW(&wc);
 }
 
 void paint_overlay(HWND window) {
@@ -181,7 +168,6 @@ std::optional<HWND> overlay_window(int32_t x, int32_t y, int32_t width, int32_t 
         if (!IsWindowVisible(existing) && is_cloaked(existing)) ShowWindow(existing, SW_SHOWNA);
         return existing;
     }
-    ensure_overlay_class();
     const HWND window = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, OVERLAY_CLASS, L"", WS_POPUP | WS_CLIPCHILDREN,
                                         x, y, width, height, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!window) return std::nullopt;

@@ -1,6 +1,4 @@
 // Placeholder until the region frame lands.
 #include "frame/frame_win.h"
 
-LRESULT CALLBACK frame_wndproc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    return DefWindowProcW(window, message, wparam, lparam);
-}
+const WindowClass FRAME_WINDOW_CLASS{L"OrmickOxelFrame", DefWindowProcW, 0, IDC_ARROW};

@@ -1,5 +1,5 @@
 #pragma once
 // The region frame around a recorded or scrolled rectangle.
-#include <windows.h>
+#include "win/window.h"
 
-LRESULT CALLBACK frame_wndproc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+extern const WindowClass FRAME_WINDOW_CLASS;

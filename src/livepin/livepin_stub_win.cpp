@@ -1,6 +1,4 @@
 // Placeholder until live pins land.
 #include "livepin/livepin_win.h"
 
-LRESULT CALLBACK livepin_wndproc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    return DefWindowProcW(window, message, wparam, lparam);
-}
+const WindowClass LIVEPIN_WINDOW_CLASS{L"OrmickOxelLive", DefWindowProcW, CS_DBLCLKS, IDC_SIZEALL};

@@ -1,5 +1,5 @@
 #pragma once
 // Live pins: a region of another window shown as it changes.
-#include <windows.h>
+#include "win/window.h"
 
-LRESULT CALLBACK livepin_wndproc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+extern const WindowClass LIVEPIN_WINDOW_CLASS;

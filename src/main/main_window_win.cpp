@@ -133,6 +133,8 @@ void on_destroy() {
 
 }  // namespace
 
+const WindowClass MAIN_WINDOW_CLASS{L"OrmickOxelMain", guarded_window_proc<main_window_proc>};
+
 void capture_action() {
     debug_log("capture action");
     if (recorder_is_recording()) {

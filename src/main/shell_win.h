@@ -8,6 +8,7 @@
 
 #include "settings/settings.h"
 #include "util/ui_cell.h"
+#include "win/window.h"
 
 inline constexpr int HOTKEY_ID_CAPTURE = 1;
 inline constexpr int HOTKEY_ID_PIN = 2;
@@ -17,6 +18,7 @@ inline constexpr int HOTKEY_ID_CAPTURE_COPY = 3;
 extern thread_local UiCell<std::vector<Hotkey>> REGISTERED_HOTKEYS;
 
 LRESULT CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+extern const WindowClass MAIN_WINDOW_CLASS;
 
 // The capture hotkey, a tray click and a forwarded capture: stops a recording instead, and
 // does nothing while a scrolling capture runs.

@@ -1,5 +1,6 @@
 #pragma once
-#include <windows.h>
+// The program's window classes, each registered once: this is the only place that registers
+// them. Each module declares its class next to its window (see win/window.h).
 
 // The seven tool-window classes, registered by every launch before its switches are looked at.
 void register_window_classes();

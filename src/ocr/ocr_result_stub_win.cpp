@@ -6,6 +6,5 @@ void show_ocr_window(std::string, std::string, Rect, bool, std::optional<OcrImag
     debug_log("not available in this build: show_ocr_window");
 }
 
-LRESULT CALLBACK ocr_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    return DefWindowProcW(window, message, wparam, lparam);
-}
+const WindowClass OCR_WINDOW_CLASS{L"OrmickOxelOcr", DefWindowProcW, 0, IDC_ARROW, true,
+                                   reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1))};

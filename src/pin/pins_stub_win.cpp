@@ -11,6 +11,4 @@ bool closed_pins_empty() { return true; }
 void restore_last_closed_pin() { debug_log("not available in this build: restore_last_closed_pin"); }
 void set_pin_click_through(HWND, bool) { debug_log("not available in this build: set_pin_click_through"); }
 
-LRESULT CALLBACK pin_wndproc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    return DefWindowProcW(window, message, wparam, lparam);
-}
+const WindowClass PIN_WINDOW_CLASS{L"OrmickOxelPin", DefWindowProcW, CS_DBLCLKS, IDC_ARROW};

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "win/window.h"
+
 class DibBitmap;
 
 // The clipboard's bitmap, image file, colour code or text as a pin near the cursor.
@@ -18,4 +20,4 @@ bool closed_pins_empty();
 void restore_last_closed_pin();
 void set_pin_click_through(HWND pin, bool on);
 
-LRESULT CALLBACK pin_wndproc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+extern const WindowClass PIN_WINDOW_CLASS;

@@ -6,10 +6,5 @@ thread_local UiCell<HWND> PREFS_HWND;
 
 void show_prefs_window() { debug_log("not available in this build: show_prefs_window"); }
 
-LRESULT CALLBACK prefs_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    return DefWindowProcW(window, message, wparam, lparam);
-}
-
-LRESULT CALLBACK hotkey_control_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    return DefWindowProcW(window, message, wparam, lparam);
-}
+const WindowClass PREFS_WINDOW_CLASS{L"OrmickOxelPrefs", DefWindowProcW, 0, IDC_ARROW, true};
+const WindowClass HOTKEY_CONTROL_CLASS{L"OrmickOxelHotkey", DefWindowProcW, 0, IDC_IBEAM};

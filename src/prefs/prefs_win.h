@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "util/ui_cell.h"
+#include "win/window.h"
 
 // The open settings window; 0 when closed. The message loop gives it IsDialogMessageW first.
 extern thread_local UiCell<HWND> PREFS_HWND;
@@ -10,5 +11,5 @@ extern thread_local UiCell<HWND> PREFS_HWND;
 // Opens the window, or brings the open one to the front.
 void show_prefs_window();
 
-LRESULT CALLBACK prefs_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-LRESULT CALLBACK hotkey_control_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+extern const WindowClass PREFS_WINDOW_CLASS;
+extern const WindowClass HOTKEY_CONTROL_CLASS;

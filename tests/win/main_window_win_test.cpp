@@ -11,7 +11,6 @@
 
 #include "main/shell_win.h"
 #include "main/tray_win.h"
-#include "main/window_classes_win.h"
 #include "ocr/ocr_types.h"
 #include "qr/qr_result.h"
 #include "record/record_win.h"
@@ -272,8 +271,8 @@ TEST_F(MainWindow, HotkeyInUseBalloonNamesTheTakenKeysInTheirOrder) {
     }
 }
 
+// Registered once by the tests' start-up (window_win_test.cpp), as the program does.
 TEST(WindowClasses, RegisteredAsTheTableSays) {
-    register_window_classes();
     struct Case {
         const wchar_t* name;
         UINT style;
