@@ -8,7 +8,7 @@
 #include "capture/overlay_state_win.h"
 #include "capture/timing.h"
 #include "dxgi/dxgi_win.h"
-#include "util/env_win.h"
+#include "win/env.h"
 #include "util/log.h"
 #include "util/text.h"
 #include "win/file_io.h"

@@ -1,5 +1,5 @@
 #pragma once
 // "--bench": capture timing runs. BENCH_MODE makes every session close itself once shown.
-#include "main/dev_args.h"
+#include "util/dev_args.h"
 
 void run_bench(const Args& args);

@@ -19,10 +19,11 @@
 #include "dxgi/dxgi_win.h"
 #include "settings/settings_win.h"
 #include "uia/uia_win.h"
-#include "util/draw_win.h"
+#include "win/draw.h"
 #include "util/log.h"
 #include "win/post_result.h"
-#include "win/shell_cells.h"
+#include "win/messages.h"
+#include "dxgi/prewarm_timer_win.h"
 
 thread_local UiCell<std::optional<OverlayState>> OVERLAY_SESSION;
 thread_local UiCell<HWND> OVERLAY_HWND;

@@ -4,7 +4,7 @@
 
 #include "dxgi/dxgi_win.h"
 #include "dxgi/grab_compare.h"
-#include "util/env_win.h"
+#include "win/env.h"
 #include "util/log.h"
 #include "util/text.h"
 #include "win/file_io.h"

@@ -7,10 +7,10 @@
 #include "dxgi/d3d_backend_win.h"
 #include "dxgi/prewarm.h"
 #include "settings/settings_win.h"
-#include "util/env_win.h"
+#include "win/env.h"
 #include "win/error.h"
 #include "win/handles.h"
-#include "win/shell_cells.h"
+#include "dxgi/prewarm_timer_win.h"
 
 thread_local CapturerCell DXGI_CAPTURER;
 

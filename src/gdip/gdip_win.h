@@ -13,8 +13,6 @@
 
 #include "win/handles.h"
 
-class DibBitmap;
-
 template <class T, Gdiplus::GpStatus(WINGDIPAPI* Delete)(T*)>
 struct GdipTraits {
     static T* invalid() { return nullptr; }
@@ -47,8 +45,3 @@ void gdip_add_path_string(Gdiplus::GpPath* path, std::string_view text, const Gd
 std::optional<GdipFontFamily> gdip_font_family();
 // The same with the given face in place of the UI language's.
 std::optional<GdipFontFamily> gdip_font_family_for(std::string_view ui_face);
-
-// An image file (PNG, JPEG, BMP, GIF, TIFF, ICO) as a 32-bpp bitmap; transparent parts come out
-// white. None for any other format, for a file GDI+ cannot read and for images too large to
-// hold; a size claimed too large is refused from the file's header before GDI+ opens it.
-std::optional<DibBitmap> load_image_file(const std::string& path);

@@ -10,7 +10,7 @@
 #include "image/pixels.h"
 #include "util/text.h"
 #include "win/handles.h"
-#include "win/shell_cells.h"
+#include "win/main_window.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "image/file_names.h"
 #include "image/png_writer.h"
 #include "settings/settings_win.h"
-#include "util/env_win.h"
+#include "win/env.h"
 #include "util/fatal.h"
 #include "util/text.h"
 #include "win/file_io.h"

@@ -13,7 +13,7 @@
 #include "image/png_writer.h"
 #include "settings/settings_win.h"
 #include "strings/ui_strings.h"
-#include "util/env_win.h"
+#include "win/env.h"
 #include "util/fatal.h"
 #include "util/text.h"
 #include "win/error.h"

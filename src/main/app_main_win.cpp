@@ -8,7 +8,9 @@
 #include "capture/bench_win.h"
 #include "capture/capture_win.h"
 #include "dxgi/compare_grab_win.h"
+#include "dxgi/prewarm_timer_win.h"
 #include "main/app_main.h"
+#include "main/app_state_win.h"
 #include "main/commands.h"
 #include "main/dev_jobs_win.h"
 #include "main/shell_text.h"
@@ -23,7 +25,8 @@
 #include "util/log.h"
 #include "util/text.h"
 #include "win/handles.h"
-#include "win/shell_cells.h"
+#include "win/main_window.h"
+#include "win/messages.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "main/dev_args.h"
+#include "util/dev_args.h"
 
 // What a launch asks of the running instance (wParam of WM_APP_INSTANCE_COMMAND).
 enum class InstanceCommand : uint8_t {

@@ -1,6 +1,6 @@
 #pragma once
 // The developer jobs that app_main runs in place of an instance.
-#include "main/dev_args.h"
+#include "util/dev_args.h"
 
 void run_preview(const Args& args);
 void run_ocr_file(const Args& args);

@@ -1,6 +1,7 @@
 #include <utility>
 
 #include "dxgi/dxgi_win.h"
+#include "dxgi/prewarm_timer_win.h"
 #include "main/shell_text.h"
 #include "main/shell_win.h"
 #include "main/tray_win.h"
@@ -8,7 +9,7 @@
 #include "strings/ui_strings.h"
 #include "util/log.h"
 #include "util/text.h"
-#include "win/shell_cells.h"
+#include "win/main_window.h"
 
 thread_local UiCell<std::vector<Hotkey>> REGISTERED_HOTKEYS;
 

@@ -2,9 +2,9 @@
 #include <memory>
 
 #include "capture/capture_win.h"
-#include "dxgi/dxgi_win.h"
-#include "dxgi/prewarm.h"
+#include "dxgi/prewarm_timer_win.h"
 #include "image/clipboard_win.h"
+#include "main/app_state_win.h"
 #include "main/commands.h"
 #include "main/shell_text.h"
 #include "main/shell_win.h"
@@ -19,18 +19,11 @@
 #include "util/log.h"
 #include "util/text.h"
 #include "win/handles.h"
+#include "win/main_window.h"
+#include "win/messages.h"
 #include "win/post_result.h"
-#include "win/shell_cells.h"
 
 namespace {
-
-void prewarm_tick() {
-    const uint32_t ticks = PREWARM_TICKS.get();
-    if (ticks < UINT32_MAX) PREWARM_TICKS.set(ticks + 1);
-    const bool again = dxgi_init();
-    // Read again: the step may have restarted the count.
-    if (!prewarm_keep(PREWARM_TICKS.get(), again)) stop_prewarm_timer();
-}
 
 void run_instance_command(HWND window, WPARAM wparam) {
     const std::optional<InstanceCommand> command = instance_command_from_wparam(wparam);

@@ -5,9 +5,9 @@
 
 #include <algorithm>
 
-#include "gdip/gdip_win.h"
 #include "image/dib_bitmap_win.h"
 #include "image/history_win.h"
+#include "image/image_load_win.h"
 #include "main/shell_text.h"
 #include "main/shell_win.h"
 #include "pin/pins_win.h"
@@ -18,7 +18,8 @@
 #include "util/log.h"
 #include "util/text.h"
 #include "win/handles.h"
-#include "win/shell_cells.h"
+#include "win/messages.h"
+#include "win/main_window.h"
 
 namespace {
 

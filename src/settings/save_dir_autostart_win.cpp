@@ -2,7 +2,7 @@
 #include <shlobj.h>
 
 #include "settings/settings_win.h"
-#include "util/env_win.h"
+#include "win/env.h"
 #include "util/text.h"
 #include "win/file_io.h"
 

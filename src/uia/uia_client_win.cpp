@@ -5,7 +5,7 @@
 #include "util/log.h"
 #include "win/error.h"
 #include "win/post_result.h"
-#include "win/shell_cells.h"
+#include "win/messages.h"
 
 using namespace uia_com;
 

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "util/env_win.h"
+#include "win/env.h"
 #include "util/text.h"
 #include "win/error.h"
 #include "win/handles.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "main/dev_args.h"
+#include "util/dev_args.h"
 
 TEST(DevArgs, CountAfterTheSwitchFallsBackToTen) {
     struct Case { Args args; uint64_t expected; };

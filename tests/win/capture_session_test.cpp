@@ -14,11 +14,11 @@
 #include "capture/dim.h"
 #include "capture/session_win.h"
 #include "settings/settings_win.h"
-#include "util/env_win.h"
 #include "util/record_registry.h"
 #include "util/text.h"
+#include "win/env.h"
+#include "win/messages.h"
 #include "win/post_result.h"
-#include "win/shell_cells.h"
 
 #include "support/test_support_win.h"
 

@@ -13,7 +13,7 @@
 #include "image/dib_bitmap_win.h"
 #include "util/text.h"
 #include "win/handles.h"
-#include "win/shell_cells.h"
+#include "win/main_window.h"
 
 #include "support/test_support_win.h"
 

@@ -4,7 +4,7 @@
 
 #include "dxgi/compare_grab_win.h"
 #include "dxgi/dxgi_win.h"
-#include "util/env_win.h"
+#include "win/env.h"
 #include "util/text.h"
 
 #include "support/test_support_win.h"

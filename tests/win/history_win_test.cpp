@@ -12,7 +12,7 @@
 #include "image/file_names.h"
 #include "image/history_win.h"
 #include "settings/settings_win.h"
-#include "util/env_win.h"
+#include "win/env.h"
 #include "util/text.h"
 #include "win/handles.h"
 

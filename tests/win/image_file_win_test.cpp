@@ -17,7 +17,7 @@
 #include "image/file_names.h"
 #include "image/image_file_win.h"
 #include "settings/settings_win.h"
-#include "util/env_win.h"
+#include "win/env.h"
 #include "util/text.h"
 #include "win/handles.h"
 

@@ -9,6 +9,7 @@
 #include <thread>
 #include <vector>
 
+#include "main/app_state_win.h"
 #include "main/shell_win.h"
 #include "main/tray_win.h"
 #include "ocr/ocr_types.h"
@@ -16,12 +17,13 @@
 #include "record/record_win.h"
 #include "settings/settings_win.h"
 #include "strings/ui_strings.h"
-#include "util/env_win.h"
 #include "util/log.h"
 #include "util/text.h"
+#include "win/env.h"
 #include "win/handles.h"
+#include "win/main_window.h"
+#include "win/messages.h"
 #include "win/post_result.h"
-#include "win/shell_cells.h"
 
 #include "support/main_window_support_win.h"
 

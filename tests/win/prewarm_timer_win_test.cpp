@@ -2,8 +2,10 @@
 #include <windows.h>
 
 #include "dxgi/dxgi_win.h"
+#include "dxgi/prewarm_timer_win.h"
 #include "main/shell_win.h"
-#include "win/shell_cells.h"
+#include "win/main_window.h"
+#include "win/messages.h"
 
 #include "support/test_support_win.h"
 

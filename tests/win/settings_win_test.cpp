@@ -2,7 +2,7 @@
 #include <windows.h>
 
 #include "settings/settings_win.h"
-#include "util/env_win.h"
+#include "win/env.h"
 #include "util/text.h"
 #include "win/handles.h"
 

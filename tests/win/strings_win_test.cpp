@@ -5,7 +5,7 @@
 #include <string>
 
 #include "strings/ui_strings.h"
-#include "util/env_win.h"
+#include "win/env.h"
 
 TEST(UiStrings, ChosenOnceFromThisProcessEnvironment) {
     const UiStrings& first = ui_strings();

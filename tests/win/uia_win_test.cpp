@@ -8,10 +8,10 @@
 #include "uia/uia_client_win.h"
 #include "uia/uia_com_win.h"
 #include "uia/uia_win.h"
-#include "util/env_win.h"
 #include "util/text.h"
+#include "win/env.h"
+#include "win/messages.h"
 #include "win/post_result.h"
-#include "win/shell_cells.h"
 
 #include "support/test_support_win.h"
 

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "image/dib_bitmap_win.h"
-#include "util/draw_win.h"
-#include "util/env_win.h"
+#include "win/draw.h"
+#include "win/env.h"
 #include "util/log.h"
 #include "util/text.h"
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "util/env_win.h"
+#include "win/env.h"
 #include "util/text.h"
 #include "win/error.h"
 

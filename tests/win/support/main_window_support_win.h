@@ -10,7 +10,8 @@
 
 #include "main/shell_win.h"
 #include "settings/settings_win.h"
-#include "win/shell_cells.h"
+#include "win/main_window.h"
+#include "win/messages.h"
 
 #include "test_support_win.h"
 

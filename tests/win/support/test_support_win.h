@@ -13,7 +13,7 @@
 #include <utility>
 #include <vector>
 
-#include "util/env_win.h"
+#include "win/env.h"
 #include "util/geometry.h"
 #include "util/text.h"
 #include "win/file_io.h"

@@ -1,7 +1,12 @@
-#include "win/shell_cells.h"
+#include "dxgi/prewarm_timer_win.h"
 
-thread_local UiCell<HWND> MAIN_HWND;
-thread_local UiCell<UINT> TASKBAR_CREATED_MSG;
+#include <windows.h>
+
+#include "dxgi/dxgi_win.h"
+#include "dxgi/prewarm.h"
+#include "win/main_window.h"
+#include "win/messages.h"
+
 thread_local UiCell<uint32_t> PREWARM_TICKS;
 
 namespace {
@@ -20,4 +25,12 @@ void stop_prewarm_timer() {
     HWND main = MAIN_HWND.get();
     if (main) KillTimer(main, TIMER_PREWARM);
     PREWARM_RUNNING.set(false);
+}
+
+void prewarm_tick() {
+    const uint32_t ticks = PREWARM_TICKS.get();
+    if (ticks < UINT32_MAX) PREWARM_TICKS.set(ticks + 1);
+    const bool again = dxgi_init();
+    // Read again: the step may have restarted the count.
+    if (!prewarm_keep(PREWARM_TICKS.get(), again)) stop_prewarm_timer();
 }

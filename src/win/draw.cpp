@@ -1,4 +1,4 @@
-#include "util/draw_win.h"
+#include "win/draw.h"
 
 #include <map>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "util/env_win.h"
+#include "win/env.h"
 
 #include <windows.h>
 

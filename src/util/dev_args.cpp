@@ -1,4 +1,4 @@
-#include "main/dev_args.h"
+#include "util/dev_args.h"
 
 #include <charconv>
 #include <limits>

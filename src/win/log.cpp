@@ -1,8 +1,8 @@
 #include <windows.h>
 
-#include "util/env_win.h"
 #include "util/log.h"
 #include "util/text.h"
+#include "win/env.h"
 #include "win/handles.h"
 
 namespace {
