@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "capture/editor_state.h"
+#include "editor/editor_state.h"
 #include "image/dib_bitmap_win.h"
 #include "win/window.h"
 

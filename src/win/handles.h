@@ -124,6 +124,24 @@ private:
     HDC dc_;
 };
 
+// BeginPaint for one scope; EndPaint at its end.
+class PaintDc {
+public:
+    explicit PaintDc(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
+    ~PaintDc() { if (dc_) EndPaint(window_, &paint_); }
+    PaintDc(const PaintDc&) = delete;
+    PaintDc& operator=(const PaintDc&) = delete;
+    HDC get() const { return dc_; }
+    explicit operator bool() const { return dc_ != nullptr; }
+    // The part to paint.
+    const RECT& area() const { return paint_.rcPaint; }
+
+private:
+    HWND window_;
+    PAINTSTRUCT paint_{};
+    HDC dc_;
+};
+
 // Selects an object into a DC and puts the old one back at the end of the scope.
 class SelectGuard {
 public:

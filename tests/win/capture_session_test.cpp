@@ -14,6 +14,7 @@
 #include "capture/dim.h"
 #include "capture/session_win.h"
 #include "settings/settings_win.h"
+#include "util/clock.h"
 #include "util/record_registry.h"
 #include "util/text.h"
 #include "win/env.h"
@@ -90,30 +91,32 @@ TEST_F(CaptureTest, ASessionHoldsTheDimmedFrozenScreenAndTheOverlayIsShown) {
         auto cell = OVERLAY_SESSION.borrow();
         const OverlayState& s = **cell;
         EXPECT_EQ(s.window, overlay);
-        EXPECT_EQ(s.request_id, seq_before + 1);
+        EXPECT_EQ(s.selection.request_id, seq_before + 1);
         EXPECT_EQ(s.width(), GetSystemMetrics(SM_CXVIRTUALSCREEN));
         EXPECT_EQ(s.height(), GetSystemMetrics(SM_CYVIRTUALSCREEN));
-        ASSERT_TRUE(s.frozen && s.dimmed && s.back_buffer && s.highlight);
-        for (size_t i = 0; i < s.frozen->pixel_count(); i += 997)
-            ASSERT_EQ(s.dimmed->bits[i], dim_pixel(s.frozen->bits[i])) << i;
-        EXPECT_EQ(s.back_buffer->bits[s.back_buffer->pixel_count() / 2], 0u);
-        EXPECT_EQ(s.highlight->bits[0], 0x002B7FFFu);
-        EXPECT_FALSE(s.select.monitors.empty());
+        const OverlayImages& images = s.images;
+        ASSERT_TRUE(images.frozen && images.dimmed && images.back_buffer && images.highlight);
+        for (size_t i = 0; i < images.frozen->pixel_count(); i += 997)
+            ASSERT_EQ(images.dimmed->bits[i], dim_pixel(images.frozen->bits[i])) << i;
+        EXPECT_EQ(images.back_buffer->bits[images.back_buffer->pixel_count() / 2], 0u);
+        EXPECT_EQ(images.highlight->bits[0], 0x002B7FFFu);
+        EXPECT_FALSE(s.selection.auto_select.monitors.empty());
         EXPECT_FLOAT_EQ(s.scale, 1.0f);
         EXPECT_NE(s.font, nullptr);
-        EXPECT_EQ(s.editor.tool, TOOL_NONE);
+        EXPECT_EQ(s.editor.tool, Tool::None);
+        EXPECT_EQ(s.selection.mouse_state, MouseState::Idle);
         EXPECT_FALSE(s.pin_edit);
         bool listed = false;
-        for (const WindowTarget& w : s.select.windows) {
+        for (const WindowTarget& w : s.selection.auto_select.windows) {
             EXPECT_NE(w.window, reinterpret_cast<WindowHandle>(overlay)) << "the overlay is never a target";
             if (w.window == reinterpret_cast<WindowHandle>(target.get())) {
                 listed = true;
-                EXPECT_EQ(w.rect, to_overlay(s.select, Rect{200, 150, 600, 450}));
+                EXPECT_EQ(w.rect, to_overlay(s.selection.auto_select, Rect{200, 150, 600, 450}));
             }
         }
         EXPECT_TRUE(listed);
-        ASSERT_FALSE(s.marks.empty());
-        EXPECT_EQ(s.marks.back().label, MARK_FOCUS);
+        ASSERT_FALSE(s.timing.marks.empty());
+        EXPECT_EQ(s.timing.marks.back().label, MARK_FOCUS);
     }
 
     // A second trigger while the overlay shows changes nothing.
@@ -133,7 +136,7 @@ TEST_F(CaptureTest, PhaseMarksComeInTheirOrder) {
         HWND overlay = nullptr;
         {
             auto cell = OVERLAY_SESSION.borrow();
-            marks = (*cell)->marks;
+            marks = (*cell)->timing.marks;
             overlay = (*cell)->window;
         }
         std::vector<std::string_view> labels;
@@ -165,7 +168,7 @@ TEST_F(CaptureTest, EscRightClickOrCloseEndTheSessionAndKeepTheOverlay) {
     start_capture_copy();
     ASSERT_TRUE(session_open());
     auto cell = OVERLAY_SESSION.borrow();
-    EXPECT_TRUE((*cell)->copy_on_select);
+    EXPECT_TRUE((*cell)->selection.copy_on_select);
     EXPECT_EQ((*cell)->editor.tools.colour, 0xFF000000u | WM_CLOSE) << "the last session's settings carry over";
     EXPECT_EQ((*cell)->editor.tools.size_steps[4], 2u);
     EXPECT_EQ((*cell)->editor.tools.size_steps[3], 1u);
@@ -278,7 +281,7 @@ TEST_F(CaptureTest, LateElementAnswersOfThisSessionAreMerged) {
     int32_t ox = 0, oy = 0;
     {
         auto cell = OVERLAY_SESSION.borrow();
-        id = (*cell)->request_id;
+        id = (*cell)->selection.request_id;
         ox = (*cell)->origin_x();
         oy = (*cell)->origin_y();
     }
@@ -289,7 +292,7 @@ TEST_F(CaptureTest, LateElementAnswersOfThisSessionAreMerged) {
                             std::make_unique<UiaResult>(UiaResult{{{400, 400, 450, 450}}, root, 410, 410})));
     pump_messages_for(30);
     auto cell = OVERLAY_SESSION.borrow();
-    const AutoSelect& sel = (*cell)->select;
+    const AutoSelect& sel = (*cell)->selection.auto_select;
     ASSERT_TRUE(sel.hover);
     EXPECT_EQ(sel.hover->x, 410 - ox);
     ASSERT_EQ(sel.element_cache.count(root), 1u);
@@ -314,19 +317,19 @@ TEST_F(CaptureTest, PinEditFreezesThePinImageClipsTheSelectionAndMovesTheAnnotat
     {
         auto cell = OVERLAY_SESSION.borrow();
         const OverlayState& s = **cell;
-        EXPECT_TRUE(s.pin_edit);
-        EXPECT_EQ(s.pin_window, pin.get());
+        ASSERT_TRUE(s.pin_edit);
+        EXPECT_EQ(s.pin_edit->pin, pin.get());
         EXPECT_EQ(s.editor.selection, (Rect{sw - 100, 40, sw, 240}));
         ASSERT_EQ(s.editor.annotations.size(), 1u);
         EXPECT_EQ(s.editor.annotations[0].points[1], (AnnotationPoint{10.5f + static_cast<float>(sw - 100), 60}));
         const size_t at = static_cast<size_t>(100) * static_cast<size_t>(s.width()) + static_cast<size_t>(sw - 50);
-        EXPECT_EQ(s.frozen->bits[at] & 0xFFFFFFu, 0xFF8040u);
-        EXPECT_EQ(s.dimmed->bits[at], 0x007F4020u);
+        EXPECT_EQ(s.images.frozen->bits[at] & 0xFFFFFFu, 0xFF8040u);
+        EXPECT_EQ(s.images.dimmed->bits[at], 0x007F4020u);
     }
     {
         auto cell = OVERLAY_SESSION.borrow();
         (*cell)->editor.edited = std::vector<SessionAnnotation>{};
-        (*cell)->pin_outcome = PinEditOutcome::Copy;
+        (*cell)->pin_edit->outcome = PinEditOutcome::Copy;
     }
     end_capture(OVERLAY_HWND.get(), true);
     EXPECT_FALSE(session_open());
@@ -347,7 +350,7 @@ TEST_F(CaptureTest, WaitUiaResultTakesOnlyTheOverlaysAwaitedAnswer) {
     auto wanted = std::make_unique<UiaResult>(UiaResult{{{1, 2, 3, 4}}, 99, 7, 8});
     ASSERT_TRUE(post_result(overlay, WM_APP_UIA_RESULT, 5, std::move(wanted)));
 
-    const std::unique_ptr<UiaResult> got = wait_uia_result(overlay, 5, perf_now() + 1000000000LL);
+    const std::unique_ptr<UiaResult> got = wait_uia_result(overlay, 5, clock_ms() + 1e6);
     ASSERT_TRUE(got);
     EXPECT_EQ(got->root, 99u);
     EXPECT_FALSE(record_registry_remove(stale_raw, typeid(UiaResult))) << "the stale answer was taken and freed";
@@ -355,14 +358,12 @@ TEST_F(CaptureTest, WaitUiaResultTakesOnlyTheOverlaysAwaitedAnswer) {
     EXPECT_TRUE(PeekMessageW(&m, main.get(), WM_APP_RECORD_DONE, WM_APP_RECORD_DONE, PM_REMOVE));
     EXPECT_EQ(m.lParam, 1234);
 
-    LARGE_INTEGER f{};
-    QueryPerformanceFrequency(&f);
     const ULONGLONG start = GetTickCount64();
-    EXPECT_FALSE(wait_uia_result(overlay, 6, perf_now() + f.QuadPart / 20));  // 50 ms
+    EXPECT_FALSE(wait_uia_result(overlay, 6, clock_ms() + 50));
     const ULONGLONG waited = GetTickCount64() - start;
     EXPECT_GE(waited, 30u);
     EXPECT_LT(waited, 1000u);
-    EXPECT_FALSE(wait_uia_result(nullptr, 6, perf_now() + f.QuadPart));
+    EXPECT_FALSE(wait_uia_result(nullptr, 6, clock_ms() + 1000));
 }
 
 TEST_F(CaptureTest, EnumerationKeepsOnlyUsableWindows) {

@@ -1,11 +1,13 @@
 #pragma once
-// What an open session keeps of the annotation editor: the carried settings, the current tool,
-// the annotations (overlay coordinates) and, in a pin edit, the edited list once it is finished.
+// Placeholder of the annotation editor until it lands: what an open session keeps of it (the
+// carried settings, the current tool, the annotations in overlay coordinates and, in a pin
+// edit, the edited list once it is finished).
 #include <cstdint>
 #include <optional>
 #include <vector>
 
-#include "capture/tool_settings.h"
+#include "annot/tool.h"
+#include "editor/tool_settings.h"
 #include "util/geometry.h"
 
 struct AnnotationPoint {
@@ -21,7 +23,7 @@ struct SessionAnnotation {
 
 struct EditorState {
     ToolSettings tools;
-    uint8_t tool = TOOL_NONE;
+    Tool tool = Tool::None;
     bool dirty = false;
     float scale = 1.0f;
     std::vector<SessionAnnotation> annotations;

@@ -1,5 +1,5 @@
 // Placeholder until the pin windows land: no pin has a record yet.
-#include "capture/pin_edit_win.h"
+#include "pin/pin_edit_win.h"
 
 bool pin_record_exists(HWND) { return false; }
 void write_pin_annotations(HWND, std::vector<SessionAnnotation>) {}

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "capture/editor_state.h"
+#include "editor/editor_state.h"
 
 // True when a pin record has this window.
 bool pin_record_exists(HWND pin);

@@ -1,10 +1,12 @@
 #pragma once
 // The editor settings a capture session carries into the next one.
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
-inline constexpr size_t TOOL_COUNT_WITH_ERASER = 11;  // Tool 0 to 10
-inline constexpr uint8_t TOOL_NONE = 11;
+#include "annot/tool.h"
+
+inline constexpr size_t TOOL_COUNT_WITH_ERASER = static_cast<size_t>(Tool::Eraser) + 1;
 
 struct ToolSettings {
     // Per tool: small (0), medium (1) or large (2) preset.
