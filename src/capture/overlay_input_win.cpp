@@ -41,6 +41,7 @@ LRESULT CALLBACK overlay_wndproc(HWND window, UINT message, WPARAM wparam, LPARA
         case WM_CLOSE: cancel_capture(window); return 0;
         case WM_APP_UIA_RESULT: on_uia_result(window, wparam, lparam); return 0;
         case WM_DESTROY:
+            drain_results<UiaResult>(window, WM_APP_UIA_RESULT);
             if (auto cell = OVERLAY_HWND.try_borrow(); cell && **cell == window) **cell = nullptr;
             return 0;
         default: break;

@@ -64,10 +64,10 @@ struct OverlayState {
     int32_t height() const { return selection.auto_select.height; }
 };
 
-extern thread_local UiCell<std::optional<OverlayState>> OVERLAY_SESSION;
+extern UiCell<std::optional<OverlayState>> OVERLAY_SESSION;
 // clock_ms() at which the last session ended.
-extern thread_local UiCell<std::optional<double>> LAST_SESSION_END;
-extern thread_local UiCell<uint64_t> CAPTURE_SEQ;
-extern thread_local UiCell<ToolSettings> SESSION_CARRY;
-extern thread_local UiCell<bool> BENCH_MODE;
-extern thread_local UiCell<std::vector<TimingRun>> TIMING_RUNS;
+extern UiCell<std::optional<double>> LAST_SESSION_END;
+extern UiCell<uint64_t> CAPTURE_SEQ;
+extern UiCell<ToolSettings> SESSION_CARRY;
+extern UiCell<bool> BENCH_MODE;
+extern UiCell<std::vector<TimingRun>> TIMING_RUNS;

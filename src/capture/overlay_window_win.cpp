@@ -9,7 +9,7 @@
 #include "capture/overlay_input_win.h"
 #include "uia/uia_win.h"
 
-thread_local UiCell<HWND> OVERLAY_HWND;
+UiCell<HWND> OVERLAY_HWND;
 
 const WindowClass OVERLAY_WINDOW_CLASS{OVERLAY_CLASS, guarded_window_proc<overlay_wndproc>, CS_DBLCLKS, IDC_CROSS};
 

@@ -10,7 +10,7 @@
 
 inline constexpr wchar_t OVERLAY_CLASS[] = L"OrmickOxelOverlay";
 
-extern thread_local UiCell<HWND> OVERLAY_HWND;
+extern UiCell<HWND> OVERLAY_HWND;
 
 // The overlay if it exists; null before it is made and once it is destroyed.
 HWND live_overlay_hwnd();

@@ -3,8 +3,8 @@
 #include "capture/session_win.h"
 #include "util/clock.h"
 
-thread_local UiCell<bool> BENCH_MODE;
-thread_local UiCell<std::vector<TimingRun>> TIMING_RUNS;
+UiCell<bool> BENCH_MODE;
+UiCell<std::vector<TimingRun>> TIMING_RUNS;
 
 void phase_mark(std::string_view label) {
     auto cell = OVERLAY_SESSION.try_borrow();

@@ -21,10 +21,10 @@
 #include "util/log.h"
 #include "win/draw.h"
 
-thread_local UiCell<std::optional<OverlayState>> OVERLAY_SESSION;
-thread_local UiCell<std::optional<double>> LAST_SESSION_END;
-thread_local UiCell<uint64_t> CAPTURE_SEQ;
-thread_local UiCell<ToolSettings> SESSION_CARRY;
+UiCell<std::optional<OverlayState>> OVERLAY_SESSION;
+UiCell<std::optional<double>> LAST_SESSION_END;
+UiCell<uint64_t> CAPTURE_SEQ;
+UiCell<ToolSettings> SESSION_CARRY;
 
 namespace {
 

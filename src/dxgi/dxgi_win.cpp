@@ -12,7 +12,7 @@
 #include "win/handles.h"
 #include "dxgi/prewarm_timer_win.h"
 
-thread_local CapturerCell DXGI_CAPTURER;
+CapturerCell DXGI_CAPTURER;
 
 namespace {
 

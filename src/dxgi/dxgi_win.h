@@ -14,7 +14,7 @@
 #include "util/geometry.h"
 #include "util/result.h"
 
-extern thread_local CapturerCell DXGI_CAPTURER;
+extern CapturerCell DXGI_CAPTURER;
 
 bool gdi_forced();
 

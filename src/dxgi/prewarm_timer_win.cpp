@@ -7,10 +7,10 @@
 #include "win/main_window.h"
 #include "win/messages.h"
 
-thread_local UiCell<uint32_t> PREWARM_TICKS;
+UiCell<uint32_t> PREWARM_TICKS;
 
 namespace {
-thread_local UiCell<bool> PREWARM_RUNNING;
+UiCell<bool> PREWARM_RUNNING;
 }
 
 void restart_prewarm_timer() {

@@ -5,7 +5,7 @@
 #include "util/ui_cell.h"
 
 // Ticks of TIMER_PREWARM since it was last (re)started.
-extern thread_local UiCell<uint32_t> PREWARM_TICKS;
+extern UiCell<uint32_t> PREWARM_TICKS;
 
 // Restarts the pre-warm count (back to 0) and starts the timer on the main window unless it
 // already runs: re-arming a running timer on every failed region grab (every 16 ms while

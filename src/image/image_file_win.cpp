@@ -20,7 +20,7 @@
 #include "win/file_io.h"
 #include "win/handles.h"
 
-thread_local UiCell<SaveDialogState> SAVE_DIALOG_STATE;
+UiCell<SaveDialogState> SAVE_DIALOG_STATE;
 
 namespace {
 

@@ -19,7 +19,7 @@ class DibBitmap;
 struct SaveDialogState {
     std::optional<std::string> folder;
 };
-extern thread_local UiCell<SaveDialogState> SAVE_DIALOG_STATE;
+extern UiCell<SaveDialogState> SAVE_DIALOG_STATE;
 
 // 32-bit DIB values, top-down, after GdiFlush; written as an 8-bit RGB PNG.
 Status write_png(const uint32_t* pixels, size_t pixel_count, int32_t width, int32_t height,

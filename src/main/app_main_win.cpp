@@ -24,6 +24,7 @@
 #include "uia/uia_bench_win.h"
 #include "util/log.h"
 #include "util/text.h"
+#include "util/ui_cell.h"
 #include "win/handles.h"
 #include "win/main_window.h"
 #include "win/messages.h"
@@ -107,6 +108,7 @@ void run_message_loop() {
 }  // namespace
 
 void app_main() {
+    claim_ui_thread();
     debug_log("app_main start");
     const Args args = split_command_line(from_wide(GetCommandLineW()));
     SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);

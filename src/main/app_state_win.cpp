@@ -1,3 +1,3 @@
 #include "main/app_state_win.h"
 
-thread_local UiCell<UINT> TASKBAR_CREATED_MSG;
+UiCell<UINT> TASKBAR_CREATED_MSG;

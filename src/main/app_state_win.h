@@ -6,4 +6,4 @@
 #include "util/ui_cell.h"
 
 // The "TaskbarCreated" message id; 0 until start-up registers it.
-extern thread_local UiCell<UINT> TASKBAR_CREATED_MSG;
+extern UiCell<UINT> TASKBAR_CREATED_MSG;

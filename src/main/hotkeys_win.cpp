@@ -11,7 +11,7 @@
 #include "util/text.h"
 #include "win/main_window.h"
 
-thread_local UiCell<std::vector<Hotkey>> REGISTERED_HOTKEYS;
+UiCell<std::vector<Hotkey>> REGISTERED_HOTKEYS;
 
 namespace {
 

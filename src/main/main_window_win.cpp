@@ -117,10 +117,13 @@ void on_record_done(std::unique_ptr<RecordingResult> recording) {
     tray_balloon(ui_text(RECORD_SAVED), record_saved_body(recording->text, on_clipboard));
 }
 
-void on_destroy() {
+void on_destroy(HWND window) {
     if (recorder_is_recording()) stop_recording(false);
     // The file is finished before the program goes.
     join_record_thread();
+    drain_results<OcrJobResult>(window, WM_APP_OCR_DONE);
+    drain_results<QrScanResult>(window, WM_APP_QR_DONE);
+    drain_results<RecordingResult>(window, WM_APP_RECORD_DONE);
     PostQuitMessage(0);
 }
 
@@ -161,7 +164,7 @@ LRESULT CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPAR
         case WM_APP_RECORD_DONE:
             if (auto recording = take_result<RecordingResult>(lparam)) on_record_done(std::move(recording));
             return 0;
-        case WM_DESTROY: on_destroy(); return 0;
+        case WM_DESTROY: on_destroy(window); return 0;
         default: break;
     }
     // Registered message ids are never 0, so an unset id never matches WM_NULL.

@@ -15,7 +15,7 @@ inline constexpr int HOTKEY_ID_PIN = 2;
 inline constexpr int HOTKEY_ID_CAPTURE_COPY = 3;
 
 // The hotkeys (without MOD_NOREPEAT) that the last register_hotkeys registered.
-extern thread_local UiCell<std::vector<Hotkey>> REGISTERED_HOTKEYS;
+extern UiCell<std::vector<Hotkey>> REGISTERED_HOTKEYS;
 
 LRESULT CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 extern const WindowClass MAIN_WINDOW_CLASS;

@@ -2,7 +2,7 @@
 #include "prefs/prefs_win.h"
 #include "util/log.h"
 
-thread_local UiCell<HWND> PREFS_HWND;
+UiCell<HWND> PREFS_HWND;
 
 void show_prefs_window() { debug_log("not available in this build: show_prefs_window"); }
 

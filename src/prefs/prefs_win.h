@@ -6,7 +6,7 @@
 #include "win/window.h"
 
 // The open settings window; 0 when closed. The message loop gives it IsDialogMessageW first.
-extern thread_local UiCell<HWND> PREFS_HWND;
+extern UiCell<HWND> PREFS_HWND;
 
 // Opens the window, or brings the open one to the front.
 void show_prefs_window();

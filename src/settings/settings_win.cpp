@@ -7,7 +7,7 @@
 #include "util/text.h"
 #include "win/file_io.h"
 
-thread_local UiCell<Settings> SETTINGS;
+UiCell<Settings> SETTINGS;
 
 namespace {
 

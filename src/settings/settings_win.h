@@ -9,7 +9,7 @@
 #include "util/ui_cell.h"
 
 // Holds the empty record until start-up loads the file.
-extern thread_local UiCell<Settings> SETTINGS;
+extern UiCell<Settings> SETTINGS;
 
 // %APPDATA%\Ormick Oxel\settings.ini (the temp folder in place of an unset or empty APPDATA).
 std::string settings_path();

@@ -6,6 +6,8 @@
 #include <utility>
 #include <variant>
 
+#include "util/fatal.h"
+
 struct Error {
     std::string message;          // UTF-8, shown to the user where a notice needs it
     std::optional<int64_t> code;  // HRESULT or system error code when there is one
@@ -22,14 +24,27 @@ public:
 
     bool ok() const { return v_.index() == 0; }
     explicit operator bool() const { return ok(); }
-    T& value() & { return std::get<0>(v_); }
-    const T& value() const& { return std::get<0>(v_); }
-    T&& value() && { return std::get<0>(std::move(v_)); }
-    const Error& error() const { return std::get<1>(v_); }
+    // Reading the side that is not there is a programming error: it ends the process.
+    T& value() & { return *std::get_if<0>(&checked_value()); }
+    const T& value() const& { return *std::get_if<0>(&checked_value()); }
+    T&& value() && { return std::move(*std::get_if<0>(&checked_value())); }
+    const Error& error() const {
+        if (ok()) fatal_invariant("error() of a successful result");
+        return *std::get_if<1>(&v_);
+    }
     T* operator->() { return &value(); }
     const T* operator->() const { return &value(); }
 
 private:
+    std::variant<T, Error>& checked_value() {
+        if (!ok()) fatal_invariant("value() of a failed result: " + std::get_if<1>(&v_)->message);
+        return v_;
+    }
+    const std::variant<T, Error>& checked_value() const {
+        if (!ok()) fatal_invariant("value() of a failed result: " + std::get_if<1>(&v_)->message);
+        return v_;
+    }
+
     std::variant<T, Error> v_;
 };
 
@@ -41,7 +56,10 @@ public:
 
     bool ok() const { return !error_.has_value(); }
     explicit operator bool() const { return ok(); }
-    const Error& error() const { return *error_; }
+    const Error& error() const {
+        if (!error_) fatal_invariant("error() of a successful result");
+        return *error_;
+    }
 
 private:
     std::optional<Error> error_;

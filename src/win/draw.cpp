@@ -10,7 +10,7 @@
 
 namespace {
 // Never emptied: callers keep the handles for the life of the process.
-thread_local UiCell<std::map<std::pair<int32_t, bool>, HFONT>> UI_FONTS;
+UiCell<std::map<std::pair<int32_t, bool>, HFONT>> UI_FONTS;
 }
 
 HFONT ui_font(int32_t height, bool bold) {

@@ -1,3 +1,3 @@
 #include "win/main_window.h"
 
-thread_local UiCell<HWND> MAIN_HWND;
+UiCell<HWND> MAIN_HWND;

@@ -6,4 +6,4 @@
 
 #include "util/ui_cell.h"
 
-extern thread_local UiCell<HWND> MAIN_HWND;
+extern UiCell<HWND> MAIN_HWND;

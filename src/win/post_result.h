@@ -1,7 +1,8 @@
 #pragma once
 // The one way a worker hands a heap record to a window: post_result lists it and posts it;
 // the receiving window procedure takes it with take_result and owns it from then on.
-// A failed post (or no target window) frees the record.
+// A failed post (or no target window) frees the record. A window that receives records calls
+// drain_results for each of their messages at WM_DESTROY, so none is left queued and listed.
 #include <windows.h>
 
 #include <memory>
@@ -27,4 +28,12 @@ std::unique_ptr<T> take_result(LPARAM lparam) {
     T* raw = reinterpret_cast<T*>(lparam);
     if (!raw || !record_registry_remove(raw, typeid(T))) return nullptr;
     return std::unique_ptr<T>(raw);
+}
+
+// Takes and frees every record of this message still queued for the window.
+template <class T>
+void drain_results(HWND window, UINT message) {
+    if (!window) return;
+    MSG msg;
+    while (PeekMessageW(&msg, window, message, message, PM_REMOVE)) take_result<T>(msg.lParam);
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "util/border.h"
 #include "util/ui_cell.h"
 
@@ -11,6 +13,20 @@ TEST(UiCell, SecondBorrowEndsTheProcess) {
             auto b = cell.borrow();
         },
         "borrowed twice");
+}
+
+TEST(UiCell, ABorrowOffTheUiThreadEndsTheProcessInsteadOfGivingAnEmptyCopy) {
+    UiCell<int> cell(5);
+    EXPECT_EQ(cell.get(), 5);  // this thread is the UI thread
+    EXPECT_TRUE(on_ui_thread());
+    EXPECT_DEATH(std::thread([&cell] { (void)cell.get(); }).join(), "borrowed off the UI thread");
+    EXPECT_DEATH(std::thread([&cell] { (void)cell.try_borrow(); }).join(), "borrowed off the UI thread");
+    EXPECT_DEATH(std::thread([] { claim_ui_thread(); }).join(), "claimed twice");
+    bool worker_on_ui_thread = true;
+    std::thread([&worker_on_ui_thread] { worker_on_ui_thread = on_ui_thread(); }).join();
+    EXPECT_FALSE(worker_on_ui_thread);
+    claim_ui_thread();  // claiming again from the UI thread changes nothing
+    EXPECT_EQ(cell.get(), 5);
 }
 
 TEST(UiCell, TryBorrowSkipsWhileBorrowed) {

@@ -255,8 +255,13 @@ TEST_F(CaptureTest, ASessionWhoseWindowIsGoneIsReplaced) {
     begin_capture(std::nullopt);
     ASSERT_TRUE(session_open());
     const HWND old = OVERLAY_HWND.get();
+    // An answer still queued when the overlay goes is freed with it, not left listed.
+    auto late = std::make_unique<UiaResult>();
+    const UiaResult* late_raw = late.get();
+    ASSERT_TRUE(post_result(old, WM_APP_UIA_RESULT, 1, std::move(late)));
     DestroyWindow(old);
     EXPECT_FALSE(OVERLAY_HWND.get());
+    EXPECT_FALSE(record_registry_remove(late_raw, typeid(UiaResult))) << "taken and freed at WM_DESTROY";
     begin_capture(std::nullopt);
     ASSERT_TRUE(session_open());
     const HWND fresh = OVERLAY_HWND.get();

@@ -85,4 +85,27 @@ TEST(PostResult, AFailedPostFreesTheRecordAndLeavesItUnlisted) {
     }
 }
 
+TEST(PostResult, DrainingAWindowFreesItsQueuedRecordsOnly) {
+    const HWND target = make_target(Target::Live);
+    const HWND other = make_target(Target::Live);
+    ASSERT_TRUE(target && other);
+    int target_frees = 0, other_frees = 0;
+    ASSERT_TRUE(post_result(target, WM_TEST_RESULT, 1, std::make_unique<CountedRecord>(&target_frees)));
+    ASSERT_TRUE(post_result(target, WM_TEST_RESULT, 2, std::make_unique<CountedRecord>(&target_frees)));
+    ASSERT_TRUE(post_result(other, WM_TEST_RESULT, 3, std::make_unique<CountedRecord>(&other_frees)));
+    ASSERT_TRUE(PostMessageW(target, WM_TEST_RESULT, 4, 0x1234));  // forged: nothing to free
+
+    drain_results<CountedRecord>(target, WM_TEST_RESULT);
+    EXPECT_EQ(target_frees, 2);
+    EXPECT_EQ(other_frees, 0);
+    MSG m;
+    EXPECT_FALSE(PeekMessageW(&m, target, WM_TEST_RESULT, WM_TEST_RESULT, PM_NOREMOVE));
+    ASSERT_TRUE(PeekMessageW(&m, other, WM_TEST_RESULT, WM_TEST_RESULT, PM_REMOVE));
+    EXPECT_NE(take_result<CountedRecord>(m.lParam), nullptr);
+    EXPECT_EQ(other_frees, 1);
+    drain_results<CountedRecord>(nullptr, WM_TEST_RESULT);  // no window: nothing happens
+    DestroyWindow(target);
+    DestroyWindow(other);
+}
+
 }  // namespace
