@@ -8,14 +8,13 @@
 #include "capture/overlay_state_win.h"
 #include "capture/timing.h"
 #include "dxgi/dxgi_win.h"
+#include "util/clock.h"
+#include "win/dev_report.h"
 #include "win/env.h"
-#include "util/log.h"
-#include "util/text.h"
-#include "win/file_io.h"
 
 namespace {
 
-constexpr uint64_t RUN_TIMEOUT_MS = 5000;
+constexpr double RUN_TIMEOUT_MS = 5000;
 constexpr DWORD PAUSE_BETWEEN_RUNS_MS = 250;
 
 bool session_over() {
@@ -25,14 +24,10 @@ bool session_over() {
     return !session || !IsWindow(session->window);
 }
 
-void write_report(const std::string& path, const std::string& text) {
-    if (Status s = write_file_replacing(path, text); !s) debug_log("bench: report not written: " + s.error().message);
-}
-
 }  // namespace
 
 void run_bench(const Args& args) {
-    const uint64_t job_start = GetTickCount64();
+    const double job_start = clock_ms();
     const uint64_t runs = parse_count_arg(args, find_arg(args, "--bench").value_or(0), 1);
     const std::string out =
         option_value(args, "--bench-out").value_or(join_path(temp_dir(), "ormick-oxel-bench.txt"));
@@ -44,9 +39,9 @@ void run_bench(const Args& args) {
     }
 
     for (uint64_t i = 0; i < runs; ++i) {
-        const uint64_t run_start = GetTickCount64();
+        const double run_start = clock_ms();
         begin_capture(std::nullopt);
-        while (!session_over() && GetTickCount64() - run_start < RUN_TIMEOUT_MS) {
+        while (!session_over() && clock_ms() - run_start < RUN_TIMEOUT_MS) {
             MSG msg{};
             while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
                 TranslateMessage(&msg);
@@ -58,6 +53,8 @@ void run_bench(const Args& args) {
     }
 
     const std::vector<TimingRun> recorded = TIMING_RUNS.get();
-    write_report(out, format_bench_report(GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN),
-                                          recorded));
+    write_dev_report(out,
+                     format_bench_report(GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN),
+                                         recorded),
+                     "bench");
 }

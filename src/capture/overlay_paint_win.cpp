@@ -12,7 +12,7 @@ void paint_overlay(HWND window) {
         const std::optional<OverlayState>& session = **cell;
         if (session && session->window == window && session->images.dimmed) {
             painted = BitBlt(paint.get(), r.left, r.top, r.right - r.left, r.bottom - r.top,
-                             session->images.dimmed->hdc, r.left, r.top, SRCCOPY) != FALSE;
+                             session->images.dimmed->hdc(), r.left, r.top, SRCCOPY) != FALSE;
         }
     }
     if (!painted) FillRect(paint.get(), &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));

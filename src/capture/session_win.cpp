@@ -145,7 +145,7 @@ Grabbed grab_screen(CaptureStart& start, const std::optional<PinEditRequest>& re
         const int32_t ih = request->image ? request->image->height : 0;
         out.placement = pin_edit_placement(request->x, request->y, iw, ih, start.ox, start.oy, width, height);
         if (frozen && request->image)
-            BitBlt(frozen->hdc, out.placement.offset_x, out.placement.offset_y, iw, ih, request->image->hdc, 0, 0,
+            BitBlt(frozen->hdc(), out.placement.offset_x, out.placement.offset_y, iw, ih, request->image->hdc(), 0, 0,
                    SRCCOPY);
         out.annotations = moved_annotations(request->annotations, out.placement.offset_x, out.placement.offset_y);
     }

@@ -4,60 +4,48 @@
 
 #include "dxgi/dxgi_win.h"
 #include "dxgi/grab_compare.h"
+#include "util/clock.h"
+#include "win/dev_report.h"
 #include "win/env.h"
-#include "util/log.h"
-#include "util/text.h"
-#include "win/file_io.h"
 
 namespace {
-
-double now_ms() {
-    LARGE_INTEGER f, t;
-    QueryPerformanceFrequency(&f);
-    QueryPerformanceCounter(&t);
-    return static_cast<double>(t.QuadPart) * 1000.0 / static_cast<double>(f.QuadPart);
-}
-
-void write_report(const std::string& path, const std::string& text) {
-    if (Status s = write_file_replacing(path, text); !s) debug_log("compare: report not written: " + s.error().message);
-}
 
 }  // namespace
 
 void run_compare_grab(const Args& args) {
     const std::string out_path =
         option_value(args, "--out").value_or(join_path(temp_dir(), "ormick-oxel-compare.txt"));
-    const uint64_t job_start = GetTickCount64();
+    const double job_start = clock_ms();
 
     CompareInput in;
     in.virtual_screen = virtual_screen_rect();
     in.monitors = monitor_rects();
 
-    const double warm_start = now_ms();
+    const double warm_start = clock_ms();
     capture_engine_prewarm(job_start);
-    in.prewarm_ms = now_ms() - warm_start;
+    in.prewarm_ms = clock_ms() - warm_start;
 
     const Rect& vs = in.virtual_screen;
     std::optional<DibBitmap> dxgi_dib = DibBitmap::create(vs.width(), vs.height());
     std::optional<DibBitmap> gdi_dib = DibBitmap::create(vs.width(), vs.height());
     if (!dxgi_dib || !gdi_dib) {
-        write_report(out_path, "virtual screen " + rect_text(vs) + ": cannot make the bitmaps\n");
+        write_dev_report(out_path, "virtual screen " + rect_text(vs) + ": cannot make the bitmaps\n", "compare");
         return;
     }
 
-    double t = now_ms();
+    double t = clock_ms();
     const GrabResult grab = dxgi_grab(dxgi_dib->bits, dxgi_dib->pixel_count(), dxgi_dib->width, dxgi_dib->height,
                                       vs.l, vs.t, in.monitors);
-    in.dxgi_ms = now_ms() - t;
+    in.dxgi_ms = clock_ms() - t;
     in.copied = grab.copied;
     in.incomplete = grab.incomplete;
 
-    t = now_ms();
+    t = clock_ms();
     gdi_grab_missing(*gdi_dib, vs.l, vs.t, in.monitors, {});
-    in.gdi_ms = now_ms() - t;
+    in.gdi_ms = clock_ms() - t;
 
     in.dxgi_pixels = dxgi_dib->bits;
     in.gdi_pixels = gdi_dib->bits;
     in.pixel_count = dxgi_dib->pixel_count();
-    write_report(out_path, compare_report(in));
+    write_dev_report(out_path, compare_report(in), "compare");
 }

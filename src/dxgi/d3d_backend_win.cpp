@@ -6,6 +6,7 @@
 
 #include <iterator>
 
+#include "util/clock.h"
 #include "win/error.h"
 #include "win/handles.h"
 
@@ -36,12 +37,6 @@ T* unwrap(const GpuRef& ref) {
 
 class D3dBackend final : public DxgiBackend {
 public:
-    D3dBackend() {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        ticks_per_ms_ = static_cast<double>(f.QuadPart) / 1000.0;
-    }
-
     GpuRef create_factory() override {
         ComPtr<IDXGIFactory1> factory;
         if (FAILED(CreateDXGIFactory1(__uuidof(IDXGIFactory1), reinterpret_cast<void**>(factory.GetAddressOf()))))
@@ -183,16 +178,11 @@ public:
         if (context && texture) context->Unmap(texture, 0);
     }
 
-    double now_ms() override {
-        LARGE_INTEGER now;
-        QueryPerformanceCounter(&now);
-        return static_cast<double>(now.QuadPart) / ticks_per_ms_;
-    }
+    double now_ms() override { return clock_ms(); }
 
     std::string error_text(HResult hr) override { return error_from_hresult(static_cast<HRESULT>(hr)).message; }
 
 private:
-    double ticks_per_ms_ = 1.0;
 };
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "dxgi/d3d_backend_win.h"
 #include "dxgi/prewarm.h"
 #include "settings/settings_win.h"
+#include "util/clock.h"
 #include "win/env.h"
 #include "win/error.h"
 #include "win/handles.h"
@@ -27,8 +28,10 @@ bool gdi_forced() {
 
 bool dxgi_init() { return prewarm_step(DXGI_CAPTURER, d3d_backend(), gdi_forced()); }
 
-void capture_engine_prewarm(uint64_t job_start_ms) {
-    repeat_prewarm_step(job_start_ms, dxgi_init, GetTickCount64, [](uint32_t ms) { Sleep(ms); });
+void capture_engine_prewarm(double job_start_ms) {
+    repeat_prewarm_step(
+        static_cast<uint64_t>(job_start_ms), dxgi_init, [] { return static_cast<uint64_t>(clock_ms()); },
+        [](uint32_t ms) { Sleep(ms); });
 }
 
 Status dxgi_frame_texture(DuplicatedOutput& output) {
@@ -45,7 +48,7 @@ GrabResult dxgi_grab(uint32_t* pixels, size_t pixel_count, int32_t width, int32_
 
 bool gdi_grab_missing(DibBitmap& frozen, int32_t origin_x, int32_t origin_y, const std::vector<Rect>& monitors,
                       const std::vector<Rect>& copied) {
-    if (!frozen.hdc || !frozen.bits || frozen.width < 1 || frozen.height < 1) return false;
+    if (!frozen.hdc() || !frozen.bits || frozen.width < 1 || frozen.height < 1) return false;
     std::vector<Rect> missing;
     if (!copied.empty()) {
         for (const Rect& m : monitors)
@@ -56,7 +59,7 @@ bool gdi_grab_missing(DibBitmap& frozen, int32_t origin_x, int32_t origin_y, con
     if (!screen) return false;
     bool grabbed = false;
     if (copied.empty()) {
-        grabbed = BitBlt(frozen.hdc, 0, 0, frozen.width, frozen.height, screen.get(), origin_x, origin_y,
+        grabbed = BitBlt(frozen.hdc(), 0, 0, frozen.width, frozen.height, screen.get(), origin_x, origin_y,
                          GRAB_ROP) != FALSE;
     } else {
         for (const Rect& m : missing) {
@@ -66,7 +69,7 @@ bool gdi_grab_missing(DibBitmap& frozen, int32_t origin_x, int32_t origin_y, con
             if (x >= frozen.width || y >= frozen.height || int64_t{m.r} - origin_x <= 0 ||
                 int64_t{m.b} - origin_y <= 0)
                 continue;
-            grabbed |= BitBlt(frozen.hdc, static_cast<int>(x), static_cast<int>(y), m.width(), m.height(),
+            grabbed |= BitBlt(frozen.hdc(), static_cast<int>(x), static_cast<int>(y), m.width(), m.height(),
                               screen.get(), m.l, m.t, GRAB_ROP) != FALSE;
         }
     }
@@ -93,7 +96,7 @@ std::optional<DibBitmap> frame_to_dib(const Rect& rect) {
         WindowDc screen(nullptr);
         if (!screen) return std::nullopt;
         if (!on_screen.empty())
-            copied = BitBlt(dib->hdc, on_screen.l - rect.l, on_screen.t - rect.t, on_screen.width(),
+            copied = BitBlt(dib->hdc(), on_screen.l - rect.l, on_screen.t - rect.t, on_screen.width(),
                             on_screen.height(), screen.get(), on_screen.l, on_screen.t, GRAB_ROP) != FALSE;
     }
     GdiFlush();

@@ -24,8 +24,8 @@ bool dxgi_init();
 
 // The capture-engine pre-warm of the developer jobs (timing runs, grab comparison, scrolling and
 // recording tests): dxgi_init repeated with a short pause while it asks for another step, until
-// ENGINE_PREWARM_BUDGET_MS have passed since the job started (GetTickCount64).
-void capture_engine_prewarm(uint64_t job_start_ms);
+// ENGINE_PREWARM_BUDGET_MS have passed since the job started (clock_ms()).
+void capture_engine_prewarm(double job_start_ms);
 
 // Refreshes one output's frame texture from its duplication.
 Status dxgi_frame_texture(DuplicatedOutput& output);

@@ -13,12 +13,12 @@ std::optional<uint32_t> bitmap_pixel(const DibBitmap& bitmap, int32_t x, int32_t
 }
 
 std::optional<DibBitmap> crop_bitmap(const DibBitmap& source, const Rect& rect) {
-    if (!source.hdc) return std::nullopt;
+    if (!source.hdc()) return std::nullopt;
     const std::optional<Rect> area = clamp_crop_rect(rect, source.width, source.height);
     if (!area) return std::nullopt;
     std::optional<DibBitmap> out = DibBitmap::create(area->width(), area->height());
     if (!out) return std::nullopt;
-    if (!BitBlt(out->hdc, 0, 0, area->width(), area->height(), source.hdc, area->l, area->t, SRCCOPY)) {
+    if (!BitBlt(out->hdc(), 0, 0, area->width(), area->height(), source.hdc(), area->l, area->t, SRCCOPY)) {
         return std::nullopt;
     }
     return out;

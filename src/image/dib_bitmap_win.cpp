@@ -19,15 +19,15 @@ std::optional<DibBitmap> DibBitmap::create(int32_t width, int32_t height) {
     const uint64_t bytes = static_cast<uint64_t>(width) * static_cast<uint64_t>(height) * 4u;
     if (bytes > 0xFFFFFFFFull) return std::nullopt;
     DibBitmap dib;
-    dib.hdc = CreateCompatibleDC(nullptr);
-    if (!dib.hdc) return std::nullopt;
+    dib.hdc_ = CreateCompatibleDC(nullptr);
+    if (!dib.hdc_) return std::nullopt;
     BITMAPINFO info = top_down_dib_info(width, height);
     void* bits = nullptr;
-    dib.hbitmap = CreateDIBSection(dib.hdc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (!dib.hbitmap || !bits) return std::nullopt;  // the destructor deletes what was made
-    HGDIOBJ old = SelectObject(dib.hdc, dib.hbitmap);
+    dib.hbitmap_ = CreateDIBSection(dib.hdc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!dib.hbitmap_ || !bits) return std::nullopt;  // the destructor deletes what was made
+    HGDIOBJ old = SelectObject(dib.hdc_, dib.hbitmap_);
     if (!old || old == HGDI_ERROR) return std::nullopt;
-    dib.old_object = old;
+    dib.old_object_ = old;
     dib.bits = static_cast<uint32_t*>(bits);
     dib.width = width;
     dib.height = height;
@@ -35,19 +35,19 @@ std::optional<DibBitmap> DibBitmap::create(int32_t width, int32_t height) {
 }
 
 DibBitmap::DibBitmap(DibBitmap&& o) noexcept
-    : hdc(std::exchange(o.hdc, nullptr)),
-      hbitmap(std::exchange(o.hbitmap, nullptr)),
-      old_object(std::exchange(o.old_object, nullptr)),
-      bits(std::exchange(o.bits, nullptr)),
+    : bits(std::exchange(o.bits, nullptr)),
       width(std::exchange(o.width, 0)),
-      height(std::exchange(o.height, 0)) {}
+      height(std::exchange(o.height, 0)),
+      hdc_(std::exchange(o.hdc_, nullptr)),
+      hbitmap_(std::exchange(o.hbitmap_, nullptr)),
+      old_object_(std::exchange(o.old_object_, nullptr)) {}
 
 DibBitmap& DibBitmap::operator=(DibBitmap&& o) noexcept {
     if (this != &o) {
         release();
-        hdc = std::exchange(o.hdc, nullptr);
-        hbitmap = std::exchange(o.hbitmap, nullptr);
-        old_object = std::exchange(o.old_object, nullptr);
+        hdc_ = std::exchange(o.hdc_, nullptr);
+        hbitmap_ = std::exchange(o.hbitmap_, nullptr);
+        old_object_ = std::exchange(o.old_object_, nullptr);
         bits = std::exchange(o.bits, nullptr);
         width = std::exchange(o.width, 0);
         height = std::exchange(o.height, 0);
@@ -58,11 +58,11 @@ DibBitmap& DibBitmap::operator=(DibBitmap&& o) noexcept {
 DibBitmap::~DibBitmap() { release(); }
 
 void DibBitmap::release() {
-    if (hdc && old_object) SelectObject(hdc, old_object);
-    if (hbitmap) DeleteObject(hbitmap);
-    if (hdc) DeleteDC(hdc);
-    hdc = nullptr;
-    hbitmap = nullptr;
-    old_object = nullptr;
+    if (hdc_ && old_object_) SelectObject(hdc_, old_object_);
+    if (hbitmap_) DeleteObject(hbitmap_);
+    if (hdc_) DeleteDC(hdc_);
+    hdc_ = nullptr;
+    hbitmap_ = nullptr;
+    old_object_ = nullptr;
     bits = nullptr;
 }

@@ -20,9 +20,11 @@ public:
     DibBitmap& operator=(const DibBitmap&) = delete;
     ~DibBitmap();
 
-    HDC hdc = nullptr;
-    HBITMAP hbitmap = nullptr;
-    HGDIOBJ old_object = nullptr;
+    // The memory DC with the bitmap selected, and the bitmap: owned here, never to be deleted
+    // or selected out by a caller.
+    HDC hdc() const { return hdc_; }
+    HBITMAP hbitmap() const { return hbitmap_; }
+
     uint32_t* bits = nullptr;
     int32_t width = 0;
     int32_t height = 0;
@@ -34,6 +36,10 @@ public:
 private:
     DibBitmap() = default;
     void release();
+
+    HDC hdc_ = nullptr;
+    HBITMAP hbitmap_ = nullptr;
+    HGDIOBJ old_object_ = nullptr;
 };
 
 // The BITMAPINFO of a top-down 32-bpp DIB of that size.

@@ -133,7 +133,7 @@ void tray_balloon(std::string_view title, std::string_view body) {
 void open_path(const std::string& path, bool with_notepad) {
     if (path.empty()) return;
     // Shell extensions behind ShellExecuteW may need COM on this thread.
-    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    const ComApartment com(COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     const std::wstring wide = to_wide(path);
     if (with_notepad) {
         const std::wstring quoted = L"\"" + wide + L"\"";
@@ -141,7 +141,6 @@ void open_path(const std::string& path, bool with_notepad) {
     } else {
         ShellExecuteW(nullptr, L"open", wide.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     }
-    if (SUCCEEDED(com)) CoUninitialize();
 }
 
 TrayState tray_state() {

@@ -7,9 +7,10 @@
 
 #include "uia/uia_bench_line.h"
 #include "uia/uia_client_win.h"
-#include "util/log.h"
+#include "util/clock.h"
 #include "util/text.h"
-#include "win/file_io.h"
+#include "win/dev_report.h"
+#include "win/handles.h"
 
 namespace {
 
@@ -27,25 +28,14 @@ std::vector<BenchQuery> bench_queries() {
     return queries;
 }
 
-double now_ms() {
-    LARGE_INTEGER count{}, frequency{};
-    QueryPerformanceCounter(&count);
-    QueryPerformanceFrequency(&frequency);
-    return frequency.QuadPart ? static_cast<double>(count.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart) : 0;
-}
-
-void write_report(const std::string& path, const std::string& text) {
-    if (Status s = write_file_replacing(path, text); !s) debug_log("uia bench: report not written: " + s.error().message);
-}
-
 std::string run_queries(UiaState& state, POINT cursor) {
     std::string report;
     std::vector<double> times;
     const HWND root = GetAncestor(WindowFromPoint(cursor), GA_ROOT);
     for (const BenchQuery& q : bench_queries()) {
-        const double start = now_ms();
+        const double start = clock_ms();
         const std::vector<Rect> rects = uia_element_rect_at(state, q.in_root ? root : nullptr, cursor.x + q.dx, cursor.y + q.dy);
-        const double ms = now_ms() - start;
+        const double ms = clock_ms() - start;
         times.push_back(ms);
         write_uia_bench_line(report, q.label, ms, rects);
     }
@@ -58,9 +48,9 @@ std::string run_queries(UiaState& state, POINT cursor) {
 
 void run_uia_bench(const Args& args) {
     const std::string path = option_value(args, "--out").value_or("ormick-uia-bench.txt");
-    const HRESULT init = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
     std::string report;
     {
+        const ComApartment apartment(COINIT_MULTITHREADED);
         Result<UiaState> created = uia_create();
         POINT cursor{};
         GetCursorPos(&cursor);
@@ -70,6 +60,5 @@ void run_uia_bench(const Args& args) {
         else
             report += "uia unavailable: " + created.error().message + "\n";
     }  // the state goes before the apartment
-    if (SUCCEEDED(init)) CoUninitialize();
-    write_report(path, report);
+    write_dev_report(path, report, "uia bench");
 }

@@ -180,7 +180,7 @@ std::vector<Rect> uia_element_rect_at(UiaState& state, HWND window, int32_t x, i
 }
 
 void uia_hover_worker(std::shared_ptr<UiaWorkerLink> link, std::shared_ptr<UiaSkipSet> skip) {
-    const HRESULT init = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+    const ComApartment apartment(COINIT_MULTITHREADED);
     {
         Result<UiaState> created = uia_create();
         if (!created) debug_log("uia: unavailable: " + created.error().message);
@@ -188,5 +188,4 @@ void uia_hover_worker(std::shared_ptr<UiaWorkerLink> link, std::shared_ptr<UiaSk
         ComWorkerHost host(state);
         run_uia_worker_loop(*link, *skip, host, uia_clock_ms);
     }  // every COM object goes before the apartment
-    if (SUCCEEDED(init)) CoUninitialize();
 }

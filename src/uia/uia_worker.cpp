@@ -1,15 +1,12 @@
 #include "uia/uia_worker.h"
 
 #include <charconv>
-#include <chrono>
 #include <utility>
 
+#include "util/clock.h"
 #include "util/log.h"
 
-int64_t uia_clock_ms() {
-    using namespace std::chrono;
-    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
-}
+int64_t uia_clock_ms() { return static_cast<int64_t>(clock_ms()); }
 
 void UiaBusyRecord::begin(int64_t now_ms, uintptr_t root) {
     std::lock_guard lock(mutex_);

@@ -7,6 +7,7 @@
 #include "util/border.h"
 #include "util/text.h"
 #include "util/ui_cell.h"
+#include "win/handles.h"
 
 namespace {
 // Never emptied: callers keep the handles for the life of the process.
@@ -28,15 +29,14 @@ HFONT ui_font(int32_t height, bool bold) {
 SIZE text_extent(HDC dc, HFONT font, std::string_view text) {
     SIZE size{0, 0};
     const std::wstring w = to_wide(text);
-    HGDIOBJ old = SelectObject(dc, font);
+    const SelectGuard selected(dc, font);
     GetTextExtentPoint32W(dc, w.data(), static_cast<int>(w.size()), &size);
-    if (old) SelectObject(dc, old);
     return size;
 }
 
 void draw_text(HDC dc, HFONT font, std::string_view text, RECT rect, COLORREF colour, UINT flags) {
     const std::wstring w = to_wide(text);
-    SelectObject(dc, font);
+    const SelectGuard selected(dc, font);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, colour);
     DrawTextW(dc, w.data(), static_cast<int>(w.size()), &rect, flags | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);

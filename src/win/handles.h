@@ -1,7 +1,10 @@
 #pragma once
 // Move-only owners of Win32 handles and GDI objects.
 #include <windows.h>
+#include <objbase.h>
+#include <winstring.h>
 
+#include <string_view>
 #include <utility>
 #include <wrl/client.h>
 
@@ -157,3 +160,41 @@ private:
 
 template <class T>
 using ComPtr = Microsoft::WRL::ComPtr<T>;
+
+// COM on this thread for one scope: CoUninitialize only when CoInitializeEx succeeded (S_FALSE
+// included); a thread already in another apartment keeps it and ok() is false.
+class ComApartment {
+public:
+    explicit ComApartment(DWORD model) : hr_(CoInitializeEx(nullptr, model)) {}
+    ~ComApartment() { if (SUCCEEDED(hr_)) CoUninitialize(); }
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+    bool ok() const { return SUCCEEDED(hr_); }
+    HRESULT result() const { return hr_; }
+
+private:
+    HRESULT hr_;
+};
+
+struct HStringTraits {
+    static HSTRING invalid() { return nullptr; }
+    static bool valid(HSTRING h) { return h != nullptr; }
+    static void close(HSTRING h) { WindowsDeleteString(h); }
+};
+// A Windows Runtime string. The empty string is the null HSTRING.
+using HString = UniqueHandle<HSTRING, HStringTraits>;
+
+// A new HSTRING holding the UTF-16 units; the error's HRESULT when the system cannot make it.
+inline HRESULT make_hstring(std::wstring_view text, HString& out) {
+    HSTRING made = nullptr;
+    const HRESULT hr = WindowsCreateString(text.data(), static_cast<UINT32>(text.size()), &made);
+    if (SUCCEEDED(hr)) out.reset(made);
+    return hr;
+}
+
+// The units of an HSTRING (empty for null); valid while the HSTRING lives.
+inline std::wstring_view hstring_view(HSTRING text) {
+    UINT32 length = 0;
+    const wchar_t* units = WindowsGetStringRawBuffer(text, &length);
+    return units ? std::wstring_view(units, length) : std::wstring_view();
+}

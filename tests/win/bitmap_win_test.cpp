@@ -45,9 +45,9 @@ TEST(DibBitmapCreate, RefusesSizesItCannotHold) {
         EXPECT_EQ(dib->width, c.w);
         EXPECT_EQ(dib->height, c.h);
         BITMAP bm{};
-        ASSERT_EQ(GetObjectW(dib->hbitmap, sizeof(bm), &bm), static_cast<int>(sizeof(bm)));
+        ASSERT_EQ(GetObjectW(dib->hbitmap(), sizeof(bm), &bm), static_cast<int>(sizeof(bm)));
         EXPECT_EQ(bm.bmBitsPixel, 32);
-        EXPECT_EQ(GetCurrentObject(dib->hdc, OBJ_BITMAP), dib->hbitmap);
+        EXPECT_EQ(GetCurrentObject(dib->hdc(), OBJ_BITMAP), dib->hbitmap());
     }
 }
 
@@ -56,8 +56,8 @@ TEST(BitmapPixel, ReadsGdiDrawingWithoutTheFourthByte) {
     ASSERT_TRUE(dib);
     RECT left{0, 0, 2, 3}, right{2, 0, 5, 3};
     Brush red(CreateSolidBrush(RGB(255, 0, 0))), blue(CreateSolidBrush(RGB(0, 0, 255)));
-    FillRect(dib->hdc, &left, red.get());
-    FillRect(dib->hdc, &right, blue.get());
+    FillRect(dib->hdc(), &left, red.get());
+    FillRect(dib->hdc(), &right, blue.get());
     dib->bits[1] |= 0xAB000000u;  // whatever GDI left there, the readout masks it
     struct Case { int32_t x, y; std::optional<uint32_t> colour; };
     const Case cases[] = {{0, 0, 0xFF0000u}, {1, 2, 0xFF0000u}, {2, 0, 0x0000FFu}, {4, 2, 0x0000FFu},

@@ -162,9 +162,9 @@ std::optional<DibBitmap> outline_text(const Gdiplus::GpFontFamily* family, const
                                    int32_t h) {
     auto dib = DibBitmap::create(w, h);
     if (!dib) return std::nullopt;
-    PatBlt(dib->hdc, 0, 0, w, h, WHITENESS);
+    PatBlt(dib->hdc(), 0, 0, w, h, WHITENESS);
     {
-        auto graphics = gdip_graphics_from_hdc(dib->hdc);
+        auto graphics = gdip_graphics_from_hdc(dib->hdc());
         if (!graphics) return std::nullopt;
         Gdiplus::GpPath* raw_path = nullptr;
         gp::GdipCreatePath(Gdiplus::FillModeAlternate, &raw_path);

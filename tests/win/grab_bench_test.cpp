@@ -39,7 +39,7 @@ TEST(GrabBench, DISABLED_WholeScreenThroughOurCodeAgainstABareBitBlt) {
 
         t = now_ms();
         HDC screen = GetDC(nullptr);
-        BitBlt(bare->hdc, 0, 0, bare->width, bare->height, screen, vs.l, vs.t, SRCCOPY | CAPTUREBLT);
+        BitBlt(bare->hdc(), 0, 0, bare->width, bare->height, screen, vs.l, vs.t, SRCCOPY | CAPTUREBLT);
         ReleaseDC(nullptr, screen);
         GdiFlush();
         bare_ms.push_back(now_ms() - t);

@@ -30,17 +30,6 @@ size_t slot_of(Member member) {
     return (raw[0] - 1) / sizeof(void*);
 }
 
-class ComApartment {
-public:
-    ComApartment() : hr_(CoInitializeEx(nullptr, COINIT_MULTITHREADED)) {}
-    ~ComApartment() {
-        if (SUCCEEDED(hr_)) CoUninitialize();
-    }
-
-private:
-    HRESULT hr_;
-};
-
 HWND make_window() { return create_test_popup({L"OrmickUiaTestTarget"}, Rect{10, 10, 210, 160}, 0, L"uia test"); }
 
 // The next WM_APP_UIA_RESULT of the window, taken over; null after 10 s without one.
@@ -122,7 +111,7 @@ TEST(UiaInterfaces, IdentifiersMatchTheirDocumentedText) {
 }
 
 TEST(UiaCreate, FailsCleanlyWhereUiAutomationIsMissing) {
-    ComApartment com;
+    const ComApartment com(COINIT_MULTITHREADED);
     Result<UiaState> created = uia_create();
     if (created) GTEST_SKIP() << "UI Automation is available here";
     ASSERT_TRUE(created.error().code.has_value());
@@ -166,7 +155,7 @@ TEST(UiaWorker, AnswersAtTheTargetWithTheRequestId) {
 }
 
 TEST(UiaBench, WritesTheCursorLineAndWhyUiAutomationIsMissing) {
-    ComApartment com;
+    const ComApartment com(COINIT_MULTITHREADED);
     if (uia_create()) GTEST_SKIP() << "UI Automation is available here";
     const std::string out = join_path(temp_dir(), "ormick-uia-bench-test-" + std::to_string(GetCurrentProcessId()) + ".txt");
     run_uia_bench({"ormick-oxel.exe", "--uia-bench", "--out", out});

@@ -144,6 +144,18 @@ TEST(UiFont, SameRequestGivesTheSameHandleAndBoldIsWeight600) {
     EXPECT_EQ(lf.lfHeight, -14);
 }
 
+TEST(TextDrawing, LeavesTheCallersFontSelected) {
+    std::optional<DibBitmap> dib = DibBitmap::create(80, 20);
+    ASSERT_TRUE(dib);
+    const HFONT callers = static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
+    SelectObject(dib->hdc(), callers);
+    const HFONT ui = ui_font(14, true);
+    EXPECT_GT(text_extent(dib->hdc(), ui, "Ormick").cx, 0);
+    EXPECT_EQ(GetCurrentObject(dib->hdc(), OBJ_FONT), callers);
+    draw_text(dib->hdc(), ui, "Ormick", RECT{0, 0, 80, 20}, RGB(255, 255, 255), DT_LEFT);
+    EXPECT_EQ(GetCurrentObject(dib->hdc(), OBJ_FONT), callers);
+}
+
 TEST(FillRectColor, PaintsOnlyTheBorder) {
     struct Case { Rect rect; int32_t thickness; int expected; };
     const Case cases[] = {
@@ -154,7 +166,7 @@ TEST(FillRectColor, PaintsOnlyTheBorder) {
     for (const Case& c : cases) {
         auto dib = DibBitmap::create(10, 10);
         ASSERT_TRUE(dib);
-        fill_rect_color(dib->hdc, c.rect, c.thickness, RGB(255, 0, 0));
+        fill_rect_color(dib->hdc(), c.rect, c.thickness, RGB(255, 0, 0));
         GdiFlush();
         int painted = 0;
         for (uint32_t p : dib->pixels())
