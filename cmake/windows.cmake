@@ -11,15 +11,14 @@ set(WIN_DEFS UNICODE _UNICODE _WIN32_WINNT=0x0A00 WINVER=0x0A00 NOMINMAX WIN32_L
 set(SYSTEM_LIBS d3d11 dxgi dwmapi gdiplus msimg32 shcore shlwapi imm32 comdlg32 comctl32 ole32
     oleaut32 uuid winspool windowscodecs mfplat mfreadwrite mfuuid runtimeobject psapi)
 
-add_library(ormick_core STATIC ${CORE_SOURCES})
-add_library(ormick_win STATIC ${WIN_SOURCES})
-foreach(lib ormick_core ormick_win)
-  target_include_directories(${lib} PUBLIC ${CMAKE_SOURCE_DIR}/src ${DEPS_PREFIX}/libpng/include)
-  target_compile_definitions(${lib} PUBLIC ${WIN_DEFS})
-  target_compile_options(${lib} PRIVATE ${WARNINGS})
-endforeach()
-target_link_libraries(ormick_core PUBLIC ${PNG_STATIC} ${ZLIB_STATIC})
-target_link_libraries(ormick_win PUBLIC ormick_core ${SYSTEM_LIBS})
+# Every object goes into each program, not an archive the linker picks from: a stub and the real
+# file that replaces it, both defining the same function, are a link error ("multiple
+# definition") instead of the stub winning silently. Replacing a stub means deleting its file.
+add_library(ormick_win OBJECT ${CORE_SOURCES} ${WIN_SOURCES})
+target_include_directories(ormick_win PUBLIC ${CMAKE_SOURCE_DIR}/src ${DEPS_PREFIX}/libpng/include)
+target_compile_definitions(ormick_win PUBLIC ${WIN_DEFS})
+target_compile_options(ormick_win PRIVATE ${WARNINGS})
+target_link_libraries(ormick_win PUBLIC ${PNG_STATIC} ${ZLIB_STATIC} ${SYSTEM_LIBS})
 target_link_options(ormick_win PUBLIC -static -static-libgcc -static-libstdc++)
 
 # Program icon drawn by our own script, then the resource script.

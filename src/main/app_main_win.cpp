@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "annot/preview_win.h"
 #include "capture/bench_win.h"
 #include "capture/capture_win.h"
 #include "dxgi/compare_grab_win.h"
@@ -12,13 +13,16 @@
 #include "main/app_main.h"
 #include "main/app_state_win.h"
 #include "main/commands.h"
-#include "main/dev_jobs_win.h"
 #include "main/shell_text.h"
 #include "main/shell_win.h"
 #include "main/tray_win.h"
 #include "main/window_classes_win.h"
+#include "ocr/ocr_file_win.h"
 #include "pin/pins_win.h"
 #include "prefs/prefs_win.h"
+#include "record/record_test_win.h"
+#include "redact/redact_file_win.h"
+#include "scroll/scroll_test_win.h"
 #include "settings/settings_win.h"
 #include "strings/ui_strings.h"
 #include "uia/uia_bench_win.h"
