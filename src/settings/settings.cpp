@@ -134,6 +134,9 @@ Settings parse_settings_text(std::string_view text) {
 bool settings_key_is_valid(std::string_view key) {
     if (key.empty() || trim(key).size() != key.size()) return false;
     if (key[0] == ';' || key[0] == '#') return false;
+    // The loader strips U+FEFF at the start of the file, and reads nothing of a file that is not
+    // UTF-8: such a key would be read back as another key, or lose every setting.
+    if (starts_with(key, BOM) || !is_valid_utf8(key)) return false;
     return key.find_first_of(std::string_view("=\r\n\0", 4)) == std::string_view::npos;
 }
 

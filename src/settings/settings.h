@@ -66,8 +66,9 @@ std::string update_settings_text(const std::optional<std::string>& old_text,
 // The 26-line commented template written on first run (LF line ends).
 extern const std::string_view SETTINGS_TEMPLATE;
 
-// A key that update_settings_text can write and find again: not empty, no surrounding white
-// space, no '=', CR, LF or NUL, not starting like a comment. Other pairs are skipped.
+// A key that update_settings_text can write and find again: valid UTF-8, not empty, no
+// surrounding white space, no '=', CR, LF or NUL, not starting like a comment or with U+FEFF.
+// Other pairs are skipped.
 bool settings_key_is_valid(std::string_view key);
 // Unsigned decimal with an optional leading '+'; none when empty, malformed or above `max`.
 std::optional<uint64_t> parse_settings_number(std::string_view text, uint64_t max);

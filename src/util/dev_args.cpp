@@ -21,11 +21,13 @@ std::optional<std::string> option_value(const Args& args, std::string_view name)
 }
 
 namespace {
-// A whole decimal number with an optional leading '+'.
+// A whole decimal number with one optional sign: '+', or '-' for a signed type ("+-5" is none).
 template <class T>
 std::optional<T> parse_decimal(std::string_view s) {
-    if (!s.empty() && s.front() == '+') s.remove_prefix(1);
-    if (s.empty() || s.front() == '+' || (s.front() == '-' && std::is_unsigned_v<T>)) return std::nullopt;
+    const bool plus = !s.empty() && s.front() == '+';
+    if (plus) s.remove_prefix(1);
+    if (s.empty() || s.front() == '+') return std::nullopt;
+    if (s.front() == '-' && (plus || std::is_unsigned_v<T>)) return std::nullopt;
     T v{};
     auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
     if (ec != std::errc() || p != s.data() + s.size()) return std::nullopt;

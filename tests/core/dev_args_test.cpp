@@ -25,6 +25,10 @@ TEST(DevArgs, RectangleNeedsExactlyFourNumbers) {
         {"0,0,640,480", Rect{0, 0, 640, 480}},
         {"10,x,20,30,40", Rect{10, 20, 40, 60}},
         {" -5 , 7,10,10", Rect{-5, 7, 5, 17}},
+        {"+5,+7,10,10", Rect{5, 7, 15, 17}},
+        {"+-5,7,10,10", std::nullopt},           // two signs: not a number, three are left
+        {"+-5,1,2,3,4", Rect{1, 2, 4, 6}},       // skipped like any other piece
+        {"-+5,7,10,10", std::nullopt},
         {"10,20,30", std::nullopt},
         {"1,2,3,4,5", std::nullopt},
         {"2147483647,0,1,1", std::nullopt},  // right edge would not fit

@@ -106,6 +106,10 @@ TEST(SettingsUpdate, InPlace) {
         {"keys that could not be found again are skipped", "a=1\n",
          {{"", "x"}, {" a", "2"}, {"a=b", "3"}, {"; a", "4"}, {"#a", "5"}, {"a\nb", "6"}},
          "a=1\r\n"},
+        {"a key starting with U+FEFF would be read back without it, as the first line of a new file", "",
+         {{"\xEF\xBB\xBF" "capture_hotkey", "F9"}}, ""},
+        {"a key that is not UTF-8 would make the whole file unreadable", "history=5\n",
+         {{"k\xFF", "1"}}, "history=5\r\n"},
         {"key with an empty value, line without '=' kept", "history\nhistory=\n", {{"history", "3"}},
          "history\r\nhistory=3\r\n"},
     };
@@ -113,6 +117,17 @@ TEST(SettingsUpdate, InPlace) {
         SCOPED_TRACE(c.what);
         EXPECT_EQ(update_settings_text(c.old_text, c.pairs), c.expected);
     }
+}
+
+TEST(SettingsUpdate, KeysThatCannotBeReadBackAreRefused) {
+    EXPECT_TRUE(settings_key_is_valid("capture_hotkey"));
+    EXPECT_TRUE(settings_key_is_valid("k\xEF\xBB\xBF"));  // only the start is stripped by the loader
+    EXPECT_FALSE(settings_key_is_valid("\xEF\xBB\xBF" "capture_hotkey"));
+    EXPECT_FALSE(settings_key_is_valid("\xEF\xBB\xBF"));
+    EXPECT_FALSE(settings_key_is_valid("k\xC3"));
+    // Written over an empty file, the key would have been the file's first line.
+    const Settings s = parse_settings_text(update_settings_text(std::string(), {{"\xEF\xBB\xBF" "capture_hotkey", "F9"}}));
+    EXPECT_EQ(s.capture_hotkey, parse_hotkey("F1"));
 }
 
 TEST(SettingsUpdate, SavedValuesLoadBack) {
