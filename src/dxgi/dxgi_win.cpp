@@ -6,12 +6,12 @@
 
 #include "dxgi/d3d_backend_win.h"
 #include "dxgi/prewarm.h"
+#include "dxgi/prewarm_timer_win.h"
 #include "settings/settings_win.h"
 #include "util/clock.h"
 #include "win/env.h"
 #include "win/error.h"
 #include "win/handles.h"
-#include "dxgi/prewarm_timer_win.h"
 
 CapturerCell DXGI_CAPTURER;
 

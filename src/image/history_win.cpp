@@ -10,9 +10,9 @@
 #include "image/file_names.h"
 #include "image/png_writer.h"
 #include "settings/settings_win.h"
-#include "win/env.h"
 #include "util/fatal.h"
 #include "util/text.h"
+#include "win/env.h"
 #include "win/file_io.h"
 #include "win/handles.h"
 

@@ -18,8 +18,8 @@
 #include "util/log.h"
 #include "util/text.h"
 #include "win/handles.h"
-#include "win/messages.h"
 #include "win/main_window.h"
+#include "win/messages.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 #include <shlobj.h>
 
 #include "settings/settings_win.h"
-#include "win/env.h"
 #include "util/text.h"
+#include "win/env.h"
 #include "win/file_io.h"
 
 namespace {

@@ -2,9 +2,9 @@
 
 #include <windows.h>
 
-#include "win/env.h"
 #include "util/log.h"
 #include "util/text.h"
+#include "win/env.h"
 #include "win/file_io.h"
 
 UiCell<Settings> SETTINGS;

@@ -4,8 +4,8 @@
 
 #include "util/log.h"
 #include "win/error.h"
-#include "win/post_result.h"
 #include "win/messages.h"
+#include "win/post_result.h"
 
 using namespace uia_com;
 

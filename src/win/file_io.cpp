@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "win/env.h"
 #include "util/text.h"
+#include "win/env.h"
 #include "win/error.h"
 #include "win/handles.h"
 

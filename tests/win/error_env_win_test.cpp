@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "win/env.h"
 #include "util/text.h"
+#include "win/env.h"
 #include "win/error.h"
 
 TEST(ErrorFromHresult, FallsBackToHexWhenTheSystemHasNoText) {

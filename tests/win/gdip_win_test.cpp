@@ -10,11 +10,11 @@
 #include <zlib.h>
 
 #include "gdip/gdip_win.h"
-#include "image/image_load_win.h"
 #include "image/dib_bitmap_win.h"
+#include "image/image_load_win.h"
 #include "strings/ui_strings.h"
-#include "win/env.h"
 #include "util/text.h"
+#include "win/env.h"
 
 #include "support/test_support_win.h"
 

@@ -4,8 +4,8 @@
 
 #include "dxgi/compare_grab_win.h"
 #include "dxgi/dxgi_win.h"
-#include "win/env.h"
 #include "util/text.h"
+#include "win/env.h"
 
 #include "support/test_support_win.h"
 

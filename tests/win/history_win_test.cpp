@@ -12,8 +12,8 @@
 #include "image/file_names.h"
 #include "image/history_win.h"
 #include "settings/settings_win.h"
-#include "win/env.h"
 #include "util/text.h"
+#include "win/env.h"
 #include "win/handles.h"
 
 #include "support/test_support_win.h"

@@ -12,8 +12,8 @@
 #include "main/tray_menu.h"
 #include "main/tray_win.h"
 #include "strings/ui_strings.h"
-#include "win/env.h"
 #include "util/text.h"
+#include "win/env.h"
 #include "win/file_io.h"
 #include "win/handles.h"
 

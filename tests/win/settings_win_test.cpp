@@ -2,8 +2,8 @@
 #include <windows.h>
 
 #include "settings/settings_win.h"
-#include "win/env.h"
 #include "util/text.h"
+#include "win/env.h"
 #include "win/handles.h"
 
 #include "support/test_support_win.h"

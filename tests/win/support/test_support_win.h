@@ -13,9 +13,9 @@
 #include <utility>
 #include <vector>
 
-#include "win/env.h"
 #include "util/geometry.h"
 #include "util/text.h"
+#include "win/env.h"
 #include "win/file_io.h"
 #include "win/handles.h"
 
