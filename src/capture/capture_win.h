@@ -26,5 +26,5 @@ void start_capture_copy();
 // Start-up: the overlay made ahead (cloaked) and the UI Automation worker started.
 void overlay_prewarm();
 
-LRESULT CALLBACK overlay_wndproc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+// OrmickOxelOverlay, registered at start-up.
 extern const WindowClass OVERLAY_WINDOW_CLASS;
