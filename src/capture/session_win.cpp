@@ -230,7 +230,7 @@ void show_overlay(HWND overlay) {
 
 // The pin's record after its edit: annotations written back, the pin shown again and the
 // chosen outcome run. Nothing when the pin closed meanwhile.
-void finish_pin_edit(const PinEditState& edit, std::optional<std::vector<SessionAnnotation>> write_back) {
+void return_to_pin(const PinEditState& edit, std::optional<std::vector<SessionAnnotation>> write_back) {
     if (!edit.pin || !pin_record_exists(edit.pin)) return;
     if (write_back) write_pin_annotations(edit.pin, std::move(*write_back));
     ShowWindow(edit.pin, SW_SHOW);
@@ -328,7 +328,7 @@ void end_capture(HWND window, bool restore_focus) {
         return;
     }
     if (pin_edit) {
-        finish_pin_edit(*pin_edit, std::move(write_back));
+        return_to_pin(*pin_edit, std::move(write_back));
         return;
     }
     if (!restore_focus) return;
