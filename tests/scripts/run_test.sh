@@ -48,6 +48,13 @@ wait_for() {  # wait_for SECONDS COMMAND...
 }
 prefix_processes() { grep -lzx "WINEPREFIX=$prefix" /proc/[0-9]*/environ 2>/dev/null; }
 no_prefix_process() { [ -z "$(prefix_processes)" ]; }
+prefix_process_named() {  # a process of the prefix whose command line holds $1
+  local f
+  for f in $(prefix_processes); do
+    tr '\0' ' ' <"${f%/environ}/cmdline" 2>/dev/null | grep -qF -- "$1" && return 0
+  done
+  return 1
+}
 run() {  # run NAME ARGS...: scripts/run with ARGS, its output in NAME.out
   local name="$1"
   shift
@@ -80,6 +87,9 @@ expect "it says where the log is and how to stop" grep -qF "log: $run_dir/ormick
 expect "the log is on, in the run folder" has_line "$run_dir/ormick-oxel.log" 'message loop'
 expect "the Wine prefix was made while the program was being readied" has_line "$work/owner.out" 'creating the Wine prefix'
 
+expect "its Xvfb and the program carry the prefix (what the end looks for)" \
+  eval 'prefix_process_named Xvfb && prefix_process_named ormick-oxel.exe'
+
 # A program the user starts in the same desktop.
 DISPLAY="$display" WINEPREFIX="$prefix" WINEDEBUG=-all wine notepad >/dev/null 2>&1 &
 notepad_pid=$!
@@ -109,8 +119,8 @@ owner_rc=$?
 owner_pid=""
 sed 's/^/   /' "$work/owner.out" | tail -n 1
 expect "the first run ends with the program's status" [ "$owner_rc" -eq 0 ]
-expect "no process of the prefix is left, Notepad included" wait_for 15 no_prefix_process
-expect "its private Xvfb is gone" wait_for 10 test ! -e "/tmp/.X11-unix/X${display#:}"
+# Everything scripts/run starts, its Xvfb included, carries the prefix in its environment.
+expect "nothing it started is left: program, desktop, Notepad, Xvfb" wait_for 15 no_prefix_process
 expect "the up file is gone" [ ! -e "$work/state/wine/prefix-run.up" ]
 
 echo "-- a developer job as the first run"
