@@ -83,3 +83,7 @@ foreach(case ${E2E_CASES})
   set_tests_properties(e2e_${name} PROPERTIES TIMEOUT 300 LABELS e2e
     ENVIRONMENT "ORMICK_BUILD_DIR=${CMAKE_BINARY_DIR}")
 endforeach()
+
+# scripts/run as a user meets it, with this build's exe.
+add_test(NAME scripts_run COMMAND bash ${CMAKE_SOURCE_DIR}/tests/scripts/run_test.sh)
+set_tests_properties(scripts_run PROPERTIES TIMEOUT 300 LABELS e2e ENVIRONMENT "ORMICK_BUILD_DIR=${CMAKE_BINARY_DIR}")

@@ -39,6 +39,9 @@ apt_source_parts() {
   printf '%s\n' "${parts%/}"
 }
 
+# Where apt-get update's output goes (a test's sandbox sets ORMICK_APT_LOG).
+apt_log() { printf '%s\n' "${ORMICK_APT_LOG:-$here/build/apt-update.log}"; }
+
 # Ensures apt can see the libpng1.6 source: when it cannot, first refreshes apt's lists (unless
 # $1 says they were refreshed in this run already: the entry may just be new), then adds our
 # deb-src entry for Debian's suites and refreshes again. Fails naming the step.
@@ -50,7 +53,7 @@ ensure_png_source() {
   fi
   if [ "$lists_fresh" -eq 0 ]; then
     step "refreshing apt's lists to find the libpng1.6 source"
-    as_root apt-get update -qq || fail "apt-get update"
+    with_heartbeat "apt-get update" "$(apt_log)" as_root apt-get update -qq || { tail -n 20 "$(apt_log)"; fail "apt-get update"; }
     png_source_visible && return 0
   fi
   local parts src tmp
@@ -70,6 +73,7 @@ ensure_png_source() {
     fail "adding a deb-src entry: writing $src"
   fi
   rm -f "$tmp"
-  as_root apt-get update -qq || fail "apt-get update (deb-src)"
+  with_heartbeat "apt-get update" "$(apt_log)" as_root apt-get update -qq \
+    || { tail -n 20 "$(apt_log)"; fail "apt-get update (deb-src)"; }
   png_source_visible || fail "libpng1.6 source not known to apt even with $src"
 }

@@ -7,9 +7,10 @@ fail() { printf '!! FAILED: %s\n' "$*" >&2; exit 1; }
 ORMICK_LATIN_FACES=("Segoe UI" "Arial" "Tahoma" "MS Shell Dlg" "MS Shell Dlg 2")
 ORMICK_CJK_FACES=("Microsoft JhengHei UI" "Microsoft YaHei UI" "Yu Gothic UI" "Malgun Gothic")
 
-# Makes a Wine prefix at $1 (nothing when it already has a system.reg).
+# Makes a Wine prefix at $1 (nothing when it already has a system.reg). With "nowait" as $2 the
+# prefix's wineserver is left running (the caller ends it), which saves its 5 s linger.
 make_wine_prefix() {
-  local prefix="$1"
+  local prefix="$1" wait="${2:-wait}"
   [ -f "$prefix/system.reg" ] && return 0
   mkdir -p "$prefix"
   WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" wineboot --init >/dev/null 2>&1 || return 1
@@ -20,7 +21,7 @@ make_wine_prefix() {
   for f in "${ORMICK_CJK_FACES[@]}"; do
     WINEPREFIX="$prefix" WINEDEBUG=-all wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$f" /d 'WenQuanYi Micro Hei' /f >/dev/null 2>&1
   done
-  WINEPREFIX="$prefix" wineserver -w 2>/dev/null || true
+  [ "$wait" = nowait ] || WINEPREFIX="$prefix" wineserver -w 2>/dev/null || true
 }
 
 # Starts Xvfb on a display it picks itself (safe when several start at once); prints "display pid".
@@ -38,4 +39,34 @@ start_xvfb() {
     return 1
   fi
   echo ":$n $pid"
+}
+
+# Runs "$@" (a command or a function) with its output in the file $2 and, while it runs, says
+# every 5 s that $1 is still going (with a build's latest [n/N]), so a long step is never
+# silent. Returns the command's status. The command stays in the foreground, so Ctrl+C reaches it.
+with_heartbeat() {
+  local what="$1" out="$2"
+  shift 2
+  heartbeat_ticker "$what" "$out" "$BASHPID" &
+  local ticker=$! rc=0
+  "$@" >"$out" 2>&1 </dev/null || rc=$?
+  kill "$ticker" 2>/dev/null
+  wait "$ticker" 2>/dev/null
+  return "$rc"
+}
+
+# The ticker of with_heartbeat; it also ends with the shell $3 that started it (a Ctrl+C
+# does not reach a background process).
+heartbeat_ticker() {
+  local what="$1" out="$2" owner="$3" start=$SECONDS progress nap=""
+  # The sleep goes with the ticker: it would hold the caller's open files (and locks) on.
+  trap '[ -n "$nap" ] && kill "$nap" 2>/dev/null; exit 0' TERM
+  while :; do
+    sleep 5 &
+    nap=$!
+    wait "$nap"
+    kill -0 "$owner" 2>/dev/null || break
+    progress=$(tail -c 4000 "$out" 2>/dev/null | grep -o '^\[[0-9]*/[0-9]*\]' | tail -n 1) || progress=""
+    printf '   ... %s %s(%d s)\n' "$what" "${progress:+$progress }" $(( SECONDS - start ))
+  done
 }

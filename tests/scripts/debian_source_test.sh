@@ -10,6 +10,7 @@ as_root() { "$@"; }  # the sandbox belongs to us
 
 work=$(mktemp -d /tmp/ormick-debsrc.XXXXXX) || exit 1
 trap 'rm -rf "$work"' EXIT
+export ORMICK_APT_LOG="$work/apt-update.log"
 failures=0
 expect() {  # expect DESCRIPTION COMMAND...
   local what="$1"
