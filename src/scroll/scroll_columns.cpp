@@ -14,6 +14,35 @@ uint32_t px(std::span<const uint32_t> f, int32_t width, int32_t x, int32_t y) {
     return f[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)] & COLOUR_MASK;
 }
 
+// Colour -> count in one flat table with linear probing: the background count runs over every
+// pixel of the moving span, too many for a node per colour.
+class ColourCounts {
+public:
+    uint32_t add(uint32_t colour, uint32_t n) {
+        if (2 * (used_ + 1) > keys_.size()) grow();
+        size_t i = slot(colour, keys_.size());
+        while (keys_[i] != EMPTY && keys_[i] != colour) i = (i + 1) & (keys_.size() - 1);
+        if (keys_[i] == EMPTY) keys_[i] = colour, ++used_;
+        return counts_[i] += n;
+    }
+
+private:
+    static constexpr uint32_t EMPTY = 0xFFFFFFFF;  // never a colour: colours have 24 bits
+    static size_t slot(uint32_t colour, size_t size) { return (colour * 2654435761u) & (size - 1); }
+    void grow() {
+        std::vector<uint32_t> keys(std::max<size_t>(256, keys_.size() * 2), EMPTY), counts(keys.size(), 0);
+        for (size_t j = 0; j < keys_.size(); ++j) {
+            if (keys_[j] == EMPTY) continue;
+            size_t i = slot(keys_[j], keys.size());
+            while (keys[i] != EMPTY) i = (i + 1) & (keys.size() - 1);
+            keys[i] = keys_[j], counts[i] = counts_[j];
+        }
+        keys_.swap(keys), counts_.swap(counts);
+    }
+    std::vector<uint32_t> keys_, counts_;
+    size_t used_ = 0;
+};
+
 struct BandRows {
     std::vector<uint64_t> ref_sig, cur_sig;
     std::vector<uint8_t> ref_uniform, cur_uniform;
@@ -100,12 +129,14 @@ bool column_moves(const FramePair& f, int32_t x, int32_t lo, int32_t hi, int32_t
 
 uint32_t dominant_colour_in_column(std::span<const uint32_t> pixels, int32_t width, ColumnRange columns,
                                    int32_t lo, int32_t hi) {
-    std::unordered_map<uint32_t, uint32_t> counts;
+    ColourCounts counts;
     uint32_t best = 0, most = 0;
     for (int32_t y = lo; y < hi; ++y)
-        for (int32_t x = columns.first; x < columns.end; ++x) {
+        for (int32_t x = columns.first; x < columns.end;) {
             const uint32_t c = px(pixels, width, x, y);
-            const uint32_t n = ++counts[c];
+            uint32_t run = 1;  // counted a run at a time
+            while (++x < columns.end && px(pixels, width, x, y) == c) ++run;
+            const uint32_t n = counts.add(c, run);
             if (n > most) most = n, best = c;
         }
     return best;
@@ -114,7 +145,10 @@ uint32_t dominant_colour_in_column(std::span<const uint32_t> pixels, int32_t wid
 int32_t extend_scroll_columns(const FramePair& f, const ColumnWalk& w) {
     int32_t c = w.start;
     if (c == w.limit) return c;
-    uint32_t colour = dominant_colour_in_column(f.current, f.width, {c, c + 1}, w.lo, w.hi);
+    // f is the dominant colour of the last column taken by the test (at first the start column);
+    // it is counted only when a plain column needs it.
+    int32_t f_column = c;
+    std::optional<uint32_t> colour;
     while (c != w.limit) {
         const int32_t n = c + w.step;
         int32_t lo = w.lo, hi = w.hi;
@@ -123,7 +157,10 @@ int32_t extend_scroll_columns(const FramePair& f, const ColumnWalk& w) {
             bool one_colour = true;
             for (int32_t y = w.lo; y < w.hi && one_colour; ++y) one_colour = px(f.current, f.width, n, y) == plain;
             if (one_colour) {
-                if (plain != colour && plain != w.background) break;
+                if (plain != w.background) {
+                    if (!colour) colour = dominant_colour_in_column(f.current, f.width, {f_column, f_column + 1}, w.lo, w.hi);
+                    if (plain != *colour) break;
+                }
                 c = n;
                 continue;
             }
@@ -131,7 +168,8 @@ int32_t extend_scroll_columns(const FramePair& f, const ColumnWalk& w) {
             std::tie(lo, hi) = changed_range(f, n);
         }
         if (!column_moves(f, n, lo, hi, w.shift)) break;
-        colour = dominant_colour_in_column(f.current, f.width, {n, n + 1}, w.lo, w.hi);
+        f_column = n;
+        colour.reset();
         c = n;
     }
     return c;
