@@ -11,7 +11,7 @@
 #include "util/fatal.h"
 #include "util/log.h"
 #include "win/post_result.h"
-#include "win/shell_cells.h"
+#include "win/messages.h"
 
 void qr_worker(QrRequest request) {
     auto result = std::make_unique<QrScanResult>();

@@ -6,7 +6,7 @@
 #include "qr_fixtures.h"
 #include "support/test_support_win.h"
 #include "win/post_result.h"
-#include "win/shell_cells.h"
+#include "win/messages.h"
 
 namespace {
 
