@@ -4,7 +4,7 @@
 # iconv: zbar is compiled against our header (src/qr/iconv/iconv.h) and the program links
 # our iconv layer over MultiByteToWideChar (src/qr/iconv_win.cpp).
 
-ZBAR_PACKAGES=(autoconf automake libtool autopoint gettext libzbar-dev qrencode)
+ZBAR_PACKAGES=(autoconf automake libtool autopoint gettext libzbar-dev)
 
 # What the finished build depends on besides zbar's version: a change to any of these rebuilds.
 zbar_recipe_hash() {
