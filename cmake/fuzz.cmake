@@ -2,13 +2,15 @@
 # tests/fuzz/<name>_fuzz.cpp, with seeds in tests/fuzz/corpus/<name>/. scripts/fuzz runs them.
 find_package(PNG REQUIRED)
 find_package(Threads REQUIRED)
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(ZBAR REQUIRED IMPORTED_TARGET zbar)
 
 set(FUZZ_SANITIZE -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
 
 add_library(ormick_core_fuzz STATIC ${CORE_SOURCES} ${CMAKE_SOURCE_DIR}/tests/fuzz/support/fuzz_support.cpp)
 target_include_directories(ormick_core_fuzz PUBLIC ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/tests/fuzz)
 target_compile_options(ormick_core_fuzz PUBLIC ${FUZZ_SANITIZE} -fsanitize=fuzzer-no-link PRIVATE ${WARNINGS})
-target_link_libraries(ormick_core_fuzz PUBLIC PNG::PNG Threads::Threads)
+target_link_libraries(ormick_core_fuzz PUBLIC PNG::PNG PkgConfig::ZBAR Threads::Threads)
 
 file(GLOB FUZZ_HARNESSES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/fuzz/*_fuzz.cpp)
 foreach(harness ${FUZZ_HARNESSES})

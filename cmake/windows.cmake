@@ -6,6 +6,16 @@ if(NOT EXISTS ${PNG_STATIC})
   message(FATAL_ERROR "libpng for mingw is missing (${PNG_STATIC}): run scripts/setup")
 endif()
 find_library(ZLIB_STATIC NAMES libz.a z REQUIRED)
+set(ZBAR_STATIC ${DEPS_PREFIX}/zbar/lib/libzbar.a)
+if(NOT EXISTS ${ZBAR_STATIC})
+  message(FATAL_ERROR "zbar for mingw is missing (${ZBAR_STATIC}): run scripts/setup")
+endif()
+
+# mingw has no iconv: zbar and the QR text decoding use ours (src/qr/iconv_win.cpp), which is
+# among the program's objects and so always linked.
+add_library(zbar_mingw STATIC IMPORTED)
+set_target_properties(zbar_mingw PROPERTIES IMPORTED_LOCATION ${ZBAR_STATIC})
+target_include_directories(zbar_mingw SYSTEM INTERFACE ${DEPS_PREFIX}/zbar/include ${CMAKE_SOURCE_DIR}/src/qr/iconv)
 
 set(WIN_DEFS UNICODE _UNICODE _WIN32_WINNT=0x0A00 WINVER=0x0A00 NOMINMAX WIN32_LEAN_AND_MEAN)
 set(SYSTEM_LIBS d3d11 dxgi dwmapi gdiplus msimg32 shcore shlwapi imm32 comdlg32 comctl32 ole32
@@ -18,11 +28,10 @@ add_library(ormick_win OBJECT ${CORE_SOURCES} ${WIN_SOURCES})
 target_include_directories(ormick_win PUBLIC ${CMAKE_SOURCE_DIR}/src ${DEPS_PREFIX}/libpng/include)
 target_compile_definitions(ormick_win PUBLIC ${WIN_DEFS})
 target_compile_options(ormick_win PRIVATE ${WARNINGS})
-target_link_libraries(ormick_win PUBLIC ${PNG_STATIC} ${ZLIB_STATIC} ${SYSTEM_LIBS})
+target_link_libraries(ormick_win PUBLIC ${PNG_STATIC} ${ZLIB_STATIC} zbar_mingw ${SYSTEM_LIBS})
 target_link_options(ormick_win PUBLIC -static -static-libgcc -static-libstdc++)
 
 # Program icon drawn by our own script, then the resource script.
-find_package(Python3 REQUIRED COMPONENTS Interpreter)
 set(ICON_FILE ${CMAKE_BINARY_DIR}/ormick-oxel.ico)
 add_custom_command(OUTPUT ${ICON_FILE}
   COMMAND Python3::Interpreter ${CMAKE_SOURCE_DIR}/resources/make_icon.py ${ICON_FILE}
@@ -44,9 +53,10 @@ target_include_directories(gtest_mingw PUBLIC ${GTEST_SRC}/include PRIVATE ${GTE
 target_compile_definitions(gtest_mingw PUBLIC GTEST_HAS_PTHREAD=1)
 
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/scripts/wine-exec)
-file(GLOB WIN_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*.cpp)
+file(GLOB WIN_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*.cpp ${CMAKE_SOURCE_DIR}/tests/shared/*/*.cpp)
 add_executable(win_tests ${WIN_TESTS} ${CMAKE_SOURCE_DIR}/resources/ormick-oxel.rc)
 target_compile_options(win_tests PRIVATE ${WARNINGS})
+target_include_directories(win_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/shared/qr)
 target_link_libraries(win_tests PRIVATE ormick_win gtest_mingw)
 add_test(NAME win_tests COMMAND win_tests)
 set_tests_properties(win_tests PROPERTIES TIMEOUT 600 RESOURCE_LOCK wine_prefix_locale)

@@ -18,6 +18,7 @@
 #include "main/tray_win.h"
 #include "main/window_classes_win.h"
 #include "ocr/ocr_file_win.h"
+#include "ocr/ocr_result_win.h"
 #include "pin/pins_win.h"
 #include "prefs/prefs_win.h"
 #include "record/record_test_win.h"
@@ -104,6 +105,7 @@ void run_message_loop() {
         if (got == 0 || got == -1) break;
         HWND prefs = PREFS_HWND.get();
         if (prefs && IsDialogMessageW(prefs, &message)) continue;
+        if (ocr_window_dialog_message(message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }

@@ -13,3 +13,7 @@
 void show_ocr_window(std::string assembled, std::string lines, Rect placement, bool qr, std::optional<OcrImage> image);
 
 extern const WindowClass OCR_WINDOW_CLASS;
+
+// For the message loop: a key for an OCR window goes through IsDialogMessageW, so Tab and
+// Shift+Tab move between its controls. True when the message was handled.
+bool ocr_window_dialog_message(MSG& message);

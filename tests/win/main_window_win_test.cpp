@@ -26,6 +26,7 @@
 #include "win/post_result.h"
 
 #include "support/main_window_support_win.h"
+#include "support/ocr_window_support_win.h"
 
 namespace {
 
@@ -106,40 +107,64 @@ TEST_F(MainWindow, OcrResultsEndInTheirNotices) {
     struct Case {
         OcrTextResult result;
         std::string log_line;
-        std::string notice;  // a balloon, or the result window
+        std::string notice;  // a balloon; none when the result window opens
     };
     const Case cases[] = {
         {make_error("engine \"x\" missing"), "ocr done: Err(\"engine \\\"x\\\" missing\")",
          std::string("balloon: ") + ui_text(OCR_FAILED) + " | engine \"x\" missing"},
         {OcrText{" \n\t ", " "}, "ocr done: Ok(4)", std::string("balloon: Ormick Oxel | ") + ui_text(OCR_NO_TEXT)},
-        {OcrText{"Hello", "Hello"}, "ocr done: Ok(5)", "not available in this build: show_ocr_window"},
+        {OcrText{"Hello", "Hello"}, "ocr done: Ok(5)", ""},
     };
+    ensure_ocr_window_class();
     for (const Case& c : cases) {
         LogCapture log;
         ASSERT_TRUE(post_result(window_, WM_APP_OCR_DONE, 0, std::make_unique<OcrJobResult>(OcrJobResult{{}, c.result, {}})));
         pump(window_);
-        EXPECT_TRUE(log.has(c.log_line)) << log.text();
-        EXPECT_TRUE(log.has(c.notice)) << log.text();
-        EXPECT_EQ(log.messages(), (std::vector<std::string>{c.log_line, c.notice}));
+        std::vector<std::string> expected{c.log_line};
+        if (!c.notice.empty()) expected.push_back(c.notice);
+        EXPECT_EQ(log.messages(), expected);
+        const std::vector<HWND> windows = ocr_windows();
+        if (c.notice.empty()) {
+            ASSERT_EQ(windows.size(), 1u);
+            EXPECT_EQ(window_text(windows[0]), ui_text(OCR_WINDOW_TITLE));
+            EXPECT_EQ(edit_text(windows[0]), "Hello");
+        } else {
+            EXPECT_TRUE(windows.empty());
+        }
+        close_ocr_windows();
     }
 }
 
 TEST_F(MainWindow, QrResultsEndInTheirNotices) {
     struct Case {
         std::vector<std::string> texts;
-        std::string notice;
+        std::string notice;  // a balloon; none when the result window opens
+        std::string shown;
+        bool open_link;
     };
     const Case cases[] = {
-        {{}, std::string("balloon: Ormick Oxel | ") + ui_text(QR_NOT_FOUND)},
-        {{"https://example.com/a"}, "not available in this build: show_ocr_window"},
-        {{"first", "second"}, "not available in this build: show_ocr_window"},
+        {{}, std::string("balloon: Ormick Oxel | ") + ui_text(QR_NOT_FOUND), "", false},
+        {{"https://example.com/a"}, "", "https://example.com/a", true},
+        {{"first", "second"}, "", "first\r\n\r\nsecond", false},
     };
+    ensure_ocr_window_class();
     for (const Case& c : cases) {
         LogCapture log;
         ASSERT_TRUE(post_result(window_, WM_APP_QR_DONE, 0,
                                 std::make_unique<QrScanResult>(QrScanResult{c.texts, Rect{10, 20, 110, 70}})));
         pump(window_);
-        EXPECT_EQ(log.messages(), std::vector<std::string>{c.notice}) << c.texts.size() << " texts";
+        const std::vector<HWND> windows = ocr_windows();
+        if (c.notice.empty()) {
+            EXPECT_TRUE(log.messages().empty()) << log.text();
+            ASSERT_EQ(windows.size(), 1u);
+            EXPECT_EQ(window_text(windows[0]), ui_text(QR_WINDOW_TITLE));
+            EXPECT_EQ(edit_text(windows[0]), c.shown);
+            EXPECT_EQ(GetDlgItem(windows[0], OCR_ID_OPEN_LINK) != nullptr, c.open_link);
+        } else {
+            EXPECT_EQ(log.messages(), std::vector<std::string>{c.notice}) << c.texts.size() << " texts";
+            EXPECT_TRUE(windows.empty());
+        }
+        close_ocr_windows();
     }
 }
 
