@@ -1,5 +1,39 @@
 #pragma once
-// The region frame around a recorded or scrolled rectangle.
+// The region frame around a recorded or scrolled rectangle: a click-through ring, a control
+// strip with a status text and buttons, and an optional preview. At most one per process,
+// kept in REGION_FRAME; UI thread only. All three windows are kept out of screen captures.
+#include <windows.h>
+
+#include <optional>
+#include <string_view>
+
+#include "frame/frame_types.h"
+#include "image/dib_bitmap_win.h"
+#include "util/geometry.h"
 #include "win/window.h"
 
+// Class OrmickOxelFrame: the ring, the strip and the preview.
 extern const WindowClass FRAME_WINDOW_CLASS;
+
+enum class FrameRole : uint8_t { Ring, Strip, Preview };
+
+// One window of class OrmickOxelFrame (WS_POPUP, WS_EX_TOPMOST | WS_EX_TOOLWINDOW | `ex_style`)
+// at `rect`, excluded from capture and without an input-method context. Null on failure.
+HWND frame_create(FrameRole role, DWORD ex_style, const Rect& rect, COLORREF accent = 0);
+
+// Shows the frame around `rect` (screen coordinates), replacing any frame already shown.
+// False when the strip could not be created: the caller then gives up and calls frame_hide.
+// The caller starts timer 1 on frame_strip_hwnd() for tick events.
+bool frame_show(const Rect& rect, FrameSpec spec);
+// Stores the status and repaints the strip; nothing when no frame is shown or nothing changed.
+void frame_set_status(std::string_view text, bool alert);
+// Destroys the frame's windows (the strip's timer with them); nothing when none is shown.
+void frame_hide();
+
+bool frame_is_shown();
+// The strip window of the shown frame, for SetTimer(strip, 1, ...); null when none is shown.
+HWND frame_strip_hwnd();
+// The preview window; null when the frame has none.
+HWND frame_preview_hwnd();
+// Replaces the image the preview shows and repaints it; nothing when no frame is shown.
+void frame_set_preview(std::optional<DibBitmap> image);
