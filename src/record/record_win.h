@@ -1,6 +1,10 @@
 #pragma once
-// Screen recording, as far as the main window needs it.
+// Screen recording of a rectangle to MP4 or GIF: the region frame's timer grabs it, an encoder
+// thread writes the file, and the main window gets the outcome (WM_APP_RECORD_DONE).
+// UI thread only.
 #include <string>
+
+#include "util/geometry.h"
 
 // The payload of WM_APP_RECORD_DONE.
 struct RecordingResult {
@@ -10,7 +14,12 @@ struct RecordingResult {
 
 // Whether the recorder slot holds a recording.
 bool recorder_is_recording();
+// The overlay's Record action: records `rect` (screen coordinates) with the format, frame rate
+// and pointer setting of settings.ini. Nothing starts for a rectangle under 16 x 16, while a
+// region frame is shown or while a recording runs.
+void start_recording(const Rect& rect);
 // Ends the recording; `discard` deletes the file. Does not wait for the encoder.
 void stop_recording(bool discard);
-// Takes the encoder thread out of its cell and waits for it to end; nothing without one.
+// Waits for every encoder this process started (the current one and any it replaced), so each
+// file is finished before the program ends.
 void join_record_thread();

@@ -37,6 +37,17 @@ Error error_from_hresult(HRESULT hr, std::string_view what) {
     return make_coded(static_cast<int64_t>(hr), std::move(text), what);
 }
 
+Error error_naming_hresult(HRESULT hr, std::string_view call) {
+    char hex[32];
+    const std::string text = system_message(static_cast<DWORD>(hr));
+    if (text.empty()) {
+        std::snprintf(hex, sizeof hex, "HRESULT 0x%08lX", static_cast<unsigned long>(hr));
+        return make_coded(static_cast<int64_t>(hr), hex, call);
+    }
+    std::snprintf(hex, sizeof hex, " (0x%08lX)", static_cast<unsigned long>(hr));
+    return make_coded(static_cast<int64_t>(hr), text + hex, call);
+}
+
 Error error_from_win32(DWORD code, std::string_view what) {
     std::string text = system_message(code);
     if (text.empty()) text = "error " + std::to_string(code);

@@ -9,20 +9,22 @@
 
 namespace {
 
+Status write_all(HANDLE file, const uint8_t* data, size_t size) {
+    while (size > 0) {
+        const DWORD chunk = size > (1u << 30) ? (1u << 30) : static_cast<DWORD>(size);
+        DWORD written = 0;
+        if (!WriteFile(file, data, chunk, &written, nullptr)) return last_error();
+        if (written != chunk) return error_from_win32(ERROR_DISK_FULL);
+        data += chunk;
+        size -= chunk;
+    }
+    return {};
+}
+
 class HandleSink final : public ByteSink {
 public:
     explicit HandleSink(HANDLE file) : file_(file) {}
-    Status write(const uint8_t* data, size_t size) override {
-        while (size > 0) {
-            const DWORD chunk = size > (1u << 30) ? (1u << 30) : static_cast<DWORD>(size);
-            DWORD written = 0;
-            if (!WriteFile(file_, data, chunk, &written, nullptr)) return last_error();
-            if (written != chunk) return error_from_win32(ERROR_DISK_FULL);
-            data += chunk;
-            size -= chunk;
-        }
-        return {};
-    }
+    Status write(const uint8_t* data, size_t size) override { return write_all(file_, data, size); }
 
 private:
     HANDLE file_;
@@ -127,4 +129,27 @@ Status write_file_replacing(const std::string& path, std::string_view bytes, con
         path,
         [bytes](ByteSink& sink) { return sink.write(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()); },
         options);
+}
+
+Result<FileWriter> FileWriter::create(const std::string& path) {
+    Handle file(CreateFileW(to_wide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return last_error();
+    return FileWriter(std::move(file));
+}
+
+Status FileWriter::write(const uint8_t* data, size_t size) {
+    if (!file_) return error_from_win32(ERROR_INVALID_HANDLE);
+    return write_all(file_.get(), data, size);
+}
+
+Status FileWriter::close() {
+    if (!file_) return {};
+    if (!FlushFileBuffers(file_.get())) {
+        const Error e = last_error();
+        file_.reset();
+        return e;
+    }
+    if (!CloseHandle(file_.release())) return last_error();
+    return {};
 }

@@ -9,6 +9,7 @@
 
 #include "util/byte_sink.h"
 #include "util/result.h"
+#include "win/handles.h"
 
 bool path_exists(const std::string& path);
 bool is_folder(const std::string& path);
@@ -29,3 +30,17 @@ Status write_file_replacing(const std::string& path, const std::function<Status(
 Status write_file_replacing(const std::string& path, const std::vector<uint8_t>& bytes,
                             const ReplaceOptions& options = {});
 Status write_file_replacing(const std::string& path, std::string_view bytes, const ReplaceOptions& options = {});
+
+// A file written from its start as the bytes come: created, or emptied when it exists. What was
+// written stays when a later write fails. close() flushes and reports a failed close; the
+// destructor closes without a report.
+class FileWriter final : public ByteSink {
+public:
+    static Result<FileWriter> create(const std::string& path);
+    Status write(const uint8_t* data, size_t size) override;
+    Status close();
+
+private:
+    explicit FileWriter(Handle file) : file_(std::move(file)) {}
+    Handle file_;
+};

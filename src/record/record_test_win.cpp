@@ -1,0 +1,47 @@
+#include "record/record_test_win.h"
+
+#include <windows.h>
+
+#include <chrono>
+#include <thread>
+
+#include "dxgi/dxgi_win.h"
+#include "record/record_params.h"
+#include "record/record_session_win.h"
+#include "record/record_test_args.h"
+#include "record/record_win.h"
+#include "util/clock.h"
+#include "util/log.h"
+#include "win/dev_report.h"
+
+void run_record_test(const Args& args) {
+    const std::optional<size_t> at = find_arg(args, "--record-test");
+    if (!at) return;
+    const std::optional<RecordTestArgs> parsed = parse_record_test_args(args, *at);
+    if (!parsed) return;
+    record_for_duration(parsed->rect, parsed->seconds, parsed->gif, parsed->report);
+}
+
+void record_for_duration(const Rect& rect, double seconds, bool gif, const std::string& report) {
+    capture_engine_prewarm(clock_ms());
+    std::optional<EncoderThread> encoder = setup_recording(rect, gif, 30, true);
+    if (!encoder) {
+        debug_log("record test: nothing recorded");
+        return;
+    }
+    const double start = clock_ms();
+    // Until the time is up, or sooner when the recording already ended (its encoder failed).
+    while (recorder_is_recording() && (clock_ms() - start) / 1000.0 < seconds) {
+        MSG msg;
+        if (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        } else {
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        }
+    }
+    stop_recording(false);
+    const std::string text = format_record_report(join_encoder(*encoder));
+    debug_log("record test: " + text);
+    write_dev_report(report, text, "record test");
+}

@@ -1,0 +1,63 @@
+#include "record/record_worker_win.h"
+
+#include "record/mp4_sink_win.h"
+#include "record/record_win.h"
+#include "record/wic_quantizer_win.h"
+#include "util/log.h"
+#include "util/text.h"
+#include "win/error.h"
+#include "win/file_io.h"
+#include "win/main_window.h"
+#include "win/messages.h"
+#include "win/post_result.h"
+
+namespace {
+
+Status write_gif(RecordingJob& job) {
+    Result<WicQuantizer> quantizer = WicQuantizer::create();
+    if (!quantizer) return quantizer.error();
+    Result<FileWriter> file = FileWriter::create(job.path);
+    if (!file) return file.error();
+    GifEncoder encoder(file.value(), quantizer.value(), job.width, job.height);
+    const Status encoded = encode_gif(job.frames, encoder);
+    const Status closed = file.value().close();
+    return encoded ? closed : encoded;
+}
+
+Status write_mp4(RecordingJob& job) {
+    Mp4Sink sink(job.path);
+    return encode_video(job.frames, sink, job.width, job.height, job.fps);
+}
+
+}  // namespace
+
+Result<std::string> record_encoder_worker(RecordingJob job) {
+    Status encoded;
+    {
+        // The sink writer and WIC both want COM on their thread.
+        const ComApartment com(COINIT_MULTITHREADED);
+        if (!com.ok()) {
+            encoded = error_naming_hresult(com.result(), "CoInitializeEx");
+        } else {
+            try {
+                encoded = job.gif ? write_gif(job) : write_mp4(job);
+            } catch (const std::exception&) {
+                encoded = make_error(std::string(RECORD_THREAD_FAILED));
+            }
+        }
+    }
+    // The UI thread's next offer finds the channel closed and takes the frame down.
+    job.frames.close();
+    if (!encoded) debug_log("record failed: " + encoded.error().message);
+
+    const HWND main_window = job.main_window;
+    EncoderHooks hooks;
+    hooks.delete_file = [](const std::string& path) { DeleteFileW(to_wide(path).c_str()); };
+    hooks.post = [main_window](const Result<std::string>& outcome) {
+        auto record = std::make_unique<RecordingResult>();
+        record->ok = outcome.ok();
+        record->text = outcome.ok() ? outcome.value() : outcome.error().message;
+        post_result(main_window, WM_APP_RECORD_DONE, 0, std::move(record));
+    };
+    return conclude_recording(encoded, job.path, *job.shared, hooks);
+}

@@ -1,0 +1,22 @@
+#pragma once
+// The encoder thread's body.
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "record/frame_channel.h"
+#include "record/record_encoder.h"
+
+struct RecordingJob {
+    FrameReceiver frames;
+    std::string path;
+    std::shared_ptr<RecordingShared> shared;
+    HWND main_window = nullptr;  // none in developer jobs
+    uint32_t width = 0, height = 0, fps = 0;
+    bool gif = false;
+};
+
+// Writes the file until the channel closes, then deletes it when cancelled or posts the outcome
+// to the main window. Returns the outcome ("cancelled" after a cancel).
+Result<std::string> record_encoder_worker(RecordingJob job);
