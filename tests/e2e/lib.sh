@@ -91,6 +91,12 @@ e2e_setup() {
   ) 9>"$build/e2e/template.lock" || { echo "cannot make the prefix template" >&2; return 1; }
   export WINEPREFIX="$E2E_DIR/prefix"
   cp -a "$tpl" "$WINEPREFIX" || return 1
+  # The template's user folders (Pictures, Desktop, ...) link to the HOME of the case that made
+  # it: point them at this case's own HOME, so that no case sees another's files.
+  local link
+  for link in "$WINEPREFIX"/drive_c/users/*/*; do
+    if [ -L "$link" ]; then ln -sfn "$HOME" "$link" || return 1; fi
+  done
 
   local paths
   mapfile -t paths <"$WINEPREFIX/.oxel-paths"

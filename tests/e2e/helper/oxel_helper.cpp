@@ -414,6 +414,72 @@ int cmd_template(const Args& a) {
     return n == SETTINGS_TEMPLATE.size() ? 0 : 1;
 }
 
+// A window of the animation: a white field with a red box that moves right and wraps around.
+struct Animation {
+    ULONGLONG start = 0;
+    int speed = 200;  // pixels per second
+};
+Animation ANIMATION;
+
+LRESULT CALLBACK animation_proc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+        case WM_TIMER: InvalidateRect(w, nullptr, FALSE); return 0;
+        case WM_ERASEBKGND: return 1;
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            HDC dc = BeginPaint(w, &ps);
+            RECT client;
+            GetClientRect(w, &client);
+            const int span = client.right > 60 ? client.right - 60 : 1;
+            const int x = static_cast<int>((GetTickCount64() - ANIMATION.start) * ANIMATION.speed / 1000 % span);
+            const int y = client.bottom / 2 - 30;
+            SetDCBrushColor(dc, RGB(255, 255, 255));
+            FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+            SetDCBrushColor(dc, RGB(229, 59, 48));
+            const RECT box{x, y, x + 60, y + 60};
+            FillRect(dc, &box, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+            EndPaint(w, &ps);
+            return 0;
+        }
+        default: return DefWindowProcW(w, msg, wp, lp);
+    }
+}
+
+// animate X Y W H SECONDS [SPEED]: a topmost window at that rectangle in which a 60-pixel red
+// box moves right by SPEED pixels per second (default 200); says "shown" once it is on screen
+// and keeps it there for SECONDS while pumping messages.
+int cmd_animate(const Args& a) {
+    if (a.size() < 5) return 2;
+    const auto num = [&](size_t i) { return static_cast<int>(static_cast<int64_t>(number_arg(a, i, 0))); };
+    ANIMATION.speed = static_cast<int>(number_arg(a, 5, 200));
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = animation_proc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"OxelHelperAnimation";
+    RegisterClassW(&wc);
+    HWND w = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, wc.lpszClassName, L"animation", WS_POPUP, num(0), num(1),
+                             num(2), num(3), nullptr, nullptr, wc.hInstance, nullptr);
+    if (!w) {
+        emit("failed " + std::to_string(GetLastError()));
+        return 1;
+    }
+    ANIMATION.start = GetTickCount64();
+    ShowWindow(w, SW_SHOWNOACTIVATE);
+    UpdateWindow(w);
+    SetTimer(w, 1, 16, nullptr);
+    emit("shown");
+    flush_output();
+    OUT_PATH.clear();
+    const ULONGLONG end = GetTickCount64() + number_arg(a, 4, 10) * 1000;
+    while (GetTickCount64() < end) {
+        MSG m;
+        while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&m);
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+    DestroyWindow(w);
+    return 0;
+}
+
 const std::map<std::wstring, std::function<int(const Args&)>>& commands() {
     static const std::map<std::wstring, std::function<int(const Args&)>> table = {
         {L"post", cmd_post},
@@ -433,6 +499,7 @@ const std::map<std::wstring, std::function<int(const Args&)>>& commands() {
         {L"env", cmd_env},
         {L"processes", cmd_processes},
         {L"wait-processes", cmd_wait_processes},
+        {L"animate", cmd_animate},
     };
     return table;
 }
