@@ -21,6 +21,6 @@ foreach(harness ${FUZZ_HARNESSES})
   target_link_options(${name} PRIVATE ${FUZZ_SANITIZE} -fsanitize=fuzzer)
 endforeach()
 
-# The GIF writer's harness reads its output back with the native tests' strict decoder.
-target_sources(gif_writer_fuzz PRIVATE ${CMAKE_SOURCE_DIR}/tests/core/support/gif_decoder.cpp)
-target_include_directories(gif_writer_fuzz PRIVATE ${CMAKE_SOURCE_DIR}/tests/core)
+# The GIF writer's harness reads its output back with the tests' strict decoder.
+target_sources(gif_writer_fuzz PRIVATE ${CMAKE_SOURCE_DIR}/tests/shared/gif/gif_decoder.cpp)
+target_include_directories(gif_writer_fuzz PRIVATE ${CMAKE_SOURCE_DIR}/tests/shared/gif)

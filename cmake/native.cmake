@@ -21,7 +21,8 @@ file(GLOB CORE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/core/*.cpp ${CM
 add_executable(core_tests ${CORE_TESTS})
 target_compile_options(core_tests PRIVATE ${WARNINGS})
 target_link_libraries(core_tests PRIVATE ormick_core GTest::gtest GTest::gtest_main)
-target_include_directories(core_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/core ${CMAKE_SOURCE_DIR}/tests/shared/qr)
+target_include_directories(core_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/core ${CMAKE_SOURCE_DIR}/tests/shared/qr
+  ${CMAKE_SOURCE_DIR}/tests/shared/gif)
 add_test(NAME core_tests COMMAND core_tests)
 set_tests_properties(core_tests PROPERTIES ENVIRONMENT "ASAN_OPTIONS=detect_leaks=1;UBSAN_OPTIONS=print_stacktrace=1")
 
@@ -39,5 +40,6 @@ if(benchmark_FOUND AND BENCH_SOURCES)
     ${CMAKE_SOURCE_DIR}/tests/shared/qr/qr_fixtures_data.cpp ${CMAKE_SOURCE_DIR}/tests/shared/qr/qr_render.cpp)
   target_compile_options(core_bench PRIVATE -O2)
   target_link_libraries(core_bench PRIVATE ormick_core_fast benchmark::benchmark benchmark::benchmark_main)
-  target_include_directories(core_bench PRIVATE ${CMAKE_SOURCE_DIR}/tests/core ${CMAKE_SOURCE_DIR}/tests/shared/qr)
+  target_include_directories(core_bench PRIVATE ${CMAKE_SOURCE_DIR}/tests/core ${CMAKE_SOURCE_DIR}/tests/shared/qr
+    ${CMAKE_SOURCE_DIR}/tests/shared/gif)
 endif()

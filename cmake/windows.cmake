@@ -54,12 +54,9 @@ target_compile_definitions(gtest_mingw PUBLIC GTEST_HAS_PTHREAD=1)
 
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/scripts/wine-exec)
 file(GLOB WIN_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*.cpp ${CMAKE_SOURCE_DIR}/tests/shared/*/*.cpp)
-# The strict GIF decoder of the native tests also reads what WIC-quantised recordings write.
-add_executable(win_tests ${WIN_TESTS} ${CMAKE_SOURCE_DIR}/tests/core/support/gif_decoder.cpp
-  ${CMAKE_SOURCE_DIR}/resources/ormick-oxel.rc)
-target_include_directories(win_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/core)
+add_executable(win_tests ${WIN_TESTS} ${CMAKE_SOURCE_DIR}/resources/ormick-oxel.rc)
 target_compile_options(win_tests PRIVATE ${WARNINGS})
-target_include_directories(win_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/shared/qr)
+target_include_directories(win_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/shared/qr ${CMAKE_SOURCE_DIR}/tests/shared/gif)
 target_link_libraries(win_tests PRIVATE ormick_win gtest_mingw)
 add_test(NAME win_tests COMMAND win_tests)
 set_tests_properties(win_tests PROPERTIES TIMEOUT 600 RESOURCE_LOCK wine_prefix_locale)

@@ -4,8 +4,8 @@
 
 #include <random>
 
+#include "exact_quantizer.h"
 #include "record/gif_writer.h"
-#include "support/exact_quantizer.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 #include <random>
 #include <vector>
 
+#include "exact_quantizer.h"
+#include "gif_decoder.h"
 #include "record/gif_lzw.h"
 #include "record/gif_writer.h"
-#include "support/exact_quantizer.h"
-#include "support/gif_decoder.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 #include <cstdint>
 #include <vector>
 
+#include "gif_decoder.h"
 #include "record/gif_lzw.h"
 #include "record/gif_writer.h"
 #include "support/fuzz_input.h"
-#include "support/gif_decoder.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "win/messages.h"
 #include "win/post_result.h"
 
-#include "support/gif_decoder.h"
+#include "gif_decoder.h"
 #include "support/test_support_win.h"
 
 namespace {

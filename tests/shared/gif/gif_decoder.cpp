@@ -1,4 +1,4 @@
-#include "support/gif_decoder.h"
+#include "gif_decoder.h"
 
 #include <cstring>
 
