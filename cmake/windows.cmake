@@ -23,7 +23,6 @@ target_link_libraries(ormick_win PUBLIC ormick_core ${SYSTEM_LIBS})
 target_link_options(ormick_win PUBLIC -static -static-libgcc -static-libstdc++)
 
 # Program icon drawn by our own script, then the resource script.
-find_package(Python3 REQUIRED COMPONENTS Interpreter)
 set(ICON_FILE ${CMAKE_BINARY_DIR}/ormick-oxel.ico)
 add_custom_command(OUTPUT ${ICON_FILE}
   COMMAND Python3::Interpreter ${CMAKE_SOURCE_DIR}/resources/make_icon.py ${ICON_FILE}

@@ -87,6 +87,26 @@ std::string utf16_to_utf8(std::u16string_view text) {
     return out;
 }
 
+std::u32string utf8_to_utf32(std::string_view text) {
+    std::u32string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size();) {
+        char32_t cp;
+        const size_t n = decode_utf8(text, i, cp);
+        if (n == 0) { out.push_back(U'\uFFFD'); ++i; continue; }
+        out.push_back(cp);
+        i += n;
+    }
+    return out;
+}
+
+std::string utf32_to_utf8(std::u32string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char32_t c : text) append_utf8(out, (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) ? U'\uFFFD' : c);
+    return out;
+}
+
 bool is_valid_utf8(std::string_view text) {
     for (size_t i = 0; i < text.size();) {
         char32_t cp;

@@ -8,6 +8,10 @@
 std::u16string utf8_to_utf16(std::string_view text);
 // UTF-16 to UTF-8; an unpaired surrogate becomes U+FFFD.
 std::string utf16_to_utf8(std::u16string_view text);
+// UTF-8 to code points; each invalid byte becomes U+FFFD.
+std::u32string utf8_to_utf32(std::string_view text);
+// Code points to UTF-8; a surrogate or a value beyond U+10FFFF becomes U+FFFD.
+std::string utf32_to_utf8(std::u32string_view text);
 // True when the bytes are valid UTF-8 as a whole.
 bool is_valid_utf8(std::string_view text);
 
