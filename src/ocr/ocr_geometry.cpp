@@ -11,10 +11,11 @@ bool OcrCanvas::too_large() const {
 }
 
 OcrCanvas ocr_canvas_for(int32_t w, int32_t h) {
-    const int64_t area4 = int64_t{w} * h * 4;
+    // w x h x 4 bytes over 10,000,000, said without overflowing.
+    const int64_t area = int64_t{w} * h;
     const int64_t longest = std::max<int64_t>(w, h);
     OcrCanvas c;
-    c.scale = area4 > 10'000'000 ? 1 : (2 * longest + 2 * OCR_MARGIN < 10'001 ? 2 : 1);
+    c.scale = area > 2'500'000 ? 1 : (2 * longest + 2 * OCR_MARGIN < 10'001 ? 2 : 1);
     c.width = c.scale * int64_t{w} + 2 * OCR_MARGIN;
     c.height = c.scale * int64_t{h} + 2 * OCR_MARGIN;
     return c;
