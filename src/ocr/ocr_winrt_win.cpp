@@ -312,7 +312,7 @@ OcrOutcome<std::vector<RawOcrLine>> WinRtOcrPlatform::recognize(OcrEngineHandle&
         for (UINT32 k = 0; k < word_count; ++k) {
             ComPtr<IOcrWord> word;
             if (FAILED(words->GetAt(k, word.GetAddressOf())) || !word) break;
-            Rect box{};
+            RtRect box{};
             if (hr = word->get_BoundingRect(&box); FAILED(hr)) return winrt_error(hr, "OcrWord.BoundingRect");
             HString text;
             if (hr = word->get_Text(text.put()); FAILED(hr)) return winrt_error(hr, "OcrWord.Text");

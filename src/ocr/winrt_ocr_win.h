@@ -18,7 +18,7 @@ constexpr GUID to_guid(const winrt_iid::Guid& g) {
                                             g.data4[6], g.data4[7]}};
 }
 
-struct Rect {
+struct RtRect {  // Windows.Foundation.Rect
     float X, Y, Width, Height;
 };
 enum AsyncStatus : int32_t { ASYNC_STARTED = 0, ASYNC_COMPLETED = 1, ASYNC_CANCELED = 2, ASYNC_ERROR = 3 };
@@ -69,7 +69,7 @@ inline constexpr GUID IID_LANGUAGE_FACTORY = {0x9b0252ac, 0x0c27, 0x44f8, {0xb7,
 
 // Windows.Media.Ocr.OcrWord: 3c2a477a-5cd9-3525-ba2a-23d1e0a68a1d
 struct IOcrWord : IInspectable {
-    virtual HRESULT STDMETHODCALLTYPE get_BoundingRect(Rect* value) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_BoundingRect(RtRect* value) = 0;
     virtual HRESULT STDMETHODCALLTYPE get_Text(HSTRING* value) = 0;
 };
 // Windows.Media.Ocr.OcrLine: 0043a16f-e31f-3a24-899c-d444bd088124
