@@ -6,6 +6,7 @@
 
 #include "ocr/ocr_geometry.h"
 #include "ocr/ocr_recognize.h"
+#include "ocr/ocr_report.h"
 #include "scripted_ocr_platform.h"
 #include "strings/ui_strings.h"
 #include "support/debug_log_capture.h"
@@ -238,6 +239,26 @@ TEST(OcrGeometry, PreparedSizes) {
     }
     EXPECT_TRUE(ocr_canvas_for(40000, 30000).too_large());
     EXPECT_FALSE(ocr_canvas_for(-40, 10).too_large());
+}
+
+}  // namespace
+
+namespace {
+
+TEST(OcrReport, PixelsSectionNamesEachLinesInk) {
+    std::vector<uint32_t> px(232 * 132, 0xFFFFFFFFu);
+    for (int x = 20; x < 40; ++x) px[static_cast<size_t>(25) * 232 + x] = 0xFF000000u;
+    OcrReportInput in;
+    in.source_width = 100;
+    in.source_height = 50;
+    in.scale = 2;
+    in.image = {px, 232, 132};
+    in.language = "en-US";
+    in.lines = {{{{"ab", 16, 16, 40, 20}}}, {{{"faint", 16, 80, 40, 20}}}};
+    in.pixels = true;
+    EXPECT_EQ(ocr_file_report(in),
+              "image 100x50 prepared 232x132 scale 2\nlanguage en-US\n== text ==\nab\nfaint\n== lines ==\nab\nfaint\n"
+              "== pixels ==\nline 1: band 16.0+20.0, background 0xFFFFFF, threshold 114\nline 2: band 80.0+20.0, no ink\n");
 }
 
 }  // namespace
