@@ -38,8 +38,8 @@ bool ocr_worker(OcrPlatform& platform, OcrJobRequest request) {
 
 bool ocr_rerun_worker(OcrPlatform& platform, OcrRerunRequest request) {
     auto record = std::make_unique<OcrTextResult>(
-        run_ocr(platform, request.pixels, request.width, request.height, request.language_tag));
-    return post_result(request.target, WM_APP_OCR_RERUN_DONE, request.request_tag, std::move(record));
+        run_ocr(platform, request.pixels, request.width, request.height, request.tag));
+    return post_result(request.target, WM_APP_OCR_RERUN_DONE, request.request, std::move(record));
 }
 
 std::vector<OcrLanguage> ocr_list_languages_worker(OcrPlatform& platform) { return ocr_list_languages(platform); }

@@ -24,15 +24,18 @@ struct OcrJobRequest {
     int32_t width = 0, height = 0;
 };
 
+// What a re-run thread owns: a copy of the already prepared pixels, the language tag (empty:
+// all installed recognisers), and where and with which number to answer.
 struct OcrRerunRequest {
-    std::vector<uint32_t> pixels;  // the already prepared image
-    std::string language_tag;
+    std::vector<uint32_t> pixels;
+    int32_t width = 0;
+    int32_t height = 0;
+    std::string tag;
     HWND target = nullptr;  // the OCR result window
-    WPARAM request_tag = 0;
-    int32_t width = 0, height = 0;
+    uintptr_t request = 0;  // the window's re-run number, posted back as wParam
 };
 
-// Post WM_APP_OCR_DONE (0, OcrJobResult) and WM_APP_OCR_RERUN_DONE (request tag,
+// Post WM_APP_OCR_DONE (0, OcrJobResult) and WM_APP_OCR_RERUN_DONE (request number,
 // OcrTextResult); false when the post failed, and the record is freed then.
 bool ocr_worker(OcrPlatform& platform, OcrJobRequest request);
 bool ocr_rerun_worker(OcrPlatform& platform, OcrRerunRequest request);

@@ -10,8 +10,8 @@
 
 #include "image/clipboard_win.h"
 #include "main/shell_win.h"
+#include "ocr/ocr_jobs_win.h"
 #include "ocr/ocr_result_win.h"
-#include "ocr/ocr_window_engine_win.h"
 #include "ocr/ocr_window_geometry.h"
 #include "ocr/ocr_window_text.h"
 #include "ocr/translate.h"
@@ -285,8 +285,8 @@ void show_ocr_window(std::string assembled, std::string lines, Rect placement, b
     setup.placement = placement;
     setup.qr = qr;
     setup.image = std::move(image);
-    if (setup.image) setup.languages = ocr_window_languages();  // the UI thread waits for the list
-    setup.start_rerun = ocr_window_start_rerun;
+    if (setup.image) setup.languages = list_ocr_languages();  // the UI thread waits for the list
+    setup.start_rerun = start_ocr_rerun;
     create_ocr_window(std::move(setup));
 }
 

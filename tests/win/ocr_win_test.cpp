@@ -147,7 +147,7 @@ TEST(OcrWorkers, PostedResults) {
     EXPECT_EQ(job->image.pixels.size(), 64u * 48u);
     EXPECT_EQ(job->image.width, 64);
 
-    EXPECT_TRUE(ocr_rerun_worker(platform, {std::vector<uint32_t>(64 * 48, 0xFFFFFFFFu), "en-US", target, 7, 64, 48}));
+    EXPECT_TRUE(ocr_rerun_worker(platform, {std::vector<uint32_t>(64 * 48, 0xFFFFFFFFu), 64, 48, "en-US", target, 7}));
     ASSERT_TRUE(PeekMessageW(&m, target, WM_APP_OCR_RERUN_DONE, WM_APP_OCR_RERUN_DONE, PM_REMOVE));
     EXPECT_EQ(m.wParam, 7u);
     std::unique_ptr<OcrTextResult> rerun = take_result<OcrTextResult>(m.lParam);
@@ -157,7 +157,7 @@ TEST(OcrWorkers, PostedResults) {
     // The window is gone: nothing is posted and the record is freed.
     DestroyWindow(target);
     EXPECT_FALSE(ocr_worker(platform, {std::vector<uint32_t>(64 * 48, 0xFFFFFFFFu), "", {}, target, 64, 48}));
-    EXPECT_FALSE(ocr_rerun_worker(platform, {std::vector<uint32_t>(64 * 48, 0xFFFFFFFFu), "", target, 1, 64, 48}));
+    EXPECT_FALSE(ocr_rerun_worker(platform, {std::vector<uint32_t>(64 * 48, 0xFFFFFFFFu), 64, 48, "", target, 1}));
 }
 
 TEST(OcrWorkers, StartOcrReachesTheMainWindowWithTheReason) {
