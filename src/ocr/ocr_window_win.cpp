@@ -196,7 +196,12 @@ void OcrWindow::translate() {
 
 void OcrWindow::rerun_done(WPARAM request_number, LPARAM payload) {
     const std::unique_ptr<OcrTextResult> result = take_result<OcrTextResult>(payload);
-    if (!result || request_number != request) return;  // a newer re-run was started
+    if (!result) return;
+    if (request_number != request) {
+        debug_log("ocr rerun " + std::to_string(request_number) + " dropped: a newer one was started");
+        return;
+    }
+    debug_log("ocr rerun " + std::to_string(request_number) + (result->ok() ? " shown" : " failed"));
     const HWND window = hwnd();
     if (result->ok()) {
         OcrText& text = result->value();
