@@ -41,7 +41,8 @@ set_source_files_properties(${CMAKE_SOURCE_DIR}/resources/ormick-oxel.rc PROPERT
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_BINARY_DIR} -I${CMAKE_SOURCE_DIR}/resources")
 enable_language(RC)
 
-add_executable(ormick-oxel WIN32 ${CMAKE_SOURCE_DIR}/src/main/main_win.cpp ${CMAKE_SOURCE_DIR}/resources/ormick-oxel.rc)
+add_executable(ormick-oxel WIN32 ${CMAKE_SOURCE_DIR}/src/main/main_win.cpp ${OCR_ENGINE_CHOICE}
+  ${CMAKE_SOURCE_DIR}/resources/ormick-oxel.rc)
 target_compile_options(ormick-oxel PRIVATE ${WARNINGS})
 target_link_libraries(ormick-oxel PRIVATE ormick_win)
 target_link_options(ormick-oxel PRIVATE -municode)
@@ -54,9 +55,11 @@ target_compile_definitions(gtest_mingw PUBLIC GTEST_HAS_PTHREAD=1)
 
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/scripts/wine-exec)
 file(GLOB WIN_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*.cpp ${CMAKE_SOURCE_DIR}/tests/shared/*/*.cpp)
-add_executable(win_tests ${WIN_TESTS} ${CMAKE_SOURCE_DIR}/resources/ormick-oxel.rc)
+add_executable(win_tests ${WIN_TESTS} ${OCR_ENGINE_CHOICE} ${CMAKE_SOURCE_DIR}/tests/fakeocr/scripted_ocr_platform.cpp
+  ${CMAKE_SOURCE_DIR}/resources/ormick-oxel.rc)
 target_compile_options(win_tests PRIVATE ${WARNINGS})
-target_include_directories(win_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/shared/qr ${CMAKE_SOURCE_DIR}/tests/shared/gif)
+target_include_directories(win_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/shared/qr ${CMAKE_SOURCE_DIR}/tests/shared/gif
+  ${CMAKE_SOURCE_DIR}/tests/fakeocr)
 target_link_libraries(win_tests PRIVATE ormick_win gtest_mingw)
 add_test(NAME win_tests COMMAND win_tests)
 set_tests_properties(win_tests PROPERTIES TIMEOUT 600 RESOURCE_LOCK wine_prefix_locale)
@@ -73,6 +76,15 @@ foreach(run "de_DE.UTF-8=de" "zh_SG.UTF-8=zh-CN")
     ENVIRONMENT "LC_ALL=${locale};ORMICK_TEST_UI_LANG_CODE=${code}"
     ENVIRONMENT_MODIFICATION "ORMICK_OXEL_LANG=unset:")
 endforeach()
+
+# The whole program with the scripted OCR stand-in (ORMICK_OXEL_FAKE_OCR names its script) in
+# place of the Windows OCR engine: test-only, never shipped.
+add_executable(ormick-oxel-fakeocr WIN32 ${CMAKE_SOURCE_DIR}/tests/fakeocr/fakeocr_main_win.cpp
+  ${CMAKE_SOURCE_DIR}/tests/fakeocr/scripted_ocr_platform.cpp ${CMAKE_SOURCE_DIR}/resources/ormick-oxel.rc)
+target_include_directories(ormick-oxel-fakeocr PRIVATE ${CMAKE_SOURCE_DIR}/tests/fakeocr)
+target_compile_options(ormick-oxel-fakeocr PRIVATE ${WARNINGS})
+target_link_libraries(ormick-oxel-fakeocr PRIVATE ormick_win)
+target_link_options(ormick-oxel-fakeocr PRIVATE -municode)
 
 # End to end: a helper exe that runs beside the program in the same Wine desktop, and one
 # ctest entry per case script.

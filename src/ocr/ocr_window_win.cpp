@@ -10,8 +10,8 @@
 
 #include "image/clipboard_win.h"
 #include "main/shell_win.h"
+#include "ocr/ocr_jobs_win.h"
 #include "ocr/ocr_result_win.h"
-#include "ocr/ocr_window_engine_win.h"
 #include "ocr/ocr_window_geometry.h"
 #include "ocr/ocr_window_text.h"
 #include "ocr/translate.h"
@@ -196,7 +196,12 @@ void OcrWindow::translate() {
 
 void OcrWindow::rerun_done(WPARAM request_number, LPARAM payload) {
     const std::unique_ptr<OcrTextResult> result = take_result<OcrTextResult>(payload);
-    if (!result || request_number != request) return;  // a newer re-run was started
+    if (!result) return;
+    if (request_number != request) {
+        debug_log("ocr rerun " + std::to_string(request_number) + " dropped: a newer one was started");
+        return;
+    }
+    debug_log("ocr rerun " + std::to_string(request_number) + (result->ok() ? " shown" : " failed"));
     const HWND window = hwnd();
     if (result->ok()) {
         OcrText& text = result->value();
@@ -285,8 +290,8 @@ void show_ocr_window(std::string assembled, std::string lines, Rect placement, b
     setup.placement = placement;
     setup.qr = qr;
     setup.image = std::move(image);
-    if (setup.image) setup.languages = ocr_window_languages();  // the UI thread waits for the list
-    setup.start_rerun = ocr_window_start_rerun;
+    if (setup.image) setup.languages = list_ocr_languages();  // the UI thread waits for the list
+    setup.start_rerun = start_ocr_rerun;
     create_ocr_window(std::move(setup));
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "ocr/ocr_jobs_win.h"
 #include "ocr/ocr_types.h"
 
 enum OcrControl : int {
@@ -21,16 +22,7 @@ enum OcrControl : int {
     OCR_ID_EDIT = 1000,
 };
 
-// What a re-run thread owns: a copy of the pixels, the tag, and where and with which number to
-// answer (WM_APP_OCR_RERUN_DONE, wParam = request, lParam = a heap OcrTextResult).
-struct OcrRerunRequest {
-    std::vector<uint32_t> pixels;
-    int32_t width = 0;
-    int32_t height = 0;
-    std::string tag;
-    HWND target = nullptr;
-    uintptr_t request = 0;
-};
+// Starts a re-run (the window's own is start_ocr_rerun; tests give their own).
 using OcrRerunStarter = void (*)(OcrRerunRequest request);
 
 struct OcrWindowSetup {

@@ -144,4 +144,6 @@ const UiStrings UI_STRINGS_DE = {{
     "Übersetzen in",  // PREFS_TRANSLATE_INTO
     "Sprache der Benutzeroberfläche",  // PREFS_TRANSLATE_SAME_AS_UI
     "Einstellungsdatei bearbeiten…",  // PREFS_EDIT_FILE
+    "Keine Sprache für die Texterkennung installiert. Fügen Sie eine in den Spracheinstellungen von Windows hinzu.",  // OCR_NO_LANGUAGE
+    "Das Bild ist für die Texterkennung zu groß.",  // OCR_IMAGE_TOO_LARGE
 }};

@@ -144,4 +144,6 @@ const UiStrings UI_STRINGS_EN = {{
     "Translate into",  // PREFS_TRANSLATE_INTO
     "Same as the interface",  // PREFS_TRANSLATE_SAME_AS_UI
     "Edit settings file…",  // PREFS_EDIT_FILE
+    "No text recognition language is installed. Add one in Windows' language settings.",  // OCR_NO_LANGUAGE
+    "The image is too large for text recognition.",  // OCR_IMAGE_TOO_LARGE
 }};

@@ -144,4 +144,6 @@ const UiStrings UI_STRINGS_ES = {{
     "Traducir a",  // PREFS_TRANSLATE_INTO
     "Igual que la interfaz",  // PREFS_TRANSLATE_SAME_AS_UI
     "Editar archivo de configuración…",  // PREFS_EDIT_FILE
+    "No hay ningún idioma de reconocimiento de texto instalado. Añada uno en la configuración de idioma de Windows.",  // OCR_NO_LANGUAGE
+    "La imagen es demasiado grande para el reconocimiento de texto.",  // OCR_IMAGE_TOO_LARGE
 }};

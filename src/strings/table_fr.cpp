@@ -144,4 +144,6 @@ const UiStrings UI_STRINGS_FR = {{
     "Traduire en",  // PREFS_TRANSLATE_INTO
     "Langue de l’interface",  // PREFS_TRANSLATE_SAME_AS_UI
     "Modifier le fichier de paramètres…",  // PREFS_EDIT_FILE
+    "Aucune langue de reconnaissance de texte n'est installée. Ajoutez-en une dans les paramètres de langue de Windows.",  // OCR_NO_LANGUAGE
+    "L'image est trop grande pour la reconnaissance de texte.",  // OCR_IMAGE_TOO_LARGE
 }};

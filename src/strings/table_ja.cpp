@@ -144,4 +144,6 @@ const UiStrings UI_STRINGS_JA = {{
     "翻訳先",  // PREFS_TRANSLATE_INTO
     "表示言語と同じ",  // PREFS_TRANSLATE_SAME_AS_UI
     "設定ファイルを編集…",  // PREFS_EDIT_FILE
+    "文字認識の言語がインストールされていません。Windows の言語設定で追加してください。",  // OCR_NO_LANGUAGE
+    "画像が大きすぎて文字認識できません。",  // OCR_IMAGE_TOO_LARGE
 }};

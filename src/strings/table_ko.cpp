@@ -144,4 +144,6 @@ const UiStrings UI_STRINGS_KO = {{
     "번역할 언어",  // PREFS_TRANSLATE_INTO
     "인터페이스 언어와 같음",  // PREFS_TRANSLATE_SAME_AS_UI
     "설정 파일 편집…",  // PREFS_EDIT_FILE
+    "설치된 텍스트 인식 언어가 없습니다. Windows 언어 설정에서 추가하세요.",  // OCR_NO_LANGUAGE
+    "이미지가 너무 커서 텍스트를 인식할 수 없습니다.",  // OCR_IMAGE_TOO_LARGE
 }};

@@ -144,4 +144,6 @@ const UiStrings UI_STRINGS_PT = {{
     "Traduzir para",  // PREFS_TRANSLATE_INTO
     "Igual à interface",  // PREFS_TRANSLATE_SAME_AS_UI
     "Editar arquivo de configurações…",  // PREFS_EDIT_FILE
+    "Nenhum idioma de reconhecimento de texto está instalado. Adicione um nas configurações de idioma do Windows.",  // OCR_NO_LANGUAGE
+    "A imagem é grande demais para o reconhecimento de texto.",  // OCR_IMAGE_TOO_LARGE
 }};

@@ -144,4 +144,6 @@ const UiStrings UI_STRINGS_RU = {{
     "Язык перевода",  // PREFS_TRANSLATE_INTO
     "Как в интерфейсе",  // PREFS_TRANSLATE_SAME_AS_UI
     "Изменить файл параметров…",  // PREFS_EDIT_FILE
+    "Не установлен ни один язык распознавания текста. Добавьте его в языковых параметрах Windows.",  // OCR_NO_LANGUAGE
+    "Изображение слишком велико для распознавания текста.",  // OCR_IMAGE_TOO_LARGE
 }};

@@ -144,4 +144,6 @@ const UiStrings UI_STRINGS_ZH_CN = {{
     "翻译为",  // PREFS_TRANSLATE_INTO
     "与界面语言相同",  // PREFS_TRANSLATE_SAME_AS_UI
     "编辑设置文件…",  // PREFS_EDIT_FILE
+    "未安装文字识别语言。请在 Windows 语言设置中添加。",  // OCR_NO_LANGUAGE
+    "图像太大，无法进行文字识别。",  // OCR_IMAGE_TOO_LARGE
 }};

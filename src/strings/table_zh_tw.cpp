@@ -144,4 +144,6 @@ const UiStrings UI_STRINGS_ZH_TW = {{
     "翻譯成",  // PREFS_TRANSLATE_INTO
     "與介面語言相同",  // PREFS_TRANSLATE_SAME_AS_UI
     "編輯設定檔…",  // PREFS_EDIT_FILE
+    "未安裝文字辨識語言。請在 Windows 語言設定中新增。",  // OCR_NO_LANGUAGE
+    "影像太大，無法進行文字辨識。",  // OCR_IMAGE_TOO_LARGE
 }};

@@ -17,6 +17,8 @@
 #   e2e_open_tray_menu         post a tray right-click and wait for the menu window
 #   e2e_escape_capture N       wait for the Nth capture session on screen, end it with Esc
 #   e2e_fail TEXT              fail with the log printed
+#   e2e_use_fake_ocr SCRIPT    from now on start the test-only build whose OCR engine is the
+#                              scripted stand-in (tests/fakeocr/SCRIPT.md), reading SCRIPT
 #   E2E_LOG, E2E_SETTINGS, E2E_APPDATA, E2E_LOCALAPPDATA, E2E_TEMP (Unix paths), E2E_DIR
 
 E2E_DESKTOP_SIZE=1920x1080
@@ -141,6 +143,13 @@ e2e_teardown() {
   printf '== case %s %s in %d.%03d s\n' "${E2E_NAME:-?}" "$([ "$rc" -eq 0 ] && echo passed || echo FAILED)" \
     $(( ms / 1000 )) $(( ms % 1000 ))
   exit "$rc"
+}
+
+e2e_use_fake_ocr() {
+  E2E_EXE="$(dirname "$E2E_EXE")/ormick-oxel-fakeocr.exe"
+  [ -f "$E2E_EXE" ] || e2e_fail "missing $E2E_EXE"
+  ORMICK_OXEL_FAKE_OCR=$(e2e_win_path "$1")
+  export ORMICK_OXEL_FAKE_OCR
 }
 
 e2e_fail() {

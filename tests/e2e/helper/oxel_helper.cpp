@@ -21,16 +21,41 @@
 #include <string_view>
 #include <vector>
 
+#include "helper.h"
 #include "settings/settings.h"
 
-namespace {
-
-using Args = std::vector<std::wstring>;
-
-std::wstring OUT_PATH;
 std::string OUTPUT;
 
 void emit(const std::string& line) { OUTPUT += line + "\n"; }
+
+std::string utf8(std::wstring_view w) {
+    if (w.empty()) return {};
+    const int n = WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), nullptr, 0, nullptr, nullptr);
+    std::string s(static_cast<size_t>(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), s.data(), n, nullptr, nullptr);
+    return s;
+}
+
+namespace {
+
+// Decimal or 0x-prefixed hexadecimal.
+bool parse_number(const std::wstring& text, uint64_t& out) {
+    if (text.empty()) return false;
+    wchar_t* end = nullptr;
+    out = std::wcstoull(text.c_str(), &end, 0);
+    return end && *end == L'\0';
+}
+
+}  // namespace
+
+uint64_t number_arg(const Args& a, size_t i, uint64_t fallback) {
+    uint64_t v = 0;
+    return i < a.size() && parse_number(a[i], v) ? v : fallback;
+}
+
+namespace {
+
+std::wstring OUT_PATH;
 
 // Writes what was emitted so far to --out (replacing the file) or stdout.
 void flush_output() {
@@ -44,27 +69,6 @@ void flush_output() {
         std::fflush(stdout);
     }
     OUTPUT.clear();
-}
-
-std::string utf8(std::wstring_view w) {
-    if (w.empty()) return {};
-    const int n = WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), nullptr, 0, nullptr, nullptr);
-    std::string s(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), s.data(), n, nullptr, nullptr);
-    return s;
-}
-
-// Decimal or 0x-prefixed hexadecimal.
-bool parse_number(const std::wstring& text, uint64_t& out) {
-    if (text.empty()) return false;
-    wchar_t* end = nullptr;
-    out = std::wcstoull(text.c_str(), &end, 0);
-    return end && *end == L'\0';
-}
-
-uint64_t number_arg(const Args& a, size_t i, uint64_t fallback) {
-    uint64_t v = 0;
-    return i < a.size() && parse_number(a[i], v) ? v : fallback;
 }
 
 HWND main_window() { return FindWindowW(L"OrmickOxelMain", nullptr); }
@@ -496,6 +500,10 @@ const std::map<std::wstring, std::function<int(const Args&)>>& commands() {
         {L"clip-formats", cmd_clip_formats},
         {L"clip-files", cmd_clip_files},
         {L"template", cmd_template},
+        {L"control", cmd_control},
+        {L"control-text", cmd_control_text},
+        {L"combo-items", cmd_combo_items},
+        {L"combo-pick", cmd_combo_pick},
         {L"env", cmd_env},
         {L"processes", cmd_processes},
         {L"wait-processes", cmd_wait_processes},

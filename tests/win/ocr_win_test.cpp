@@ -1,0 +1,187 @@
+// Text recognition's Win32 side: the prepared image, our runtime declarations, error texts,
+// the real adapter's failure under Wine, and the workers' posted results.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstring>
+
+#include "image/ocr_prepare_win.h"
+#include "ocr/ocr_jobs_win.h"
+#include "ocr/ocr_recognize.h"
+#include "ocr/ocr_winrt_win.h"
+#include "ocr/winrt_ocr_win.h"
+#include "scripted_ocr_platform.h"
+#include "support/test_support_win.h"
+#include "win/main_window.h"
+#include "win/messages.h"
+#include "win/post_result.h"
+
+namespace {
+
+using namespace oxel_winrt;
+
+DibBitmap source_bitmap(int32_t w, int32_t h) {
+    std::optional<DibBitmap> b = DibBitmap::create(w, h);
+    EXPECT_TRUE(b);
+    for (int32_t y = 0; y < h; ++y)
+        for (int32_t x = 0; x < w; ++x) b->bits[static_cast<size_t>(y) * w + x] = 0x5A000000u | static_cast<uint32_t>((x * 7 + y * 13) & 0xFFFFFF);
+    b->bits[0] = 0x7F123456u;  // a corner colour with a byte that must not reach the margin
+    return std::move(*b);
+}
+
+TEST(PrepareOcrImage, MarginScaleAndAlpha) {
+    struct Case {
+        int32_t w, h, scale, width, height;
+    };
+    const Case cases[] = {{100, 50, 2, 232, 132}, {2000, 1500, 1, 2032, 1532}, {1, 1, 2, 34, 34}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.w) + "x" + std::to_string(c.h));
+        const DibBitmap source = source_bitmap(c.w, c.h);
+        std::optional<PreparedOcrImage> p = prepare_ocr_image(source);
+        ASSERT_TRUE(p);
+        EXPECT_EQ(p->scale, c.scale);
+        ASSERT_EQ(p->image.width, c.width);
+        ASSERT_EQ(p->image.height, c.height);
+        const auto at = [&](int32_t x, int32_t y) { return p->image.pixels[static_cast<size_t>(y) * c.width + x]; };
+        // The margin takes the corner's colour, 16 pixels on every side.
+        for (const auto& [x, y] : {std::pair{0, 0}, {15, 15}, {c.width - 1, 0}, {0, c.height - 1}, {c.width - 16, c.height - 16}})
+            EXPECT_EQ(at(x, y), 0xFF123456u) << x << "," << y;
+        EXPECT_TRUE(std::all_of(p->image.pixels.begin(), p->image.pixels.end(), [](uint32_t v) { return v >> 24 == 0xFF; }));
+        if (c.scale == 1) {
+            // Not scaled: the interior is the source itself.
+            for (const auto& [x, y] : {std::pair{1, 0}, {5, 9}, {c.w - 1, c.h - 1}, {c.w / 2, c.h / 3}})
+                EXPECT_EQ(at(x + 16, y + 16), 0xFF000000u | (source.bits[static_cast<size_t>(y) * c.w + x] & 0xFFFFFF));
+        }
+    }
+}
+
+// Itanium ABI: a pointer to a virtual member holds 1 + the slot's byte offset in the vtable.
+template <class M>
+size_t slot(M member) {
+    static_assert(sizeof(M) == 2 * sizeof(uintptr_t));
+    uintptr_t raw[2];
+    std::memcpy(raw, &member, sizeof raw);
+    return (raw[0] - 1) / sizeof(void*);
+}
+
+TEST(WinrtDeclarations, SlotsFollowTheDocumentedOrder) {
+    EXPECT_EQ(slot(&IOcrEngineStatics::get_AvailableRecognizerLanguages), 7u);
+    EXPECT_EQ(slot(&IOcrEngineStatics::IsLanguageSupported), 8u);
+    EXPECT_EQ(slot(&IOcrEngineStatics::TryCreateFromLanguage), 9u);
+    EXPECT_EQ(slot(&IOcrEngineStatics::TryCreateFromUserProfileLanguages), 10u);
+    EXPECT_EQ(slot(&IOcrEngine::RecognizeAsync), 6u);
+    EXPECT_EQ(slot(&IOcrEngine::get_RecognizerLanguage), 7u);
+    EXPECT_EQ(slot(&IOcrWord::get_BoundingRect), 6u);
+    EXPECT_EQ(slot(&IOcrWord::get_Text), 7u);
+    EXPECT_EQ(slot(&ISoftwareBitmapStatics::CreateCopyWithAlphaFromBuffer), 10u);
+    EXPECT_EQ(slot(&IDataWriter::WriteBytes), 12u);
+    EXPECT_EQ(slot(&IDataWriter::DetachBuffer), 31u);
+    EXPECT_EQ(slot(&IVectorView<IOcrLine*>::GetAt), 6u);
+    EXPECT_EQ(slot(&IVectorView<IOcrLine*>::get_Size), 7u);
+    EXPECT_EQ(slot(&IAsyncOperationOfOcrResult::GetResults), 8u);
+    EXPECT_EQ(slot(&IAsyncCompletedOfOcrResult::Invoke), 3u);
+    EXPECT_EQ(slot(&IAsyncInfo::get_Status), 7u);
+    EXPECT_EQ(slot(&ILanguage::get_DisplayName), 7u);
+    EXPECT_EQ(slot(&IRestrictedErrorInfo::GetErrorDetails), 3u);
+    EXPECT_EQ(sizeof(Boolean), 1u);
+    EXPECT_EQ(sizeof(RtRect), 16u);
+}
+
+TEST(OcrErrors, TextsFromTheSystemAndTheErrorInformation) {
+    EXPECT_EQ(hresult_system_text(static_cast<int32_t>(0x80070005u)).rfind("Access", 0), 0u);
+    // NTSTATUS codes in HRESULT form (0x10000000 set) are read from ntdll's table, which
+    // Windows has ("{Access Denied} ...") and Wine lacks (no text).
+    const std::string nt = hresult_system_text(static_cast<int32_t>(0xD0000022u));
+    if (!nt.empty()) {
+        EXPECT_NE(nt.find("ccess"), std::string::npos) << nt;
+    }
+    EXPECT_TRUE(hresult_system_text(static_cast<int32_t>(0x80040154u)).empty() ||
+                hresult_system_text(static_cast<int32_t>(0x80040154u)).find("egist") != std::string::npos);
+
+    ComPtr<ICreateErrorInfo> create;
+    ASSERT_EQ(CreateErrorInfo(create.GetAddressOf()), S_OK);
+    create->SetDescription(const_cast<wchar_t*>(L"The engine is busy. \r\n\t"));
+    ComPtr<IErrorInfo> info;
+    ASSERT_EQ(create.As(&info), S_OK);
+    ASSERT_EQ(SetErrorInfo(0, info.Get()), S_OK);
+    const OcrError e = winrt_error(E_FAIL, "OcrEngine.RecognizeAsync");
+    EXPECT_EQ(ocr_error_message(e, hresult_system_text(e.hresult)), "The engine is busy.");
+    // The information was taken: the next failure has none.
+    const OcrError next = winrt_error(static_cast<HRESULT>(0x80040154u), "RoGetActivationFactory(X)");
+    EXPECT_TRUE(next.info.empty());
+}
+
+TEST(OcrAdapter, WithoutTheRuntimeEveryPathFailsWithACallAndCode) {
+    WinRtOcrPlatform platform;
+    std::vector<uint32_t> px(64 * 64, 0xFFFFFFFFu);
+    OcrOutcome<std::vector<OcrLine>> out = ocr_recognize(platform, px, 64, 64, "en-US");
+    if (out.ok()) GTEST_SKIP() << "a Windows OCR engine is present";
+    const std::string message = ocr_error_message(out.error(), platform);
+    EXPECT_FALSE(message.empty());
+    EXPECT_NE(message.find("DataWriter"), std::string::npos) << message;
+    EXPECT_EQ(static_cast<uint32_t>(out.error().hresult), 0x80040154u);
+    EXPECT_FALSE(platform.engine_for_tag("en-US"));
+    EXPECT_TRUE(ocr_list_languages(platform).empty());
+}
+
+ScriptedOcrPlatform scripted() {
+    Result<OcrScript> s = OcrScript::parse("language | en-US | English\nline | en-US | Hello@16,16,40,20 | world@60,16,40,20\n");
+    EXPECT_TRUE(s.ok());
+    return ScriptedOcrPlatform(std::move(s.value()));
+}
+
+TEST(OcrWorkers, PostedResults) {
+    ScriptedOcrPlatform platform = scripted();
+    const HWND target = test_support::create_test_popup({L"OrmickOxelOcrWorkerTest"}, Rect{0, 0, 10, 10});
+    ASSERT_NE(target, nullptr);
+
+    EXPECT_TRUE(ocr_worker(platform, {std::vector<uint32_t>(64 * 48, 0xFFFFFFFFu), "", Rect{1, 2, 3, 4}, target, 64, 48}));
+    MSG m{};
+    ASSERT_TRUE(PeekMessageW(&m, target, WM_APP_OCR_DONE, WM_APP_OCR_DONE, PM_REMOVE));
+    EXPECT_EQ(m.wParam, 0u);
+    std::unique_ptr<OcrJobResult> job = take_result<OcrJobResult>(m.lParam);
+    ASSERT_TRUE(job);
+    ASSERT_TRUE(job->result.ok());
+    EXPECT_EQ(job->result.value().assembled, "Hello world");
+    EXPECT_EQ(job->placement, (Rect{1, 2, 3, 4}));
+    EXPECT_EQ(job->image.pixels.size(), 64u * 48u);
+    EXPECT_EQ(job->image.width, 64);
+
+    EXPECT_TRUE(ocr_rerun_worker(platform, {std::vector<uint32_t>(64 * 48, 0xFFFFFFFFu), 64, 48, "en-US", target, 7}));
+    ASSERT_TRUE(PeekMessageW(&m, target, WM_APP_OCR_RERUN_DONE, WM_APP_OCR_RERUN_DONE, PM_REMOVE));
+    EXPECT_EQ(m.wParam, 7u);
+    std::unique_ptr<OcrTextResult> rerun = take_result<OcrTextResult>(m.lParam);
+    ASSERT_TRUE(rerun && rerun->ok());
+    EXPECT_EQ(rerun->value().lines, "Hello world");
+
+    // The window is gone: nothing is posted and the record is freed.
+    DestroyWindow(target);
+    EXPECT_FALSE(ocr_worker(platform, {std::vector<uint32_t>(64 * 48, 0xFFFFFFFFu), "", {}, target, 64, 48}));
+    EXPECT_FALSE(ocr_rerun_worker(platform, {std::vector<uint32_t>(64 * 48, 0xFFFFFFFFu), 64, 48, "", target, 1}));
+}
+
+TEST(OcrWorkers, StartOcrReachesTheMainWindowWithTheReason) {
+    // The real engine: under Wine the job fails, and the failure says why.
+    const HWND main = test_support::create_test_popup({L"OrmickOxelOcrStartTest"}, Rect{0, 0, 10, 10});
+    ASSERT_NE(main, nullptr);
+    const HWND old_main = MAIN_HWND.get();
+    MAIN_HWND.set(main);
+    const DibBitmap source = source_bitmap(40, 20);
+    start_ocr(source, Rect{5, 6, 45, 26});
+    MSG m{};
+    const ULONGLONG deadline = GetTickCount64() + 20000;
+    bool got = false;
+    while (!(got = PeekMessageW(&m, main, WM_APP_OCR_DONE, WM_APP_OCR_DONE, PM_REMOVE)) && GetTickCount64() < deadline) Sleep(5);
+    MAIN_HWND.set(old_main);
+    ASSERT_TRUE(got);
+    std::unique_ptr<OcrJobResult> job = take_result<OcrJobResult>(m.lParam);
+    ASSERT_TRUE(job);
+    EXPECT_EQ(job->image.width, 40 * 2 + 32);
+    EXPECT_EQ(job->placement, (Rect{5, 6, 45, 26}));
+    if (!job->result.ok()) {
+        EXPECT_NE(job->result.error().message.find("0x80040154"), std::string::npos) << job->result.error().message;
+    }
+    DestroyWindow(main);
+}
+
+}  // namespace
