@@ -19,13 +19,13 @@ int32_t rounded(float v) { return static_cast<int32_t>(std::lround(std::clamp(v,
 }  // namespace
 
 Editor make_editor(const ToolSettings& tools, float scale, Rect selection, TextBoundsFn text_bounds,
-                   TextBoxHost* text_host) {
+                   std::shared_ptr<TextBoxHost> text_host) {
     Editor e;
     e.tools = tools;
     e.scale = std::isfinite(scale) && scale > 0 ? scale : 1.0f;
     e.selection = selection;
     e.text_bounds = text_bounds;
-    e.text_host = text_host;
+    e.text_host = std::move(text_host);
     return e;
 }
 

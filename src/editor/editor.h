@@ -8,6 +8,7 @@
 // TextBoxHost and TextBoundsFn (the Win32 half in editor/text_box_win.h, fakes in tests).
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -105,11 +106,11 @@ struct Editor {
     Tool tool = Tool::None;
 
     TextBoundsFn text_bounds = nullptr;
-    TextBoxHost* text_host = nullptr;
+    std::shared_ptr<TextBoxHost> text_host;
 };
 
 Editor make_editor(const ToolSettings& tools, float scale, Rect selection, TextBoundsFn text_bounds,
-                   TextBoxHost* text_host);
+                   std::shared_ptr<TextBoxHost> text_host);
 
 // A new annotation of the tool at (x, y) with the editor's colour, size and styles.
 Annotation new_annotation(const Editor& e, Tool tool, float x, float y);

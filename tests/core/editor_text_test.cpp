@@ -30,8 +30,8 @@ public:
     void restyle_text_box(Editor&) override { ++restyled; }
 };
 
-Editor text_editor(ScriptedBox& host) {
-    Editor e = make_editor(ToolSettings{}, 1.0f, SEL, fake_text_bounds, &host);
+Editor text_editor(const std::shared_ptr<ScriptedBox>& host) {
+    Editor e = make_editor(ToolSettings{}, 1.0f, SEL, fake_text_bounds, host);
     e.tool = Tool::Text;
     return e;
 }
@@ -56,13 +56,13 @@ TEST(EditorText, TypedTextBecomesAnAnnotation) {
         {"\xE6\xA8\x99\xE8\xA8\xBB", 1, "\xE6\xA8\x99\xE8\xA8\xBB"},
     };
     for (const Case& c : cases) {
-        ScriptedBox host;
+        auto host = std::make_shared<ScriptedBox>();
         Editor e = text_editor(host);
         closed_windows = 0;
         press(e, 100, 100);
         ASSERT_TRUE(e.text_box.has_value()) << c.typed;
         EXPECT_EQ(e.text_box->y, 100 - 0.6f * 24);  // medium Text: 24 pixels
-        host.typed = c.typed;
+        host->typed = c.typed;
         press(e, 300, 300);  // a press elsewhere commits, nothing more
         EXPECT_FALSE(e.text_box.has_value());
         EXPECT_EQ(closed_windows, 1);
@@ -80,7 +80,7 @@ TEST(EditorText, TypedTextBecomesAnAnnotation) {
 }
 
 TEST(EditorText, EditingPutsItBackOrRemovesIt) {
-    ScriptedBox host;
+    auto host = std::make_shared<ScriptedBox>();
     Editor e = text_editor(host);
     Annotation other;
     other.kind = Tool::Rectangle;
@@ -96,7 +96,7 @@ TEST(EditorText, EditingPutsItBackOrRemovesIt) {
     press(e, 110, 110);  // on the Text: edit it
     ASSERT_TRUE(e.text_box.has_value());
     EXPECT_EQ(e.text_box->index, 0u);
-    EXPECT_EQ(host.typed, "first\nsecond");
+    EXPECT_EQ(host->typed, "first\nsecond");
     EXPECT_EQ(e.annotations.size(), 1u);  // taken out while edited
     // Unchanged: back at its place, and no undo step.
     press(e, 700, 100);
@@ -104,10 +104,10 @@ TEST(EditorText, EditingPutsItBackOrRemovesIt) {
     EXPECT_TRUE(e.undo_stack.empty());
 
     press(e, 110, 110);
-    host.typed = "changed";
+    host->typed = "changed";
     apply_color(e, 0xFF34C759);  // the box takes the colour
     apply_size(e, 0);
-    EXPECT_EQ(host.restyled, 2);
+    EXPECT_EQ(host->restyled, 2);
     undo(e);                     // commits first, then undoes the edit
     EXPECT_EQ(e.annotations, (std::vector<Annotation>{text, other}));
     redo(e);
@@ -116,13 +116,13 @@ TEST(EditorText, EditingPutsItBackOrRemovesIt) {
     EXPECT_EQ(e.annotations[0].width, 16);
 
     press(e, 110, 110);
-    host.typed = "";
+    host->typed = "";
     set_tool(e, Tool::None);  // a tool change commits: edited to empty removes it
     EXPECT_EQ(e.annotations, (std::vector<Annotation>{other}));
 }
 
 TEST(EditorText, OutsideTheSelectionOpensNothing) {
-    ScriptedBox host;
+    auto host = std::make_shared<ScriptedBox>();
     Editor e = text_editor(host);
     press(e, 900, 100);
     EXPECT_FALSE(e.text_box.has_value());
