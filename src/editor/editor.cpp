@@ -133,6 +133,28 @@ std::optional<size_t> hit_test_annotation(const Editor& e, float x, float y) {
     return std::nullopt;
 }
 
+std::optional<size_t> selected_handle_at(const Editor& e, float x, float y) {
+    const Annotation* sel = selected_annotation(e);
+    if (!sel) return std::nullopt;
+    const float t = std::round(7 * e.scale) * 0.5f + 3;
+    const std::vector<AnnotationPoint> handles = annot_handle_points(*sel);
+    for (size_t k = 0; k < handles.size(); ++k) {
+        if (std::fabs(x - handles[k].x) <= t && std::fabs(y - handles[k].y) <= t) return k;
+    }
+    return std::nullopt;
+}
+
+void add_annotations(Editor& e, std::vector<Annotation> added) {
+    if (added.empty()) return;
+    commit_open_edits(e);
+    push_undo(e);
+    for (Annotation& a : added) {
+        repaint_annotation(e, a);
+        e.annotations.push_back(std::move(a));
+    }
+    e.dirty = true;
+}
+
 void apply_color(Editor& e, uint32_t argb) {
     e.tools.colour = argb;
     if (e.text_box) {

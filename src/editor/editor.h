@@ -129,6 +129,13 @@ uint32_t next_marker_number(const Editor& e);
 // The topmost annotation within 5 x scale of (x, y).
 std::optional<size_t> hit_test_annotation(const Editor& e, float x, float y);
 
+// The handle of the selected annotation within round(7 x scale) x 0.5 + 3 of (x, y) in x and
+// in y, the first in handle order; none without a selected annotation.
+std::optional<size_t> selected_handle_at(const Editor& e, float x, float y);
+
+// Appends annotations made elsewhere (the hidden personal data) as one undo step.
+void add_annotations(Editor& e, std::vector<Annotation> added);
+
 void apply_color(Editor& e, uint32_t argb);
 void apply_size(Editor& e, uint64_t step);
 void erase_at(Editor& e, float x, float y);

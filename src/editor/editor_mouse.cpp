@@ -135,20 +135,15 @@ bool editor_mouse_down(Editor& e, float x, float y, bool shift) {
         return true;
     }
     if (e.tool != Tool::Eraser) {
-        if (const Annotation* sel = selected_annotation(e)) {
-            const float t = std::round(7 * e.scale) * 0.5f + 3;
-            const std::vector<AnnotationPoint> handles = annot_handle_points(*sel);
-            for (size_t k = 0; k < handles.size(); ++k) {
-                if (std::fabs(p.x - handles[k].x) <= t && std::fabs(p.y - handles[k].y) <= t) {
-                    start_edit_drag(e, EditorDrag::Resizing, p);
-                    e.drag_handle = k;
-                    return true;
-                }
-            }
-            if (annot_hit_test(*sel, p.x, p.y, 5 * e.scale, e.text_bounds)) {
-                start_edit_drag(e, EditorDrag::Moving, p);
-                return true;
-            }
+        if (const std::optional<size_t> handle = selected_handle_at(e, p.x, p.y)) {
+            start_edit_drag(e, EditorDrag::Resizing, p);
+            e.drag_handle = *handle;
+            return true;
+        }
+        const Annotation* sel = selected_annotation(e);
+        if (sel && annot_hit_test(*sel, p.x, p.y, 5 * e.scale, e.text_bounds)) {
+            start_edit_drag(e, EditorDrag::Moving, p);
+            return true;
         }
     }
     switch (e.tool) {

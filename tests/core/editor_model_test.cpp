@@ -366,3 +366,27 @@ TEST(EditorKeys, DeleteAndNudge) {
     delete_selected(e);
     EXPECT_EQ(e.undo_stack.size(), 2u);
 }
+
+TEST(EditorAdd, AddedAnnotationsAreOneUndoStep) {
+    Editor e = editor_with(Tool::Line);
+    click(e, 200, 200);
+    click(e, 300, 300);  // an open polyline is finished first
+    add_annotations(e, {rect_at(400, 400, 500, 450), rect_at(600, 400, 700, 450)});
+    EXPECT_EQ(e.annotations.size(), 3u);
+    EXPECT_EQ(e.undo_stack.size(), 2u);
+    EXPECT_TRUE(covers(e.dirty_rects, {598, 398, 702, 452}));
+    undo(e);
+    EXPECT_EQ(e.annotations.size(), 1u);
+    add_annotations(e, {});
+    EXPECT_EQ(e.undo_stack.size(), 1u);
+}
+
+TEST(EditorHandles, FoundWithinTheirTolerance) {
+    Editor e = editor_with(Tool::None, 2.0f);  // T = 14 x 0.5 + 3 = 10
+    e.annotations = {rect_at(200, 200, 300, 300)};
+    EXPECT_FALSE(selected_handle_at(e, 200, 200).has_value());
+    e.selected = 0;
+    EXPECT_EQ(selected_handle_at(e, 210, 190), 0u);
+    EXPECT_EQ(selected_handle_at(e, 290, 310), 2u);
+    EXPECT_FALSE(selected_handle_at(e, 211, 200).has_value());
+}
