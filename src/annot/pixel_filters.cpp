@@ -104,10 +104,16 @@ void box_blur_rows(std::span<uint32_t> target, std::span<const uint32_t> source,
 }
 
 void transpose_tiles(std::span<const uint32_t> source, std::span<uint32_t> target, size_t width, size_t height) {
+    transpose_tile_rows(source, target, width, height, {0, height});
+}
+
+void transpose_tile_rows(std::span<const uint32_t> source, std::span<uint32_t> target, size_t width, size_t height,
+                         RowRange rows) {
     constexpr size_t TILE = 32;
     if (source.size() < width * height || target.size() < width * height) return;
-    for (size_t ty = 0; ty < height; ty += TILE) {
-        const size_t y_end = std::min(height, ty + TILE);
+    rows.end = std::min(rows.end, height);
+    for (size_t ty = rows.begin; ty < rows.end; ty += TILE) {
+        const size_t y_end = std::min(rows.end, ty + TILE);
         for (size_t tx = 0; tx < width; tx += TILE) {
             const size_t x_end = std::min(width, tx + TILE);
             for (size_t y = ty; y < y_end; ++y) {
@@ -126,27 +132,41 @@ std::vector<RowRange> filter_chunks(size_t rows, size_t max_threads) {
     return out;
 }
 
-void parallel_pixel_filter(std::span<const uint32_t> source, std::span<uint32_t> target, size_t row_length,
-                           size_t row_count, size_t max_threads) {
-    if (row_length == 0 || source.size() / row_length < row_count || target.size() / row_length < row_count) return;
-    const std::vector<RowRange> chunks = filter_chunks(row_count, max_threads);
-    const auto run = [&](const RowRange& c) {
-        const size_t off = c.begin * row_length, len = (c.end - c.begin) * row_length;
-        box_blur_rows(target.subspan(off, len), source.subspan(off, len), row_length, BLUR_RADIUS);
-    };
-    if (chunks.size() <= 1 && max_threads <= 1) {
-        for (const RowRange& c : chunks) run(c);
+namespace {
+// Runs job(chunk) for each chunk of filter_chunks(rows), each on a scoped thread of its own
+// (on the caller's thread when only one is wanted), and returns once all have joined.
+template <class Job>
+void run_chunks(size_t rows, size_t max_threads, const Job& job) {
+    const std::vector<RowRange> chunks = filter_chunks(rows, max_threads);
+    if (max_threads <= 1) {
+        for (const RowRange& c : chunks) job(c);
         return;
     }
     std::vector<std::jthread> threads;
     threads.reserve(chunks.size());
     for (const RowRange& c : chunks) {
         try {
-            threads.emplace_back(run, c);
+            threads.emplace_back(job, c);
         } catch (const std::system_error&) {
-            run(c);  // no thread to be had: this chunk on the caller's thread
+            job(c);  // no thread to be had: this chunk on the caller's thread
         }
     }
+}
+}  // namespace
+
+void parallel_pixel_filter(std::span<const uint32_t> source, std::span<uint32_t> target, size_t row_length,
+                           size_t row_count, size_t max_threads) {
+    if (row_length == 0 || source.size() / row_length < row_count || target.size() / row_length < row_count) return;
+    run_chunks(row_count, max_threads, [&](const RowRange& c) {
+        const size_t off = c.begin * row_length, len = (c.end - c.begin) * row_length;
+        box_blur_rows(target.subspan(off, len), source.subspan(off, len), row_length, BLUR_RADIUS);
+    });
+}
+
+void parallel_transpose(std::span<const uint32_t> source, std::span<uint32_t> target, size_t width, size_t height,
+                        size_t max_threads) {
+    run_chunks(height, max_threads,
+               [&](const RowRange& c) { transpose_tile_rows(source, target, width, height, c); });
 }
 
 void blur_pixels(std::span<uint32_t> pixels, int32_t width, int32_t height, std::vector<uint32_t>& scratch,
@@ -158,8 +178,8 @@ void blur_pixels(std::span<uint32_t> pixels, int32_t width, int32_t height, std:
     const std::span<uint32_t> image = pixels.first(w * h);
     for (int pass = 0; pass < 3; ++pass) {
         parallel_pixel_filter(image, scratch, w, h, max_threads);
-        transpose_tiles(scratch, image, w, h);  // the image's columns are now its rows
+        parallel_transpose(scratch, image, w, h, max_threads);  // the image's columns are now its rows
         parallel_pixel_filter(image, scratch, h, w, max_threads);
-        transpose_tiles(scratch, image, h, w);
+        parallel_transpose(scratch, image, h, w, max_threads);
     }
 }

@@ -23,14 +23,17 @@ void mosaic_pixels(std::span<uint32_t> pixels, int32_t width, int32_t height, in
 // source row, positions clamped into the row (edge pixels repeat), remainder dropped.
 void box_blur_rows(std::span<uint32_t> target, std::span<const uint32_t> source, size_t row_length, int radius);
 
-// The transpose of a width x height image (rows of width) into target (rows of height).
-void transpose_tiles(std::span<const uint32_t> source, std::span<uint32_t> target, size_t width, size_t height);
-
 struct RowRange {
     size_t begin = 0;
     size_t end = 0;
     friend bool operator==(const RowRange&, const RowRange&) = default;
 };
+
+// The transpose of a width x height image (rows of width) into target (rows of height),
+// walking 32 x 32 tiles; the second form only the source rows of the range.
+void transpose_tiles(std::span<const uint32_t> source, std::span<uint32_t> target, size_t width, size_t height);
+void transpose_tile_rows(std::span<const uint32_t> source, std::span<uint32_t> target, size_t width, size_t height,
+                         RowRange rows);
 // Consecutive chunks of ceil(rows / n) rows, n = min(rows, max_threads); none for no rows.
 std::vector<RowRange> filter_chunks(size_t rows, size_t max_threads = MAX_FILTER_THREADS);
 
@@ -39,7 +42,13 @@ std::vector<RowRange> filter_chunks(size_t rows, size_t max_threads = MAX_FILTER
 void parallel_pixel_filter(std::span<const uint32_t> source, std::span<uint32_t> target, size_t row_length,
                            size_t row_count, size_t max_threads = MAX_FILTER_THREADS);
 
+// transpose_tiles with each chunk of filter_chunks(height) of source rows on a thread of its
+// own: a thread reading rows that another core just blurred is what made the caller's lone
+// transposes cost more than the blurs.
+void parallel_transpose(std::span<const uint32_t> source, std::span<uint32_t> target, size_t width, size_t height,
+                        size_t max_threads = MAX_FILTER_THREADS);
+
 // The blurred copy in place: three passes of row blur, transpose, row blur, transpose.
-// `scratch` is resized to the image; max_threads 1 runs every blur on the caller's thread.
+// `scratch` is resized to the image; max_threads 1 does everything on the caller's thread.
 void blur_pixels(std::span<uint32_t> pixels, int32_t width, int32_t height, std::vector<uint32_t>& scratch,
                  size_t max_threads = MAX_FILTER_THREADS);

@@ -106,11 +106,13 @@ TEST(FilterChunks, AtMostEightOfEqualSize) {
 TEST(TransposeTiles, AtSizesThatAreNotMultiplesOfTheTile) {
     for (auto [w, h] : {std::pair<size_t, size_t>{1, 1}, {1, 70}, {70, 1}, {33, 65}, {64, 31}, {100, 100}}) {
         const auto src = noise(w * h, static_cast<uint32_t>(w * 1000 + h));
-        std::vector<uint32_t> dst(w * h);
+        std::vector<uint32_t> dst(w * h), on_threads(w * h);
         transpose_tiles(src, dst, w, h);
         for (size_t y = 0; y < h; ++y) {
             for (size_t x = 0; x < w; ++x) ASSERT_EQ(dst[x * h + y], src[y * w + x]) << w << "x" << h;
         }
+        parallel_transpose(src, on_threads, w, h);
+        EXPECT_EQ(on_threads, dst) << w << "x" << h;
     }
 }
 
