@@ -47,9 +47,6 @@ inline bool has_corner_handles(const Annotation& a) {
 
 inline bool holds_one_point(Tool kind) { return kind == Tool::Text || kind == Tool::Number; }
 
-// The list with every point moved by (dx, dy): between overlay, selection and pin coordinates.
-std::vector<Annotation> offset_annotations(std::vector<Annotation> list, float dx, float dy);
-
 // The box of the first and last points (corner kinds), ordered; zero for no points.
 BoxF corner_box(const Annotation& a);
 // The box of all points; zero for no points.

@@ -50,13 +50,6 @@ int32_t ceil_i32(float v) {
 }
 }  // namespace
 
-std::vector<Annotation> offset_annotations(std::vector<Annotation> list, float dx, float dy) {
-    for (Annotation& a : list) {
-        for (AnnotationPoint& p : a.points) p = {p.x + dx, p.y + dy};
-    }
-    return list;
-}
-
 BoxF corner_box(const Annotation& a) {
     if (a.points.empty()) return {};
     const AnnotationPoint p = a.points.front(), q = a.points.back();

@@ -9,7 +9,7 @@
 #include "capture/auto_select.h"
 #include "capture/mouse_state.h"
 #include "capture/timing.h"
-#include "editor/editor_state.h"
+#include "editor/editor.h"
 #include "editor/tool_settings.h"
 #include "image/dib_bitmap_win.h"
 #include "util/geometry.h"
@@ -54,7 +54,7 @@ struct OverlayState {
     HFONT font = nullptr;                  // ui_font's: kept for the process, not owned here
     OverlayImages images;
     OverlaySelection selection;
-    EditorState editor;
+    Editor editor;
     std::optional<PinEditState> pin_edit;  // none: a normal capture
     SessionTiming timing;
 

@@ -9,7 +9,7 @@
 #include "annot/render_rules.h"
 #include "strings/ui_strings.h"
 #include "util/text.h"
-#include "win/shell_cells.h"
+#include "win/messages.h"
 
 namespace {
 // Posted by the box to itself, so that they run outside whatever call opened or closed it.

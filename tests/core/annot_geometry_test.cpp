@@ -159,11 +159,3 @@ TEST(Bounds, OutwardAndText) {
     EXPECT_EQ(annotation_bounds(make(Tool::Text, {{10, 20}}), nullptr), (Rect{10, 20, 10, 20}));
     EXPECT_EQ(outward_rect({NAN, -1e30f, 1e30f, 0}), (Rect{INT32_MIN, INT32_MIN, INT32_MAX, 0}));
 }
-
-TEST(OffsetAnnotations, MovesEveryPoint) {
-    const std::vector<Annotation> list = {make(Tool::Pen, {{1, 2}, {3, 4}}), make(Tool::Number, {{5, 6}})};
-    const std::vector<Annotation> moved = offset_annotations(list, -1, 10);
-    EXPECT_EQ(moved[0].points, (std::vector<AnnotationPoint>{{0, 12}, {2, 14}}));
-    EXPECT_EQ(moved[1].points, (std::vector<AnnotationPoint>{{4, 16}}));
-    EXPECT_EQ(offset_annotations(moved, 1, -10), list);
-}

@@ -26,7 +26,7 @@ DibBitmap noise(int32_t w, int32_t h, uint32_t seed) {
 // Draws into `target` with the world shifted by (-dx, -dy), as the composed output image does.
 void render(DibBitmap& target, const std::vector<Annotation>& list, const DibBitmap& source, MosaicCache& cache,
             float dx = 0, float dy = 0, const Annotation* extra = nullptr) {
-    std::optional<GdipGraphics> g = gdip_graphics_from_hdc(target.hdc);
+    std::optional<GdipGraphics> g = gdip_graphics_from_hdc(target.hdc());
     ASSERT_TRUE(g.has_value());
     if (dx != 0 || dy != 0) Gdiplus::DllExports::GdipTranslateWorldTransform(g->get(), -dx, -dy, Gdiplus::MatrixOrderPrepend);
     render_annotations(g->get(), list, extra, source, cache);

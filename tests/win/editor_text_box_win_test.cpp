@@ -3,7 +3,7 @@
 
 #include "editor/text_box_win.h"
 #include "support/test_support_win.h"
-#include "win/shell_cells.h"
+#include "win/messages.h"
 
 namespace {
 Editor* g_editor = nullptr;
