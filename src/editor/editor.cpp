@@ -59,7 +59,14 @@ const Annotation* selected_annotation(const Editor& e) {
 
 void set_selection(Editor& e, std::optional<size_t> index) {
     if (const Annotation* old = selected_annotation(e)) repaint_annotation(e, *old);
-    e.selected = index && *index < e.annotations.size() ? index : std::nullopt;
+    index = index && *index < e.annotations.size() ? index : std::nullopt;
+    // A move or resize belongs to the annotation it pressed on.
+    if (index != e.selected && (e.drag == EditorDrag::Moving || e.drag == EditorDrag::Resizing)) {
+        e.drag = EditorDrag::None;
+        e.drag_copy.reset();
+        e.drag_snapshot.reset();
+    }
+    e.selected = index;
     if (const Annotation* now = selected_annotation(e)) repaint_annotation(e, *now);
 }
 

@@ -162,7 +162,7 @@ void commit_open_edits(Editor& e);
 // Text out of the list.
 TextBox plan_text_box(const Editor& e, float x, float y, std::optional<size_t> index);
 void open_text_box(Editor& e, TextBox box);
-// Closes the box with its text: "\r\n" becomes "\n"; a text that is not blank becomes the
+// Closes the box with its text: "\r\n" and a lone "\r" become "\n"; a text that is not blank becomes the
 // Text annotation (a new one appended, an edited one back at its place); a blank text adds
 // nothing and leaves an edited Text removed. One undo step when the list changed.
 void commit_text_value(Editor& e, std::string_view text);

@@ -48,8 +48,11 @@ std::vector<AnnotationPoint> resized_points(const Annotation& copy, size_t k, An
 }
 
 void update_edited(Editor& e, std::vector<AnnotationPoint> points) {
-    if (!e.selected || *e.selected >= e.annotations.size()) return;
+    // The drag works on the annotation it pressed on: once the selection went elsewhere (a
+    // delete, another selection) it changes nothing.
+    if (!e.selected || *e.selected >= e.annotations.size() || !e.drag_copy) return;
     const Annotation& now = e.annotations[*e.selected];
+    if (now.kind != e.drag_copy->kind || now.points.size() != e.drag_copy->points.size()) return;
     if (now.points == points) return;
     take_drag_snapshot(e);
     Annotation changed = now;
@@ -118,6 +121,8 @@ void release_edit(Editor& e) {
 }  // namespace
 
 bool editor_mouse_down(Editor& e, float x, float y, bool shift) {
+    // A press while a drag still runs (its release never came) ends that drag first.
+    if (e.drag != EditorDrag::None && e.drag != EditorDrag::Polyline) editor_mouse_up(e, x, y);
     const AnnotationPoint p = clamp_into(e.selection, x, y);
     if (e.text_box) {
         commit_open_edits(e);

@@ -49,7 +49,9 @@ void commit_text_value(Editor& e, std::string_view text) {
     e.text_box.reset();
     if (!box.area.empty()) e.dirty_rects.push_back(grow_rect(box.area, 6));
 
-    std::string value = replace_all(text, "\r\n", "\n");
+    // The box writes its line breaks as "\r\n"; a carriage return left alone (pasted text)
+    // breaks the line too.
+    std::string value = replace_all(replace_all(text, "\r\n", "\n"), "\r", "\n");
     if (!trim(value).empty()) {
         Annotation a;
         a.kind = Tool::Text;

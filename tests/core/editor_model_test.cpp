@@ -390,3 +390,25 @@ TEST(EditorHandles, FoundWithinTheirTolerance) {
     EXPECT_EQ(selected_handle_at(e, 290, 310), 2u);
     EXPECT_FALSE(selected_handle_at(e, 211, 200).has_value());
 }
+
+TEST(EditorPress, APressDuringADragEndsThatDragFirst) {
+    // The release never came (the button went up outside, capture was lost unnoticed).
+    Editor e = editor_with(Tool::Rectangle);
+    editor_mouse_down(e, 200, 200, false);
+    editor_mouse_move(e, 300, 300, false);
+    editor_mouse_down(e, 500, 500, false);
+    ASSERT_EQ(e.annotations.size(), 1u);
+    EXPECT_EQ(e.drag, EditorDrag::Drawing);
+    EXPECT_EQ(e.in_progress->points.front(), (AnnotationPoint{500, 500}));
+
+    // A move whose annotation is no longer the selected one changes nothing.
+    set_tool(e, Tool::None);
+    e.annotations.push_back(rect_at(600, 200, 700, 300));
+    editor_mouse_down(e, 200, 250, false);
+    ASSERT_EQ(e.drag, EditorDrag::Moving);
+    set_selection(e, 1);
+    editor_mouse_move(e, 250, 250, false);
+    EXPECT_EQ(e.drag, EditorDrag::None);
+    EXPECT_EQ(e.annotations[0].points[0], (AnnotationPoint{200, 200}));
+    EXPECT_EQ(e.annotations[1].points[0], (AnnotationPoint{600, 200}));
+}

@@ -51,6 +51,7 @@ TEST(EditorText, TypedTextBecomesAnAnnotation) {
     const Case cases[] = {
         {"Hello", 1, "Hello"},
         {"line one\r\nline two\r\n", 1, "line one\nline two\n"},
+        {"a\rb\r\r\nc", 1, "a\nb\n\nc"},  // lone carriage returns break lines too
         {"", 0, ""},
         {" \r\n\t ", 0, ""},  // blank
         {"\xE6\xA8\x99\xE8\xA8\xBB", 1, "\xE6\xA8\x99\xE8\xA8\xBB"},
