@@ -184,3 +184,19 @@ void render_annotations(Gdiplus::GpGraphics* graphics, const std::vector<Annotat
     }
     dim_around_spotlights(graphics, plan.spotlights, cache.area());
 }
+
+bool draw_annotations(HDC dc, const std::optional<Rect>& clip, float origin_x, float origin_y,
+                      const std::vector<Annotation>& annotations, const Annotation* extra, const DibBitmap& source,
+                      MosaicCache& cache) {
+    std::optional<GdipGraphics> graphics = gdip_graphics_from_hdc(dc);
+    if (!graphics) return false;
+    if (clip) {
+        gp::GdipSetClipRectI(graphics->get(), clip->l, clip->t, clip->width(), clip->height(),
+                             Gdiplus::CombineModeIntersect);
+    }
+    if (origin_x != 0 || origin_y != 0) {
+        gp::GdipTranslateWorldTransform(graphics->get(), -origin_x, -origin_y, Gdiplus::MatrixOrderPrepend);
+    }
+    render_annotations(graphics->get(), annotations, extra, source, cache);
+    return true;
+}

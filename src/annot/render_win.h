@@ -48,6 +48,15 @@ private:
 void render_annotations(Gdiplus::GpGraphics* graphics, const std::vector<Annotation>& annotations,
                         const Annotation* extra, const DibBitmap& source, MosaicCache& cache);
 
+// render_annotations through a Graphics of its own on the DC: clipped to `clip` (device
+// pixels) when given, with the annotations' (origin_x, origin_y) at the DC's (0, 0). The
+// overlay draws at origin 0 clipped to the selection; the composed output image at the
+// selection's top-left; a pin at 0 with a cache over its whole image. False when no Graphics
+// could be made.
+bool draw_annotations(HDC dc, const std::optional<Rect>& clip, float origin_x, float origin_y,
+                      const std::vector<Annotation>& annotations, const Annotation* extra, const DibBitmap& source,
+                      MosaicCache& cache);
+
 // Keeps an overlay's cache in line with its selection: dropped without a selection, replaced
 // by an empty one when the selection moved or changed size.
 void sync_mosaic_cache(std::optional<MosaicCache>& cache, const std::optional<Rect>& selection);

@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "annot/render_win.h"
 #include "capture/auto_select.h"
 #include "capture/mouse_state.h"
 #include "capture/timing.h"
@@ -21,6 +22,9 @@ struct OverlayImages {
     std::optional<DibBitmap> dimmed;       // its dimmed copy
     std::optional<DibBitmap> back_buffer;  // zero-filled, for painting
     std::optional<DibBitmap> highlight;    // 1 x 1, 0x002B7FFF
+    // Mosaic and blurred copies of the frozen screen under the selection, shared by painting and
+    // the composed output; brought in line with the selection before each use.
+    std::optional<MosaicCache> mosaic;
 };
 
 // Auto-selection and the pointer.

@@ -23,14 +23,11 @@ DibBitmap noise(int32_t w, int32_t h, uint32_t seed) {
     return b;
 }
 
-// Draws into `target` with the world shifted by (-dx, -dy), as the composed output image does.
+// Draws into `target` with the annotations' (dx, dy) at its top-left, as the composed output
+// image does.
 void render(DibBitmap& target, const std::vector<Annotation>& list, const DibBitmap& source, MosaicCache& cache,
-            float dx = 0, float dy = 0, const Annotation* extra = nullptr) {
-    std::optional<GdipGraphics> g = gdip_graphics_from_hdc(target.hdc());
-    ASSERT_TRUE(g.has_value());
-    if (dx != 0 || dy != 0) Gdiplus::DllExports::GdipTranslateWorldTransform(g->get(), -dx, -dy, Gdiplus::MatrixOrderPrepend);
-    render_annotations(g->get(), list, extra, source, cache);
-    g.reset();
+            float dx = 0, float dy = 0, const Annotation* extra = nullptr, std::optional<Rect> clip = std::nullopt) {
+    ASSERT_TRUE(draw_annotations(target.hdc(), clip, dx, dy, list, extra, source, cache));
     GdiFlush();
 }
 
@@ -146,6 +143,21 @@ TEST(AnnotRender, NothingFromAnnotationsWithoutShape) {
     const Annotation no_points = shape(Tool::Rectangle, {}, 0xFFFF0000, 7);
     render(target, {zero_arrow, no_points}, source, cache, 0, 0, &no_points);
     for (uint32_t p : target.pixels()) ASSERT_EQ(p & 0xFFFFFF, 0x123456u);
+}
+
+TEST(AnnotRender, ClippedAndShiftedLikeTheOverlayAndTheOutput) {
+    const DibBitmap source = filled(60, 60, 0x000000);
+    Annotation box = shape(Tool::Rectangle, {{10, 10}, {30, 30}}, 0xFF00FF00);
+    box.filled = true;
+    DibBitmap overlay = filled(60, 60, 0x000000), output = filled(40, 40, 0x000000);
+    MosaicCache cache(Rect{0, 0, 60, 60});
+    render(overlay, {box}, source, cache, 0, 0, nullptr, Rect{0, 0, 20, 60});  // clipped at x = 20
+    EXPECT_EQ(at(overlay, 15, 15), 0x00FF00u);
+    EXPECT_EQ(at(overlay, 25, 15), 0x000000u);
+    render(output, {box}, source, cache, 5, 5);  // the selection starts at (5, 5)
+    EXPECT_EQ(at(output, 6, 6), 0x00FF00u);
+    EXPECT_EQ(at(output, 24, 24), 0x00FF00u);
+    EXPECT_EQ(at(output, 26, 26), 0x000000u);
 }
 
 TEST(AnnotRender, TextBoundsGrowWithLines) {
