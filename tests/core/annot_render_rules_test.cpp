@@ -46,17 +46,7 @@ TEST(RenderRules, ColoursByLuminance) {
 TEST(RenderRules, SizesAndTheHighlighterAlpha) {
     EXPECT_FLOAT_EQ(number_em_size(30, 9), 0.58f * 30);
     EXPECT_FLOAT_EQ(number_em_size(30, 10), 0.48f * 30);
-    EXPECT_FLOAT_EQ(text_outline_pen_width(24), 4);
-    EXPECT_FLOAT_EQ(text_outline_pen_width(6), 2);
-    EXPECT_FLOAT_EQ(number_ring_width(14), 1.5f);
-    EXPECT_FLOAT_EQ(mosaic_pen_width(0), 0.5f);
     EXPECT_EQ(highlighter_draw_color(0xFFFFCC00), 0x60FFCC00u);
     EXPECT_EQ(highlighter_draw_color(0x40FFCC00), 0x40FFCC00u);
     EXPECT_EQ(grow_text_bounds({10.5f, 20, 50, 60.2f}, 14), (BoxF{5, 15, 55, 66}));
-}
-
-TEST(RenderRules, SpotlightHolesAreOrderedBoxes) {
-    Annotation a = of(Tool::Spotlight);
-    a.points = {{50, 40}, {10, 80}};
-    EXPECT_EQ(spotlight_holes({&a}), (std::vector<BoxF>{{10, 40, 50, 80}}));
 }
