@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "editor/editor_state.h"
+#include "annot/annotation.h"
 #include "image/dib_bitmap_win.h"
 #include "win/window.h"
 
@@ -15,7 +15,7 @@ struct PinEditRequest {
     HWND pin = nullptr;
     RECT window_rect{};
     std::optional<DibBitmap> image;               // a copy of the pin's base image
-    std::vector<SessionAnnotation> annotations;   // pin image coordinates
+    std::vector<Annotation> annotations;          // pin image coordinates
     int32_t x = 0, y = 0;                         // screen position of the image's top-left (inside the border)
 };
 

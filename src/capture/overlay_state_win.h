@@ -6,10 +6,11 @@
 #include <optional>
 #include <vector>
 
+#include "annot/render_win.h"
 #include "capture/auto_select.h"
 #include "capture/mouse_state.h"
 #include "capture/timing.h"
-#include "editor/editor_state.h"
+#include "editor/editor.h"
 #include "editor/tool_settings.h"
 #include "image/dib_bitmap_win.h"
 #include "util/geometry.h"
@@ -21,6 +22,9 @@ struct OverlayImages {
     std::optional<DibBitmap> dimmed;       // its dimmed copy
     std::optional<DibBitmap> back_buffer;  // zero-filled, for painting
     std::optional<DibBitmap> highlight;    // 1 x 1, 0x002B7FFF
+    // Mosaic and blurred copies of the frozen screen under the selection, shared by painting and
+    // the composed output; brought in line with the selection before each use.
+    std::optional<MosaicCache> mosaic;
 };
 
 // Auto-selection and the pointer.
@@ -54,7 +58,7 @@ struct OverlayState {
     HFONT font = nullptr;                  // ui_font's: kept for the process, not owned here
     OverlayImages images;
     OverlaySelection selection;
-    EditorState editor;
+    Editor editor;
     std::optional<PinEditState> pin_edit;  // none: a normal capture
     SessionTiming timing;
 

@@ -8,11 +8,13 @@
 #include <thread>
 #include <utility>
 
+#include "annot/render_win.h"
 #include "capture/auto_select_win.h"
 #include "capture/capture_win.h"
 #include "capture/dim.h"
 #include "capture/session_rules.h"
 #include "dxgi/dxgi_win.h"
+#include "editor/text_box_win.h"
 #include "dxgi/prewarm_timer_win.h"
 #include "pin/pin_edit_win.h"
 #include "settings/settings_win.h"
@@ -70,7 +72,7 @@ struct Grabbed {
     std::vector<Rect> monitors;         // screen coordinates
     std::vector<WindowTarget> windows;  // screen coordinates
     PinEditPlacement placement;
-    std::vector<SessionAnnotation> annotations;  // overlay coordinates
+    std::vector<Annotation> annotations;  // overlay coordinates
 };
 
 // One session at a time; a session whose window is gone is dropped. False while one runs.
@@ -184,8 +186,9 @@ OverlayState build_state(HWND overlay, const CaptureStart& start, Grabbed grabbe
     state.font = ui_font(overlay_font_height(scale), false);
     state.images = std::move(grabbed.images);
 
-    state.editor.tools = SESSION_CARRY.get();
-    state.editor.scale = scale;
+    // The selection of a normal capture comes later, from the user.
+    state.editor = make_editor(SESSION_CARRY.get(), scale, request ? grabbed.placement.selection : Rect{},
+                               &text_outline_bounds, std::make_shared<WinTextBoxHost>(overlay));
     state.editor.annotations = std::move(grabbed.annotations);
 
     AutoSelect& select = state.selection.auto_select;
@@ -203,7 +206,6 @@ OverlayState build_state(HWND overlay, const CaptureStart& start, Grabbed grabbe
     state.selection.cursor_y = clamp_to_i32(int64_t{cursor.y} - start.oy);
 
     if (request) {
-        state.editor.selection = grabbed.placement.selection;
         state.pin_edit = PinEditState{request->pin, grabbed.placement.offset_x, grabbed.placement.offset_y};
     }
     state.timing.trigger_ms = start.trigger_ms;
@@ -230,7 +232,7 @@ void show_overlay(HWND overlay) {
 
 // The pin's record after its edit: annotations written back, the pin shown again and the
 // chosen outcome run. Nothing when the pin closed meanwhile.
-void return_to_pin(const PinEditState& edit, std::optional<std::vector<SessionAnnotation>> write_back) {
+void return_to_pin(const PinEditState& edit, std::optional<std::vector<Annotation>> write_back) {
     if (!edit.pin || !pin_record_exists(edit.pin)) return;
     if (write_back) write_pin_annotations(edit.pin, std::move(*write_back));
     ShowWindow(edit.pin, SW_SHOW);
@@ -305,7 +307,7 @@ void end_capture(HWND window, bool restore_focus) {
     }
 
     std::optional<PinEditState> pin_edit;
-    std::optional<std::vector<SessionAnnotation>> write_back;
+    std::optional<std::vector<Annotation>> write_back;
     HWND foreground = nullptr;
     if (session) {
         if (auto carry = SESSION_CARRY.try_borrow()) **carry = session->editor.tools;

@@ -5,11 +5,11 @@
 
 #include <vector>
 
-#include "editor/editor_state.h"
+#include "annot/annotation.h"
 
 // True when a pin record has this window.
 bool pin_record_exists(HWND pin);
 // Replaces the pin's annotations (pin coordinates), sets show-annotations and rebuilds its image.
-void write_pin_annotations(HWND pin, std::vector<SessionAnnotation> annotations);
+void write_pin_annotations(HWND pin, std::vector<Annotation> annotations);
 void copy_pin_image(HWND pin);
 void save_pin_image(HWND pin);

@@ -314,7 +314,9 @@ TEST_F(CaptureTest, PinEditFreezesThePinImageClipsTheSelectionAndMovesTheAnnotat
     PinEditRequest request;
     request.pin = pin.get();
     request.image = std::move(image);
-    request.annotations = {SessionAnnotation{{{0, 0}, {10.5f, 20}}}};
+    Annotation drawn;
+    drawn.points = {{0, 0}, {10.5f, 20}};
+    request.annotations = {drawn};
     request.x = ox + sw - 100;  // two thirds of the image off the right edge
     request.y = oy + 40;
     begin_capture(std::move(request));
@@ -333,7 +335,7 @@ TEST_F(CaptureTest, PinEditFreezesThePinImageClipsTheSelectionAndMovesTheAnnotat
     }
     {
         auto cell = OVERLAY_SESSION.borrow();
-        (*cell)->editor.edited = std::vector<SessionAnnotation>{};
+        (*cell)->editor.edited = std::vector<Annotation>{};
         (*cell)->pin_edit->outcome = PinEditOutcome::Copy;
     }
     end_capture(OVERLAY_HWND.get(), true);

@@ -1,0 +1,181 @@
+#include "editor/text_box_win.h"
+
+#include <imm.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "annot/render_rules.h"
+#include "strings/ui_strings.h"
+#include "util/text.h"
+#include "win/messages.h"
+
+namespace {
+// Posted by the box to itself, so that they run outside whatever call opened or closed it.
+constexpr UINT WM_APP_TEXT_BOX_FOCUS = WM_APP + 0x1F;
+constexpr UINT WM_APP_TEXT_BOX_CLOSE = WM_APP + 0x20;
+
+// Owned by the box's window from its subclassing until WM_NCDESTROY.
+struct BoxRecord {
+    WNDPROC edit_proc = nullptr;
+    HWND previous_focus = nullptr;
+    Font font;  // the box's font, released after the window
+};
+
+BoxRecord* record_of(HWND box) { return reinterpret_cast<BoxRecord*>(GetWindowLongPtrW(box, GWLP_USERDATA)); }
+
+void close_box(void* window) {
+    HWND box = static_cast<HWND>(window);
+    if (!IsWindow(box)) return;
+    if (!PostMessageW(box, WM_APP_TEXT_BOX_CLOSE, 0, 0)) DestroyWindow(box);
+}
+
+std::string window_text(HWND window) {
+    const int length = GetWindowTextLengthW(window);
+    if (length <= 0) return {};
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    const int got = GetWindowTextW(window, text.data(), length + 1);
+    text.resize(static_cast<size_t>(std::max(got, 0)));
+    return from_wide(text);
+}
+
+int32_t rounded(float v) { return static_cast<int32_t>(std::lround(std::clamp(v, -1e6f, 1e6f))); }
+}  // namespace
+
+Font create_text_font(float size) {
+    const std::wstring face = to_wide(ui_text(UI_FONT_FACE));
+    return Font(CreateFontW(-std::max(1, rounded(size)), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH, face.c_str()));
+}
+
+LRESULT CALLBACK text_box_proc(HWND box, UINT message, WPARAM wparam, LPARAM lparam) {
+    BoxRecord* record = record_of(box);
+    if (!record) return DefWindowProcW(box, message, wparam, lparam);
+    switch (message) {
+    case WM_KEYDOWN:
+        if (wparam == VK_ESCAPE || (wparam == VK_RETURN && GetKeyState(VK_CONTROL) < 0)) {
+            PostMessageW(GetParent(box), WM_APP_TEXT_DONE, 0, reinterpret_cast<LPARAM>(box));
+            return 0;
+        }
+        break;
+    case WM_CHAR:
+        if (wparam == 10 || wparam == 27) return 0;  // what Ctrl+Enter and Esc type
+        break;
+    case WM_APP_TEXT_BOX_FOCUS: {
+        SetFocus(box);
+        const int end = GetWindowTextLengthW(box);
+        SendMessageW(box, EM_SETSEL, static_cast<WPARAM>(end), end);
+        return 0;
+    }
+    case WM_APP_TEXT_BOX_CLOSE:
+        if (GetFocus() == box && record->previous_focus && IsWindow(record->previous_focus)) {
+            SetFocus(record->previous_focus);
+        }
+        DestroyWindow(box);
+        return 0;
+    case WM_NCDESTROY: {
+        const WNDPROC edit_proc = record->edit_proc;
+        SetWindowLongPtrW(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(edit_proc));
+        SetWindowLongPtrW(box, GWLP_USERDATA, 0);
+        const LRESULT result = CallWindowProcW(edit_proc, box, message, wparam, lparam);
+        delete record;
+        return result;
+    }
+    default: break;
+    }
+    return CallWindowProcW(record->edit_proc, box, message, wparam, lparam);
+}
+
+HWND text_box_window(const Editor& e) {
+    return e.text_box ? static_cast<HWND>(e.text_box->window.get()) : nullptr;
+}
+
+HBRUSH text_box_colors(const Editor& e, HDC dc) {
+    const uint32_t argb = e.text_box ? e.text_box->color : 0xFF000000;
+    const uint32_t background = text_box_background(argb);
+    SetTextColor(dc, RGB((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF));
+    const COLORREF bg = RGB((background >> 16) & 0xFF, (background >> 8) & 0xFF, background & 0xFF);
+    SetBkColor(dc, bg);
+    SetDCBrushColor(dc, bg);
+    return static_cast<HBRUSH>(GetStockObject(DC_BRUSH));
+}
+
+void begin_text_edit(Editor& e, HWND parent, float x, float y, std::optional<size_t> index) {
+    if (e.text_box) commit_text_edit(e);
+    TextBox box = plan_text_box(e, x, y, index);
+    auto record = std::make_unique<BoxRecord>();
+    record->font = create_text_font(box.size);
+    record->previous_focus = GetFocus();
+    if (!record->font) return;
+    const int32_t left = rounded(box.x), top = rounded(box.y);
+    const int32_t height = std::max(1, rounded(1.4f * box.size));
+    HWND window = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL,
+                                  left, top, 40, height, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (!window) return;
+    // From here the window owns the record; closing the box destroys both.
+    box.window = TextBoxWindow(window, &close_box);
+    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(record->font.get()), FALSE);
+    SendMessageW(window, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(record.get()));
+    record->edit_proc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&text_box_proc)));
+    record.release();
+    ImmAssociateContextEx(window, nullptr, IACE_DEFAULT);  // the overlay has input methods off
+    SetWindowTextW(window, to_wide(replace_all(box.initial_text, "\n", "\r\n")).c_str());
+    box.area = Rect{left, top, left + 40, top + height};
+    open_text_box(e, std::move(box));
+    fit_text_box(e);
+    PostMessageW(window, WM_APP_TEXT_BOX_FOCUS, 0, 0);
+}
+
+void fit_text_box(Editor& e) {
+    HWND box = text_box_window(e);
+    if (!box || !IsWindow(box)) return;
+    std::wstring text = to_wide(window_text(box));
+    // An empty last line still takes a line's height and some width.
+    if (text.empty() || text.back() == L'\n') text += L'W';
+    RECT measured{0, 0, 0, 0};
+    {
+        const WindowDc dc(box);
+        if (!dc) return;
+        const SelectGuard font(dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageW(box, WM_GETFONT, 0, 0)));
+        DrawTextW(dc.get(), text.c_str(), static_cast<int>(text.size()), &measured,
+                  DT_CALCRECT | DT_EDITCONTROL | DT_NOPREFIX);
+    }
+    TextBox& t = *e.text_box;
+    const int32_t width = std::max<int32_t>(measured.right - measured.left + rounded(1.5f * t.size), rounded(3 * t.size));
+    const int32_t height = measured.bottom - measured.top + 2;
+    const Rect old = t.area;
+    SetWindowPos(box, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    t.area = Rect{old.l, old.t, old.l + width, old.t + height};
+    // The dashed frame around the box lies 3 pixels outside it.
+    e.dirty_rects.push_back(grow_rect(old, 6));
+    e.dirty_rects.push_back(grow_rect(t.area, 6));
+}
+
+void commit_text_edit(Editor& e) {
+    if (!e.text_box) return;
+    HWND box = text_box_window(e);
+    const std::string text = box && IsWindow(box) ? window_text(box) : e.text_box->initial_text;
+    commit_text_value(e, text);
+}
+
+void WinTextBoxHost::begin_text_edit(Editor& e, float x, float y, std::optional<size_t> index) {
+    ::begin_text_edit(e, parent_, x, y, index);
+}
+
+void WinTextBoxHost::commit_text_edit(Editor& e) { ::commit_text_edit(e); }
+
+void WinTextBoxHost::restyle_text_box(Editor& e) {
+    HWND box = text_box_window(e);
+    if (!box || !IsWindow(box)) return;
+    BoxRecord* record = record_of(box);
+    if (!record) return;
+    if (Font font = create_text_font(e.text_box->size)) {
+        SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
+        record->font = std::move(font);  // the old font goes once the box no longer uses it
+    }
+    InvalidateRect(box, nullptr, TRUE);
+    fit_text_box(e);
+}
