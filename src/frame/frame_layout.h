@@ -17,7 +17,7 @@ struct FrameLayout {
     Rect hole;                        // ring window's client coordinates: what the ring leaves out
     Rect strip;                       // strip window, screen coordinates
     Rect status;                      // strip client coordinates
-    std::vector<Rect> buttons;        // strip client coordinates, in the spec's order
+    std::vector<Rect> buttons;        // strip client coordinates, in FrameSpec::buttons' order
     std::optional<Rect> preview;      // screen coordinates; none when neither side has room
     int32_t corner = 0;               // rounded-corner ellipse width and height
 };
