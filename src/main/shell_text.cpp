@@ -62,30 +62,6 @@ std::string record_saved_body(std::string_view path, bool on_clipboard) {
     return body;
 }
 
-std::string quoted_escaped(std::string_view text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        const auto u = static_cast<unsigned char>(c);
-        switch (c) {
-            case '\\': out += "\\\\"; break;
-            case '"': out += "\\\""; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            case '\t': out += "\\t"; break;
-            default:
-                if (u < 0x20 || u == 0x7F) {
-                    char buf[16];
-                    std::snprintf(buf, sizeof buf, "\\u{%x}", u);
-                    out += buf;
-                } else {
-                    out.push_back(c);
-                }
-        }
-    }
-    out += "\"";
-    return out;
-}
-
 std::string ocr_done_log_line(const OcrTextResult& result) {
     std::string line = "ocr done: ";
     if (!result.ok()) {

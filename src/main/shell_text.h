@@ -45,8 +45,6 @@ std::string record_saved_body(std::string_view path, bool on_clipboard);
 
 // "ocr done: Ok(N)" (N = code points of the assembled text) or "ocr done: Err(\"...\")".
 std::string ocr_done_log_line(const OcrTextResult& result);
-// The text in double quotes, with \\, \", \n, \r, \t and \u{XX} escapes.
-std::string quoted_escaped(std::string_view text);
 
 // Decoded QR texts, one empty line between codes.
 std::string join_qr_texts(const std::vector<std::string>& texts);

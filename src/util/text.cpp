@@ -1,6 +1,7 @@
 #include "util/text.h"
 
 #include <cstdint>
+#include <cstdio>
 
 namespace {
 
@@ -201,5 +202,29 @@ std::string replace_all(std::string_view text, std::string_view from, std::strin
         pos = hit + from.size();
     }
     out.append(text.substr(pos));
+    return out;
+}
+
+std::string quoted_escaped(std::string_view text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        switch (c) {
+            case '\\': out += "\\\\"; break;
+            case '"': out += "\\\""; break;
+            case '\n': out += "\\n"; break;
+            case '\r': out += "\\r"; break;
+            case '\t': out += "\\t"; break;
+            default:
+                if (u < 0x20 || u == 0x7F) {
+                    char buf[16];
+                    std::snprintf(buf, sizeof buf, "\\u{%x}", u);
+                    out += buf;
+                } else {
+                    out.push_back(c);
+                }
+        }
+    }
+    out += "\"";
     return out;
 }

@@ -36,3 +36,6 @@ bool starts_with(std::string_view text, std::string_view prefix);
 
 // Every occurrence of `from` replaced by `to`.
 std::string replace_all(std::string_view text, std::string_view from, std::string_view to);
+
+// The text in double quotes, with \\, \", \n, \r, \t and \u{XX} escapes (for log lines).
+std::string quoted_escaped(std::string_view text);
