@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ocr/ocr_geometry.h"
 #include "redact/redact_rules.h"
 #include "util/text.h"
 
@@ -64,8 +65,9 @@ std::vector<CoverRect> redact_collect(std::span<const OcrLine> lines) {
 
 std::optional<CoverRect> map_redact_rect(const CoverRect& r, float scale, float width, float height) {
     if (!(scale > 0) || std::isinf(scale)) return std::nullopt;
-    auto low = [&](float v) { return std::isnan(v) ? 0.0f : std::max(0.0f, (v - 16) / scale); };
-    auto high = [&](float v, float limit) { return std::isnan(v) ? limit : std::min(limit, (v - 16) / scale); };
+    constexpr auto margin = static_cast<float>(OCR_MARGIN);
+    auto low = [&](float v) { return std::isnan(v) ? 0.0f : std::max(0.0f, (v - margin) / scale); };
+    auto high = [&](float v, float limit) { return std::isnan(v) ? limit : std::min(limit, (v - margin) / scale); };
     const float x0 = low(r.x), y0 = low(r.y);
     const float x1 = high(r.x + r.width, width), y1 = high(r.y + r.height, height);
     if (!(x1 > x0 && y1 > y0)) return std::nullopt;
