@@ -1,11 +1,12 @@
 // The personal-data scan over recognised words of any text and any boxes (NaN and infinite
 // ones too): ranges stay inside their line and apart, and every rectangle mapped back lies
-// inside the selection with a positive size.
+// inside the selection with a positive size; the --redact-file report is made of any of them.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
 
+#include "redact/redact_report.h"
 #include "redact/redact_rules.h"
 #include "redact/redact_scan.h"
 #include "support/fuzz_input.h"
@@ -44,6 +45,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         FUZZ_CHECK(r.x >= 0 && r.y >= 0 && r.width > 0 && r.height > 0);
         FUZZ_CHECK(r.x + r.width <= width * 1.0001f && r.y + r.height <= height * 1.0001f);
     }
+    // The --redact-file report over the same words (no pixels to look at).
+    RedactReportInput report{OcrPixels{}, lines, scale, width, height};
+    const std::string text = redact_file_report(report);
+    FUZZ_CHECK(text.rfind("== merged ==\n", 0) == 0 && text.find("\n== marks ==\n") != std::string::npos);
     // The rules alone, over the rest of the input as one line.
     const std::u32string rest = utf8_to_utf32(in.rest());
     for (const TextRange& r : find_personal_data(rest)) FUZZ_CHECK(r.start < r.end && r.end <= rest.size());
