@@ -30,6 +30,9 @@ const WindowClass PREFS_WINDOW_CLASS{L"OrmickOxelPrefs", guarded_window_proc<pre
 
 namespace {
 
+// The control that had the focus when the window was last deactivated.
+UiCell<HWND> PREFS_LAST_FOCUS;
+
 constexpr DWORD PREFS_STYLE = WS_CLIPCHILDREN | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD PREFS_EX_STYLE = WS_EX_CONTROLPARENT;
 
@@ -166,6 +169,20 @@ void on_dpi_changed(HWND window, WPARAM wparam, LPARAM lparam) {
     relayout_prefs(window);
 }
 
+// Coming back to the window puts the focus back where it was (a dialog's habit), rather than
+// on the window itself, where keys would reach no control.
+bool on_activate(HWND window, WPARAM wparam) {
+    if (LOWORD(wparam) == WA_INACTIVE) {
+        const HWND focus = GetFocus();
+        PREFS_LAST_FOCUS.set(focus && IsChild(window, focus) ? focus : nullptr);
+        return false;
+    }
+    const HWND last = PREFS_LAST_FOCUS.get();
+    if (!last || !IsChild(window, last) || IsIconic(window)) return false;
+    SetFocus(last);
+    return true;
+}
+
 void on_command(HWND window, int id, int notification) {
     if (notification != BN_CLICKED) return;
     switch (id) {
@@ -274,11 +291,15 @@ LRESULT CALLBACK prefs_window_proc(HWND window, UINT message, WPARAM wparam, LPA
         case WM_COMMAND:
             on_command(window, LOWORD(wparam), HIWORD(wparam));
             return 0;
+        case WM_ACTIVATE:
+            if (on_activate(window, wparam)) return 0;
+            return DefWindowProcW(window, message, wparam, lparam);
         case WM_CLOSE:
             DestroyWindow(window);
             return 0;
         case WM_DESTROY:
             if (PREFS_HWND.get() == window) PREFS_HWND.set(nullptr);
+            PREFS_LAST_FOCUS.set(nullptr);
             PREFS_CONTROLS.borrow()->clear();
             (void)register_hotkeys(MAIN_HWND.get());
             debug_log("prefs window closed");

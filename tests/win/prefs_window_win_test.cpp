@@ -309,6 +309,16 @@ TEST_F(PrefsWindow, HotkeyBoxTakesKeysAsPressedAndLetsTabThrough) {
     dialog_key(w, CTRL, VK_TAB);
     EXPECT_EQ(GetDlgCtrlID(GetFocus()), 100);
 
+    // Another window taken to the front gives the keys back; coming back gives the box the focus.
+    const HWND other = create_test_popup({L"OxelPrefsOther"}, {0, 0, 50, 50});
+    ShowWindow(other, SW_SHOW);
+    SetActiveWindow(other);
+    EXPECT_EQ(REGISTERED_HOTKEYS.get(), (std::vector<Hotkey>{{0, VK_F1}, {0, VK_F3}}));
+    SetActiveWindow(w);
+    EXPECT_EQ(GetFocus(), box);
+    EXPECT_TRUE(REGISTERED_HOTKEYS.get().empty());
+    DestroyWindow(other);
+
     // Leaving the boxes registers the program's hotkeys again (from the settings, not the boxes).
     SetFocus(GetDlgItem(w, PREFS_ID_CANCEL));
     EXPECT_EQ(REGISTERED_HOTKEYS.get(), (std::vector<Hotkey>{{0, VK_F1}, {0, VK_F3}}));
