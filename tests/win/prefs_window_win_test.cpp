@@ -249,13 +249,11 @@ TEST_F(PrefsWindow, HotkeyBoxTakesKeysAsPressedAndLetsTabThrough) {
         {"Ctrl+Shift+K", CTRL | SHIFT, WM_KEYDOWN, 'K', "Ctrl+Shift+K", "", ""},
         {"the pin key", 0, WM_KEYDOWN, VK_F3, "F3", same_as_pin, same_as_capture},
         {"Backspace clears", 0, WM_KEYDOWN, VK_BACK, "", "", ""},
-        {"Ctrl+Backspace is ignored", CTRL, WM_KEYDOWN, VK_BACK, "", "", ""},
         {"Print Screen pressed: not yet", 0, WM_KEYDOWN, VK_SNAPSHOT, "", "", ""},
         {"Print Screen released", 0, WM_KEYUP, VK_SNAPSHOT, "PrintScreen", "", ""},
         {"Alt+F4 as a system key", ALT, WM_SYSKEYDOWN, VK_F4, "Alt+F4", "", ""},
-        {"Ctrl+Delete", CTRL, WM_KEYDOWN, VK_DELETE, "Ctrl+Delete", "", ""},
         {"Ctrl+Enter", CTRL, WM_KEYDOWN, VK_RETURN, "Ctrl+Enter", "", ""},
-        {"Win+A", WIN, WM_KEYDOWN, 'A', "Win+A", "", ""},
+        {"Win+A (either Win key counts)", WIN, WM_KEYDOWN, 'A', "Win+A", "", ""},
         {"typed characters change nothing", 0, WM_CHAR, 'x', "Win+A", "", ""},
     };
     for (const Step& s : steps) {
@@ -284,13 +282,9 @@ TEST_F(PrefsWindow, HotkeyBoxTakesKeysAsPressedAndLetsTabThrough) {
     };
     const Code codes[] = {
         {0, WM_KEYDOWN, VK_TAB, 0},
-        {SHIFT, WM_KEYDOWN, VK_TAB, 0},
         {0, WM_KEYDOWN, VK_RETURN, 0},
-        {0, WM_KEYDOWN, VK_ESCAPE, 0},
         {CTRL, WM_KEYDOWN, VK_TAB, DLGC_WANTALLKEYS | DLGC_WANTCHARS},
-        {CTRL, WM_KEYDOWN, VK_ESCAPE, DLGC_WANTALLKEYS | DLGC_WANTCHARS},
         {0, WM_CHAR, VK_TAB, DLGC_WANTALLKEYS | DLGC_WANTCHARS},
-        {0, WM_KEYDOWN, 'A', DLGC_WANTALLKEYS | DLGC_WANTCHARS},
     };
     for (const Code& c : codes) {
         hold(c.modifiers);
