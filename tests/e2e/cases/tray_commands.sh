@@ -12,7 +12,7 @@ e2e_wait_log "capture action"
 e2e_escape_capture 1
 
 # Each forwarded command reaches its own target: pin the clipboard, capture and copy (a session
-# of its own, not the capture action), the settings window.
+# of its own, not the capture action), the settings window (closed again before the next command).
 e2e_helper post 0x8002 2 0 >/dev/null
 e2e_wait_log "instance command 2"
 e2e_wait_log "$stub pin_clipboard"
@@ -21,10 +21,12 @@ e2e_wait_log "instance command 4"
 e2e_escape_capture 2
 e2e_helper post 0x8002 5 0 >/dev/null
 e2e_wait_log "instance command 5"
-e2e_wait_log "$stub show_prefs_window"
+e2e_helper wait-window OrmickOxelPrefs 10000 --visible >/dev/null || e2e_fail "command 5 opened no settings window"
 [ "$(e2e_log_count "capture action")" -eq 1 ] || e2e_fail "command 2, 4 or 5 went through the capture action"
 [ "$(e2e_log_count "$stub pin_clipboard")" -eq 1 ] || e2e_fail "pin_clipboard ran more than once"
-[ "$(e2e_log_count "$stub show_prefs_window")" -eq 1 ] || e2e_fail "show_prefs_window ran more than once"
+[ "$(e2e_log_count "prefs window: dpi")" -eq 1 ] || e2e_fail "the settings window opened more than once"
+e2e_helper close OrmickOxelPrefs >/dev/null
+e2e_helper wait-gone OrmickOxelPrefs 10000 >/dev/null || e2e_fail "the settings window did not close"
 
 # Unknown commands, and results no worker of ours posted, are ignored.
 e2e_helper post 0x8002 6 0 >/dev/null

@@ -21,3 +21,6 @@ int cmd_control(const Args& a);
 int cmd_control_text(const Args& a);
 int cmd_combo_items(const Args& a);
 int cmd_combo_pick(const Args& a);
+int cmd_control_place(const Args& a);
+int cmd_client(const Args& a);
+int cmd_focus(const Args& a);

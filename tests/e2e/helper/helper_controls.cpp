@@ -1,5 +1,6 @@
 // The helper's commands that read and drive controls of the program's windows from another
-// process: their place and state, an edit's text, a combo box's items and a user's pick.
+// process: their place and state, an edit's text, a combo box's items and a user's pick, a
+// window's client size and which control has its focus.
 #include <algorithm>
 
 #include "helper.h"
@@ -84,5 +85,47 @@ int cmd_combo_pick(const Args& a) {
         send(GetParent(c), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(c));
     }
     emit("picked");
+    return 0;
+}
+
+// control-place CLASS ID: the control's place in its parent's client area, "x y w h".
+int cmd_control_place(const Args& a) {
+    if (a.size() < 2) return 2;
+    const HWND c = find_control(a);
+    if (!c) return 1;
+    RECT r{};
+    GetWindowRect(c, &r);
+    MapWindowPoints(nullptr, GetParent(c), reinterpret_cast<POINT*>(&r), 2);
+    emit(std::to_string(r.left) + " " + std::to_string(r.top) + " " + std::to_string(r.right - r.left) + " " +
+         std::to_string(r.bottom - r.top));
+    return 0;
+}
+
+// client CLASS: the client size of the first top-level window of that class, "w h".
+int cmd_client(const Args& a) {
+    if (a.empty()) return 2;
+    const HWND w = FindWindowW(a[0].c_str(), nullptr);
+    RECT r{};
+    if (!w || !GetClientRect(w, &r)) {
+        emit("no window");
+        return 1;
+    }
+    emit(std::to_string(r.right) + " " + std::to_string(r.bottom));
+    return 0;
+}
+
+// focus CLASS: the id of the control that has its thread's keyboard focus inside the first
+// top-level window of that class ("none" when the focus is elsewhere).
+int cmd_focus(const Args& a) {
+    if (a.empty()) return 2;
+    const HWND w = FindWindowW(a[0].c_str(), nullptr);
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!w || !GetGUIThreadInfo(GetWindowThreadProcessId(w, nullptr), &info) || !info.hwndFocus ||
+        !IsChild(w, info.hwndFocus)) {
+        emit("none");
+        return 1;
+    }
+    emit(std::to_string(GetDlgCtrlID(info.hwndFocus)));
     return 0;
 }

@@ -408,6 +408,37 @@ int cmd_wait_processes(const Args& a) {
     return ok ? 0 : 1;
 }
 
+// close CLASS: posts WM_CLOSE to the window of that class.
+int cmd_close(const Args& a) {
+    if (a.empty()) return 2;
+    const HWND w = FindWindowW(a[0].c_str(), nullptr);
+    if (!w || !PostMessageW(w, WM_CLOSE, 0, 0)) {
+        emit("no window");
+        return 1;
+    }
+    emit("closed");
+    return 0;
+}
+
+// hold-file PATH SECONDS: keeps the file open without sharing (nobody else may read, write or
+// delete it) for that long; says "held" at once and "released" when it lets go.
+int cmd_hold_file(const Args& a) {
+    if (a.empty()) return 2;
+    HANDLE f = CreateFileW(a[0].c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (f == INVALID_HANDLE_VALUE) {
+        emit("failed " + std::to_string(GetLastError()));
+        return 1;
+    }
+    emit("held");
+    const std::string said = OUTPUT;
+    flush_output();
+    Sleep(static_cast<DWORD>(number_arg(a, 1, 10) * 1000));
+    CloseHandle(f);
+    OUTPUT = said;
+    emit("released");
+    return 0;
+}
+
 // template OUT: the first-run settings.ini bytes, for byte-exact comparison.
 int cmd_template(const Args& a) {
     if (a.empty()) return 2;
@@ -504,6 +535,11 @@ const std::map<std::wstring, std::function<int(const Args&)>>& commands() {
         {L"control-text", cmd_control_text},
         {L"combo-items", cmd_combo_items},
         {L"combo-pick", cmd_combo_pick},
+        {L"control-place", cmd_control_place},
+        {L"client", cmd_client},
+        {L"focus", cmd_focus},
+        {L"close", cmd_close},
+        {L"hold-file", cmd_hold_file},
         {L"env", cmd_env},
         {L"processes", cmd_processes},
         {L"wait-processes", cmd_wait_processes},

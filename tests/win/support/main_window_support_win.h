@@ -1,15 +1,18 @@
 #pragma once
 // Shared by the main window's Win32 tests: the log switched on into a scratch folder (notices
-// and stubs are read back from it) and a window that runs main_window_proc.
+// and stubs are read back from it), hotkeys held as another program would, and a window that
+// runs main_window_proc.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "main/shell_win.h"
 #include "settings/settings_win.h"
+#include "win/handles.h"
 #include "win/main_window.h"
 #include "win/messages.h"
 
@@ -38,6 +41,40 @@ public:
 private:
     ScratchEnvFolder temp_;
     ScopedEnv on_;
+};
+
+// Holds hotkeys from a thread of its own, as another program would, until it goes.
+class HotkeyHolder {
+public:
+    explicit HotkeyHolder(std::vector<Hotkey> keys)
+        : wanted_(keys.size()),
+          ready_(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
+          release_(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
+          thread_([this, keys] {
+              int id = 0x7100;
+              for (const Hotkey& k : keys)
+                  if (RegisterHotKey(nullptr, ++id, k.modifiers, k.vk)) ++held_;
+              SetEvent(ready_.get());
+              WaitForSingleObject(release_.get(), INFINITE);
+              while (id > 0x7100) UnregisterHotKey(nullptr, id--);
+          }) {
+        WaitForSingleObject(ready_.get(), 10000);
+    }
+    ~HotkeyHolder() {
+        SetEvent(release_.get());
+        thread_.join();
+    }
+    HotkeyHolder(const HotkeyHolder&) = delete;
+    HotkeyHolder& operator=(const HotkeyHolder&) = delete;
+    // Read once the constructor has returned: the thread has counted by then.
+    bool holds_all() const { return held_ == wanted_; }
+
+private:
+    const size_t wanted_;
+    size_t held_ = 0;
+    Handle ready_;
+    Handle release_;
+    std::thread thread_;
 };
 
 // A window that runs main_window_proc; never destroyed, since that would end a message loop.

@@ -10,6 +10,8 @@
 #include "ocr/ocr_window_win.h"
 #include "util/text.h"
 
+#include "test_support_win.h"
+
 namespace test_support {
 
 inline void ensure_ocr_window_class() {
@@ -35,12 +37,6 @@ inline std::vector<HWND> ocr_windows() {
 
 inline void close_ocr_windows() {
     for (HWND w : ocr_windows()) DestroyWindow(w);
-}
-
-inline std::string window_text(HWND w) {
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(w)) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(w, text.data(), static_cast<int>(text.size()))));
-    return from_wide(text);
 }
 
 inline std::string edit_text(HWND ocr) { return window_text(GetDlgItem(ocr, OCR_ID_EDIT)); }

@@ -131,6 +131,13 @@ private:
     ScopedEnv env_;
 };
 
+// A window's text (a control's, or a caption) in UTF-8.
+inline std::string window_text(HWND w) {
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(w)) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(w, text.data(), static_cast<int>(text.size()))));
+    return from_wide(text);
+}
+
 // Dispatches this thread's messages for about `ms` milliseconds.
 inline void pump_messages_for(DWORD ms) {
     const ULONGLONG end = GetTickCount64() + ms;

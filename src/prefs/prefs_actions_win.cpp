@@ -1,0 +1,98 @@
+// The settings window's buttons: Save and the folder dialog, and the fields they read.
+#include <shlobj.h>
+#include <shobjidl.h>
+
+#include "main/shell_win.h"
+#include "prefs/prefs_form.h"
+#include "prefs/prefs_layout.h"
+#include "prefs/prefs_window_win.h"
+#include "prefs/prefs_win.h"
+#include "settings/settings_win.h"
+#include "strings/ui_strings.h"
+#include "util/log.h"
+#include "util/text.h"
+#include "win/file_io.h"
+#include "win/handles.h"
+
+namespace {
+
+int64_t selection(HWND window, int id) {
+    return static_cast<int64_t>(SendDlgItemMessageW(window, id, CB_GETCURSEL, 0, 0));
+}
+
+bool checked(HWND window, int id) { return IsDlgButtonChecked(window, id) == BST_CHECKED; }
+
+// The folder the user picks, or none (cancelled, or the dialog could not be shown).
+std::optional<std::string> pick_folder(HWND owner, const std::string& start) {
+    const ComApartment com(COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    ComPtr<IFileOpenDialog> dialog;
+    if (FAILED(CoCreateInstance(CLSID_FileOpenDialog, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&dialog))))
+        return std::nullopt;
+    FILEOPENDIALOGOPTIONS options = 0;
+    if (FAILED(dialog->GetOptions(&options)) ||
+        FAILED(dialog->SetOptions(options | FOS_PICKFOLDERS | FOS_FORCEFILESYSTEM)))
+        return std::nullopt;
+    ComPtr<IShellItem> folder;
+    if (SUCCEEDED(SHCreateItemFromParsingName(to_wide(start).c_str(), nullptr, IID_PPV_ARGS(&folder))))
+        dialog->SetFolder(folder.Get());
+    if (FAILED(dialog->Show(owner))) return std::nullopt;
+    ComPtr<IShellItem> chosen;
+    if (FAILED(dialog->GetResult(&chosen))) return std::nullopt;
+    PWSTR path = nullptr;
+    if (FAILED(chosen->GetDisplayName(SIGDN_FILESYSPATH, &path)) || !path) return std::nullopt;
+    std::string out = from_wide(path);
+    CoTaskMemFree(path);
+    return out;
+}
+
+}  // namespace
+
+std::string control_text(HWND window, int id) {
+    const HWND control = GetDlgItem(window, id);
+    if (!control) return {};
+    std::wstring text(static_cast<size_t>(std::max(GetWindowTextLengthW(control), 0)) + 1, L'\0');
+    text.resize(static_cast<size_t>(std::max(GetWindowTextW(control, text.data(), static_cast<int>(text.size())), 0)));
+    return std::string(trim(from_wide(text)));
+}
+
+std::string read_number_field(HWND window, int id, uint64_t current, uint64_t minimum, uint64_t maximum) {
+    return read_number_text(control_text(window, id), current, minimum, maximum);
+}
+
+void prefs_save(HWND window) {
+    const Settings current = current_settings();
+    PrefsForm form;
+    form.slots = HOTKEY_SLOTS.get();
+    form.save_dir = control_text(window, PREFS_ID_SAVE_DIR);
+    form.history = control_text(window, PREFS_ID_HISTORY);
+    form.record_fps = control_text(window, PREFS_ID_RECORD_FPS);
+    form.low_memory = checked(window, PREFS_ID_LOW_MEMORY);
+    form.record_cursor = checked(window, PREFS_ID_RECORD_CURSOR);
+    form.detect = selection(window, PREFS_ID_DETECT);
+    form.record_format = selection(window, PREFS_ID_RECORD_FORMAT);
+    form.translate = selection(window, PREFS_ID_TRANSLATE);
+    const SettingPairs pairs = build_save_pairs(form, current, TRANSLATE_CODES.get());
+
+    const bool autostart = checked(window, PREFS_ID_AUTOSTART);
+    if (autostart != autostart_enabled()) set_autostart(autostart);
+    const Status written = settings_set_values(pairs);
+    if (!written) {
+        // The file stays as it was and the window keeps what the user entered.
+        debug_log("prefs save failed: " + written.error().message);
+        tray_balloon(ui_text(SAVE_FAILED), written.error().message);
+        return;
+    }
+    debug_log("prefs saved");
+    settings_load();
+    DestroyWindow(window);
+    reload_settings();
+}
+
+void prefs_browse(HWND window) {
+    const std::string typed = control_text(window, PREFS_ID_SAVE_DIR);
+    const std::string start = !typed.empty() && is_folder(typed) ? typed : default_save_dir();
+    // The dialog runs its own message loop: no cell is borrowed here.
+    const std::optional<std::string> chosen = pick_folder(window, start);
+    if (!chosen || !IsWindow(window) || PREFS_HWND.get() != window) return;
+    SetDlgItemTextW(window, PREFS_ID_SAVE_DIR, to_wide(*chosen).c_str());
+}
