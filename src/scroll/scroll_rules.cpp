@@ -78,6 +78,14 @@ ScrollCommand scroll_button_action(int32_t id) {
     }
 }
 
+std::vector<FrameButton> scroll_frame_buttons(const UiStrings& table) {
+    return {{1, table[SCROLL_AUTO]},
+            {2, std::string(table[TOOLBAR_CANCEL]) + "  Esc"},
+            {3, table[TOOLBAR_PIN]},
+            {4, table[TOOLBAR_SAVE]},
+            {5, std::string(table[TOOLBAR_COPY]) + "  Enter"}};
+}
+
 std::string scroll_status_text(const ScrollStatus& status, const UiStrings& table) {
     switch (status.kind) {
         case ScrollStatusKind::Hint: return table[SCROLL_HINT];

@@ -5,7 +5,9 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 
+#include "frame/frame_types.h"
 #include "strings/tables.h"
 #include "util/geometry.h"
 
@@ -33,6 +35,8 @@ enum class ScrollCommand : uint8_t { None, Cancel, ToggleAuto, Copy, Pin, Save }
 ScrollCommand scroll_key_action(uint32_t vk, bool ctrl);
 // Frame buttons: 1 Auto-scroll, 2 Cancel, 3 Pin, 4 Save, 5 Copy.
 ScrollCommand scroll_button_action(int32_t id);
+// The frame's buttons in that order, Copy last (the primary one): "Cancel  Esc", "Copy  Enter".
+std::vector<FrameButton> scroll_frame_buttons(const UiStrings& table);
 
 enum class ScrollStatusKind : uint8_t { Hint, AutoRunning, EndReached, MaxLength, TooFast, Size };
 

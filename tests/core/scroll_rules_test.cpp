@@ -67,6 +67,17 @@ TEST(ScrollRules, StatusTexts) {
     EXPECT_FALSE((ScrollStatus{ScrollStatusKind::Size, 1, 1}.alert()));
 }
 
+TEST(ScrollRules, FrameButtonsInOrderWithCopyLast) {
+    const std::vector<FrameButton> en = scroll_frame_buttons(UI_STRINGS_EN);
+    ASSERT_EQ(en.size(), 5u);
+    const char* labels[] = {"Auto-scroll", "Cancel  Esc", "Pin", "Save", "Copy  Enter"};
+    for (size_t i = 0; i < en.size(); ++i) {
+        EXPECT_EQ(en[i].id, i + 1);
+        EXPECT_EQ(en[i].label, labels[i]);
+    }
+    EXPECT_EQ(scroll_frame_buttons(UI_STRINGS_DE)[4].label, std::string(UI_STRINGS_DE[TOOLBAR_COPY]) + "  Enter");
+}
+
 TEST(PreviewPlacement, BottomRowsScaledToTheWidth) {
     struct Case { int32_t src_w, src_rows, client_w, client_h; PreviewPlacement want; };
     const Case cases[] = {

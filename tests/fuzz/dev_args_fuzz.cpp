@@ -1,9 +1,11 @@
 // The developer-switch arguments: a count is a plain unsigned number or 10; a rectangle is
-// four numbers whose right and bottom edges fit in 32 bits.
+// four numbers whose right and bottom edges fit in 32 bits; "--scroll-test" takes its output,
+// "manual" and seconds by position.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
+#include "scroll/scroll_test_args.h"
 #include "support/fuzz_input.h"
 #include "util/dev_args.h"
 #include "util/text.h"
@@ -32,6 +34,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view t = trim(piece);
     if (parse_rect_arg({"x.exe", "--record-test", piece + ",0,0,0"}, 1) && !t.empty() && t[0] == '+')
         FUZZ_CHECK(t.size() > 1 && t.find_first_not_of("0123456789", 1) == std::string_view::npos);
+    if (const std::optional<ScrollTestArgs> scroll = parse_scroll_test_args(args, 1)) {
+        FUZZ_CHECK(parse_rect_arg(args, 1).has_value());
+        FUZZ_CHECK(scroll->manual == (args.size() > 4 && args[4] == "manual"));
+        FUZZ_CHECK(scroll->manual || scroll->seconds == SCROLL_TEST_AUTO_SECONDS);
+        FUZZ_CHECK(!scroll->out || (!scroll->out->empty() && *scroll->out == args[3]));
+    }
     (void)option_value(args, "--out");
     (void)find_out_arg(args);
     return 0;

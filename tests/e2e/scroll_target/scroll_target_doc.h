@@ -81,6 +81,16 @@ inline uint32_t client_pixel(int32_t x, int32_t y, int32_t scroll) {
     return document_pixel(x - SIDEBAR_COLUMNS, scroll + y - HEADER_ROWS);
 }
 
+// The whole document as a capture of the full client area stitches it: the header band, every
+// document row, the footer band, over the pane's columns. x in [0, DOC_WIDTH), y in
+// [0, EXPECTED_ROWS).
+inline constexpr int32_t EXPECTED_ROWS = HEADER_ROWS + DOC_ROWS + FOOTER_ROWS;
+inline uint32_t expected_pixel(int32_t x, int32_t y) {
+    if (y < HEADER_ROWS) return client_pixel(x + SIDEBAR_COLUMNS, y, 0);
+    if (y >= HEADER_ROWS + DOC_ROWS) return client_pixel(x + SIDEBAR_COLUMNS, y - DOC_ROWS + VIEW_ROWS, MAX_SCROLL);
+    return document_pixel(x, y - HEADER_ROWS);
+}
+
 inline int32_t scrolled(int32_t scroll, int32_t notches_down) {
     return std::clamp(scroll + notches_down * NOTCH_ROWS, 0, MAX_SCROLL);
 }

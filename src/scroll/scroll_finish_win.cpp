@@ -1,0 +1,93 @@
+// The end of a session: the stitched image copied, saved or pinned, or written for the
+// developer job.
+#include <windows.h>
+
+#include <utility>
+
+#include "frame/frame_win.h"
+#include "image/clipboard_win.h"
+#include "image/history_win.h"
+#include "image/image_file_win.h"
+#include "main/shell_win.h"
+#include "pin/pins_win.h"
+#include "scroll/scroll_platform_win.h"
+#include "scroll/scroll_win.h"
+#include "strings/ui_strings.h"
+#include "util/log.h"
+#include "win/main_window.h"
+
+namespace {
+
+// A pin of the finished capture with its top-left at the region's.
+void pin_scroll_result(DibBitmap image, int32_t /*x*/, int32_t /*y*/) {
+    // Pins cannot be placed at a point in this build: the pin opens on the cursor.
+    pin_image_at_cursor(std::move(image));
+}
+
+std::string size_text(const DibBitmap& image) {
+    return scroll_status_text(ScrollStatus{ScrollStatusKind::Size, image.width, image.height}, ui_strings());
+}
+
+void save(const DibBitmap& image) {
+    // Modal: the session is already out of its cell and the frame gone.
+    const std::optional<std::string> path = ask_save_path(MAIN_HWND.get());
+    if (!path) return;
+    const Status saved = save_image(image, *path);
+    if (saved) tray_balloon(ui_text(SAVED), *path);
+    else tray_balloon(ui_text(SAVE_FAILED), saved.error().message);
+    history_save(image);
+}
+
+}  // namespace
+
+void finish_scroll_capture(bool ok, ScrollCommand action) {
+    std::optional<ScrollSession> session = std::move(*SCROLL_SESSION.borrow());
+    SCROLL_SESSION.borrow()->reset();
+    frame_hide();
+    if (!session || !ok) return;
+    if (action != ScrollCommand::Copy && action != ScrollCommand::Save && action != ScrollCommand::Pin) return;
+
+    const Rect region = session->core.region();
+    std::optional<ScrollImage> image = session->core.result_image();
+    session.reset();  // the stitched rows are copied: let them go before the bitmap is made
+    if (!image) return;
+    std::optional<DibBitmap> bitmap = dib_from_scroll_image(*image);
+    if (!bitmap) {
+        debug_log("scroll: no bitmap of " + std::to_string(image->width) + "x" + std::to_string(image->height));
+        return;
+    }
+    image.reset();
+    debug_log("scroll finish " + std::to_string(bitmap->width) + "x" + std::to_string(bitmap->height));
+
+    switch (action) {
+        case ScrollCommand::Copy:
+            copy_image_to_clipboard(*bitmap);
+            tray_balloon(ui_text(SCROLL_COPIED), size_text(*bitmap));
+            history_save(*bitmap);
+            break;
+        case ScrollCommand::Save: save(*bitmap); break;
+        case ScrollCommand::Pin:
+            history_save(*bitmap);
+            pin_scroll_result(std::move(*bitmap), region.l, region.t);
+            break;
+        default: break;
+    }
+}
+
+void write_scroll_out() {
+    std::optional<std::string> path = std::move(*SCROLL_OUT.borrow());
+    SCROLL_OUT.borrow()->reset();
+    if (!path) return;
+    const std::optional<ScrollImage> image = scroll_result_image();
+    if (!image) {
+        debug_log("scroll test: nothing captured, " + *path + " not written");
+        return;
+    }
+    const Status written = write_png(image->pixels.data(), image->pixels.size(), image->width, image->height, *path);
+    if (written) {
+        debug_log("scroll test: wrote " + *path + " (" + std::to_string(image->width) + " x " +
+                  std::to_string(image->height) + ")");
+    } else {
+        debug_log("scroll test: " + *path + " not written: " + written.error().message);
+    }
+}
