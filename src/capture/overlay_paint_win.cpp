@@ -12,6 +12,7 @@
 #include "strings/ui_strings.h"
 #include "toolbar/toolbar_draw_win.h"
 #include "util/log.h"
+#include "util/rect_ops.h"
 #include "util/scaled.h"
 #include "win/draw.h"
 #include "win/handles.h"
@@ -235,11 +236,15 @@ void paint_session(HDC target, OverlayState& s, HRGN region) {
     const Scene scene = make_scene(s);
     SelectClipRgn(bb, region);
 
-    if (!s.images.dimmed || !blit(bb, box, s.images.dimmed->hdc)) note_failure(s, STEP_BACKGROUND, "dimmed screen");
+    // The selection shows the frozen screen: the dimmed one is copied only around it.
+    const Rect undimmed = scene.selection && s.images.frozen ? intersect(*scene.selection, box) : Rect{};
+    bool dimmed_ok = s.images.dimmed.has_value();
+    for (const Rect& part : subtract(box, undimmed))
+        dimmed_ok = dimmed_ok && blit(bb, part, s.images.dimmed->hdc);
+    if (!dimmed_ok) note_failure(s, STEP_BACKGROUND, "dimmed screen");
     if (scene.selection) {
         const Rect& sel = *scene.selection;
-        if (!s.images.frozen || !blit(bb, intersect(sel, box), s.images.frozen->hdc))
-            note_failure(s, STEP_SELECTION, "selection");
+        if (!s.images.frozen || !blit(bb, undimmed, s.images.frozen->hdc)) note_failure(s, STEP_SELECTION, "selection");
         if (!paint_annotations(bb, s, sel)) note_failure(s, STEP_ANNOTATIONS, "annotations");
         paint_editor_marks(s, bb, sel, scene.marks);
         const bool handles = confirmed(s) && s.editor.tool == Tool::None;

@@ -5,6 +5,7 @@
 #include "gdip/gdip_win.h"
 #include "strings/ui_strings.h"
 #include "toolbar/glyphs.h"
+#include "toolbar/toolbar_sprites_win.h"
 #include "win/draw.h"
 #include "win/handles.h"
 
@@ -35,30 +36,6 @@ GdipBrush make_brush(Gdiplus::ARGB colour) {
 }
 
 void draw_rounded(HDC dc, const RoundedFill& f) { draw_rounded_rect(dc, f.rect, f.radius, f.fill, f.outline); }
-
-void draw_mark(Gdiplus::GpGraphics* g, const CellMark& m) {
-    const float r = m.diameter / 2.0f;
-    const float x = m.cx - r, y = m.cy - r;
-    switch (m.kind) {
-    case MarkKind::Dot:
-        if (const GdipBrush brush = make_brush(m.argb)) gp::GdipFillEllipse(g, brush.get(), x, y, m.diameter, m.diameter);
-        break;
-    case MarkKind::Ring:
-        if (const GdipPen pen = make_pen(m.argb, m.pen, false)) gp::GdipDrawEllipse(g, pen.get(), x, y, m.diameter, m.diameter);
-        break;
-    case MarkKind::Wheel:
-        for (const WheelSlice& slice : WHEEL_SLICES) {
-            Gdiplus::GpPath* raw = nullptr;
-            gp::GdipCreatePath(Gdiplus::FillModeWinding, &raw);
-            const GdipPath path(raw);
-            const GdipBrush brush = make_brush(slice.argb);
-            if (!path || !brush) continue;
-            gp::GdipAddPathPie(path.get(), x, y, m.diameter, m.diameter, slice.start, 90.0f);
-            gp::GdipFillPath(g, brush.get(), path.get());
-        }
-        break;
-    }
-}
 
 }  // namespace
 
@@ -118,9 +95,8 @@ bool draw_toolbar(HDC dc, const ToolbarLayout& layout, const ToolbarPaintState& 
     for (const CellLabel& l : plan.labels)
         draw_text(dc, font, ui_text(l.text), RECT{l.rect.l, l.rect.t, l.rect.r, l.rect.b}, colorref(l.rgb), DT_CENTER);
 
-    const std::optional<GdipGraphics> graphics = gdip_graphics_from_hdc(dc);
-    if (!graphics) return false;
-    for (const GlyphDraw& d : plan.glyphs) draw_glyph(graphics->get(), d.item, layout.pin_edit, d.button, d.rgb);
-    for (const CellMark& m : plan.marks) draw_mark(graphics->get(), m);
-    return true;
+    bool ok = true;
+    for (const GlyphDraw& d : plan.glyphs) ok = blend_glyph(dc, d.item, layout.pin_edit, d.button, d.rgb) && ok;
+    for (const CellMark& m : plan.marks) ok = blend_mark(dc, m) && ok;
+    return ok;
 }

@@ -8,8 +8,8 @@
 
 #include "toolbar/toolbar_paint.h"
 
-// Paints the toolbar and its option row. The glyphs and cell marks are left out when no GDI+
-// Graphics can be made on the DC; the result then is false.
+// Paints the toolbar and its option row. The glyphs and cell marks are left out when GDI+
+// cannot draw them; the result then is false.
 bool draw_toolbar(HDC dc, const ToolbarLayout& layout, const ToolbarPaintState& state, HFONT font);
 
 // A 0xRRGGBB colour as GDI takes it (0x00BBGGRR).
