@@ -19,7 +19,7 @@ namespace {
 void render_preview_annotations(DibBitmap&) {}
 
 void draw_preview_toolbars(DibBitmap& canvas) {
-    const HDC dc = canvas.hdc;
+    const HDC dc = canvas.hdc();
     SetDCBrushColor(dc, RGB(0x3C, 0x40, 0x48));
     const RECT strip{PREVIEW_STRIP.l, PREVIEW_STRIP.t, PREVIEW_STRIP.r, PREVIEW_STRIP.b};
     FillRect(dc, &strip, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));

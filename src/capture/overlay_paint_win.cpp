@@ -157,8 +157,8 @@ void paint_magnifier(OverlayState& s, HDC dc) {
     const std::string coords = cursor_text(int64_t{sel.cursor_x} + s.origin_x(), int64_t{sel.cursor_y} + s.origin_y());
     const std::string text = color_to_text(colour);
     MagnifierContent content;
-    content.frozen = frozen ? frozen->hdc : nullptr;
-    content.highlight = s.images.highlight ? s.images.highlight->hdc : nullptr;
+    content.frozen = frozen ? frozen->hdc() : nullptr;
+    content.highlight = s.images.highlight ? s.images.highlight->hdc() : nullptr;
     content.colour = colour;
     content.coordinates = coords;
     content.colour_text = text;
@@ -232,7 +232,7 @@ void paint_session(HDC target, OverlayState& s, HRGN region) {
         box = intersect(box, Rect{r.left, r.top, r.right, r.bottom});
     }
     if (box.empty()) return;
-    const HDC bb = s.images.back_buffer->hdc;
+    const HDC bb = s.images.back_buffer->hdc();
     const Scene scene = make_scene(s);
     SelectClipRgn(bb, region);
 
@@ -240,11 +240,11 @@ void paint_session(HDC target, OverlayState& s, HRGN region) {
     const Rect undimmed = scene.selection && s.images.frozen ? intersect(*scene.selection, box) : Rect{};
     bool dimmed_ok = s.images.dimmed.has_value();
     for (const Rect& part : subtract(box, undimmed))
-        dimmed_ok = dimmed_ok && blit(bb, part, s.images.dimmed->hdc);
+        dimmed_ok = dimmed_ok && blit(bb, part, s.images.dimmed->hdc());
     if (!dimmed_ok) note_failure(s, STEP_BACKGROUND, "dimmed screen");
     if (scene.selection) {
         const Rect& sel = *scene.selection;
-        if (!s.images.frozen || !blit(bb, undimmed, s.images.frozen->hdc)) note_failure(s, STEP_SELECTION, "selection");
+        if (!s.images.frozen || !blit(bb, undimmed, s.images.frozen->hdc())) note_failure(s, STEP_SELECTION, "selection");
         if (!paint_annotations(bb, s, sel)) note_failure(s, STEP_ANNOTATIONS, "annotations");
         paint_editor_marks(s, bb, sel, scene.marks);
         const bool handles = confirmed(s) && s.editor.tool == Tool::None;

@@ -56,7 +56,7 @@ const DibBitmap* sprite(const SpriteKey& key, Make make) {
 bool blend(HDC dc, int32_t x, int32_t y, const DibBitmap* s) {
     if (!s) return false;
     const BLENDFUNCTION premultiplied{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    return AlphaBlend(dc, x, y, s->width, s->height, s->hdc, 0, 0, s->width, s->height, premultiplied) != FALSE;
+    return AlphaBlend(dc, x, y, s->width, s->height, s->hdc(), 0, 0, s->width, s->height, premultiplied) != FALSE;
 }
 
 GdipPen round_pen(Gdiplus::ARGB colour, float width) {

@@ -48,7 +48,7 @@ struct Canvas {
 Canvas paint(OverlayState& s, HRGN region = nullptr) {
     Canvas c;
     std::fill(c.bmp->pixels().begin(), c.bmp->pixels().end(), 0x123456u);
-    paint_session(c.bmp->hdc, s, region);
+    paint_session(c.bmp->hdc(), s, region);
     GdiFlush();
     return c;
 }

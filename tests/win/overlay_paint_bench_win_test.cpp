@@ -81,7 +81,7 @@ TEST(OverlayPaintBench, DISABLED_FullPaintAndDragStepAgainstABareBitBlt) {
         step.push_back(clock_ms() - t);
 
         t = clock_ms();
-        BitBlt(dc.get(), 0, 0, W, H, s.images.dimmed->hdc, 0, 0, SRCCOPY);
+        BitBlt(dc.get(), 0, 0, W, H, s.images.dimmed->hdc(), 0, 0, SRCCOPY);
         GdiFlush();
         bare.push_back(clock_ms() - t);
     }
