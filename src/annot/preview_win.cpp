@@ -2,21 +2,47 @@
 #include "annot/preview_win.h"
 
 #include <string>
+#include <vector>
 
+#include "annot/geometry.h"
 #include "annot/preview.h"
+#include "annot/preview_samples.h"
+#include "annot/render_win.h"
 #include "capture/overlay_draw_win.h"
 #include "image/dib_bitmap_win.h"
+#include "image/bitmap_ops_win.h"
 #include "image/image_file_win.h"
 #include "toolbar/toolbar_draw_win.h"
 #include "toolbar/toolbar_tooltip.h"
 #include "util/log.h"
+#include "util/rect_ops.h"
 #include "util/scaled.h"
 #include "win/draw.h"
 
 namespace {
 
-// The sample annotations over the checkerboard; the renderer is not part of this build yet.
-void render_preview_annotations(DibBitmap&) {}
+// The sample annotations over the checkerboard, above the strip. A Spotlight dims everything
+// of its area but its own box: each gets a panel of its own, so the other samples stay clear.
+void render_preview_annotations(DibBitmap& canvas) {
+    // Mosaics are made from the checkerboard as it is before anything is drawn on it.
+    const std::optional<DibBitmap> source = crop_bitmap(canvas, Rect{0, 0, PREVIEW_WIDTH, PREVIEW_HEIGHT});
+    if (!source) {
+        debug_log("preview: no copy of the background for the mosaics");
+        return;
+    }
+    const Rect area{0, 0, PREVIEW_WIDTH, PREVIEW_STRIP.t};
+    std::vector<Annotation> others;
+    std::vector<Annotation> spotlights;
+    for (Annotation& a : preview_annotations()) (a.kind == Tool::Spotlight ? spotlights : others).push_back(std::move(a));
+    MosaicCache cache(area);
+    bool drawn = draw_annotations(canvas.hdc(), area, 0, 0, others, nullptr, *source, cache);
+    for (const Annotation& spot : spotlights) {
+        const Rect panel = intersect(grow(outward_rect(corner_box(spot)), 20), area);
+        MosaicCache own(panel);
+        drawn = draw_annotations(canvas.hdc(), panel, 0, 0, {spot}, nullptr, *source, own) && drawn;
+    }
+    if (!drawn) debug_log("preview: annotations not drawn (no GDI+)");
+}
 
 void draw_preview_toolbars(DibBitmap& canvas) {
     const HDC dc = canvas.hdc();

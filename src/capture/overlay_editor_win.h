@@ -28,6 +28,8 @@ EditorMarks editor_marks(const OverlayState& state);
 // The editor's dirty rectangles, taken (the editor's list is left empty).
 std::vector<Rect> take_editor_dirty_rects(OverlayState& state);
 
-// Draws the annotations and the one being drawn into the DC, clipped to the selection. False
-// when drawing failed.
-bool paint_annotations(HDC dc, OverlayState& state, const Rect& selection);
+// The selection's content into the DC within `box`: the frozen screen and the annotations with
+// the one being drawn, after bringing the session's mosaic cache in line with the confirmed
+// selection. While nothing is being drawn the annotated selection is kept and copied. False
+// when copying or drawing failed.
+bool paint_selection_content(HDC dc, OverlayState& state, const Rect& selection, const Rect& box);

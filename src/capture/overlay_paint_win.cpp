@@ -26,12 +26,11 @@ namespace {
 enum PaintStep : uint32_t {
     STEP_BACKGROUND = 1u << 0,
     STEP_SELECTION = 1u << 1,
-    STEP_ANNOTATIONS = 1u << 2,
-    STEP_EDITOR_MARKS = 1u << 3,
-    STEP_FRAME = 1u << 4,
-    STEP_TOOLBAR = 1u << 5,
-    STEP_MAGNIFIER = 1u << 6,
-    STEP_COPY = 1u << 7,
+    STEP_EDITOR_MARKS = 1u << 2,
+    STEP_FRAME = 1u << 3,
+    STEP_TOOLBAR = 1u << 4,
+    STEP_MAGNIFIER = 1u << 5,
+    STEP_COPY = 1u << 6,
 };
 
 void note_failure(OverlayState& s, uint32_t step, const char* what) {
@@ -244,8 +243,7 @@ void paint_session(HDC target, OverlayState& s, HRGN region) {
     if (!dimmed_ok) note_failure(s, STEP_BACKGROUND, "dimmed screen");
     if (scene.selection) {
         const Rect& sel = *scene.selection;
-        if (!s.images.frozen || !blit(bb, undimmed, s.images.frozen->hdc())) note_failure(s, STEP_SELECTION, "selection");
-        if (!paint_annotations(bb, s, sel)) note_failure(s, STEP_ANNOTATIONS, "annotations");
+        if (!paint_selection_content(bb, s, sel, box)) note_failure(s, STEP_SELECTION, "selection and annotations");
         paint_editor_marks(s, bb, sel, scene.marks);
         const bool handles = confirmed(s) && s.editor.tool == Tool::None;
         if (!draw_selection_frame(bb, sel, s.scale, handles)) note_failure(s, STEP_FRAME, "selection frame");

@@ -53,9 +53,18 @@ struct PinEditState {
     PinEditOutcome outcome = PinEditOutcome::Apply;
 };
 
+// The frozen selection with the annotations drawn on it, kept while neither changes: painting
+// the annotations again costs far more than copying them.
+struct AnnotationLayer {
+    std::optional<DibBitmap> pixels;
+    Rect area;                      // the selection it was drawn for
+    std::vector<Annotation> drawn;  // the list it shows
+};
+
 // What painting keeps between repaints.
 struct OverlayPaint {
     OverlayLayout layout;          // as last invalidated
+    AnnotationLayer layer;
     uint32_t failures_logged = 0;  // one bit per painting step whose failure is in the log
 };
 

@@ -23,7 +23,6 @@ using GdipGraphics = UniqueHandle<Gdiplus::GpGraphics*,
                                   GdipTraits<Gdiplus::GpGraphics, &Gdiplus::DllExports::GdipDeleteGraphics>>;
 using GdipPath = UniqueHandle<Gdiplus::GpPath*, GdipTraits<Gdiplus::GpPath, &Gdiplus::DllExports::GdipDeletePath>>;
 using GdipBrush = UniqueHandle<Gdiplus::GpBrush*, GdipTraits<Gdiplus::GpBrush, &Gdiplus::DllExports::GdipDeleteBrush>>;
-using GdipPen = UniqueHandle<Gdiplus::GpPen*, GdipTraits<Gdiplus::GpPen, &Gdiplus::DllExports::GdipDeletePen>>;
 using GdipImage = UniqueHandle<Gdiplus::GpImage*, GdipTraits<Gdiplus::GpImage, &Gdiplus::DllExports::GdipDisposeImage>>;
 using GdipFontFamily = UniqueHandle<Gdiplus::GpFontFamily*,
                                     GdipTraits<Gdiplus::GpFontFamily, &Gdiplus::DllExports::GdipDeleteFontFamily>>;

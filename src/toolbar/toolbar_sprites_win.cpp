@@ -6,6 +6,7 @@
 #include <optional>
 #include <tuple>
 
+#include "annot/gdip_owners_win.h"
 #include "gdip/gdip_win.h"
 #include "image/dib_bitmap_win.h"
 #include "toolbar/toolbar_draw_win.h"

@@ -5,9 +5,11 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <vector>
 
+#include "annot/annotation.h"
 #include "capture/dim.h"
 #include "capture/overlay_paint_win.h"
 #include "util/clock.h"
@@ -21,6 +23,48 @@ constexpr int32_t W = 1920, H = 1080;
 double median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
     return v[v.size() / 2];
+}
+
+Annotation shape(Tool kind, std::vector<AnnotationPoint> points, uint32_t color, float width) {
+    Annotation a;
+    a.kind = kind;
+    a.points = std::move(points);
+    a.color = color;
+    a.width = width;
+    return a;
+}
+
+// Twenty annotations over the selection: seventeen strokes, shapes, markers and texts, a
+// Mosaic, a blurred Mosaic and a Spotlight.
+std::vector<Annotation> twenty_annotations() {
+    std::vector<Annotation> list;
+    for (int i = 0; i < 4; ++i) {
+        const float x = 340.0f + 120.0f * static_cast<float>(i);
+        list.push_back(shape(Tool::Rectangle, {{x, 240}, {x + 100, 320}}, 0xFFFF3B30, 4));
+        list.push_back(shape(Tool::Ellipse, {{x, 340}, {x + 100, 420}}, 0xFF34C759, 4));
+        list.push_back(shape(Tool::Arrow, {{x, 520}, {x + 100, 440}}, 0xFFAF52DE, 4));
+    }
+    std::vector<AnnotationPoint> wave;
+    for (int i = 0; i <= 40; ++i) wave.push_back({820.0f + 10.0f * static_cast<float>(i), 260.0f + 30.0f * std::sin(i * 0.4f)});
+    list.push_back(shape(Tool::Pen, wave, 0xFF007AFF, 4));
+    list.push_back(shape(Tool::Highlighter, {{820, 340}, {1200, 360}}, 0x80FFCC00, 20));
+    Annotation number = shape(Tool::Number, {{1250, 300}}, 0xFFFF3B30, 30);
+    number.number = 7;
+    list.push_back(number);
+    Annotation text = shape(Tool::Text, {{820, 400}}, 0xFFFFFFFF, 24);
+    text.text = "Twenty annotations";
+    text.outline = true;
+    list.push_back(text);
+    list.push_back(shape(Tool::Line, {{820, 480}, {1000, 520}, {1200, 470}}, 0xFF1C1C1E, 4));
+    Annotation mosaic = shape(Tool::Mosaic, {{340, 560}, {640, 760}}, 0xFFFF3B30, 30);
+    mosaic.boxed = true;
+    list.push_back(mosaic);
+    Annotation blurred = mosaic;
+    blurred.points = {{680, 560}, {980, 760}};
+    blurred.blur = true;
+    list.push_back(blurred);
+    list.push_back(shape(Tool::Spotlight, {{1020, 560}, {1460, 760}}, 0xFFFF3B30, 4));
+    return list;
 }
 
 OverlayState bench_state(HWND window) {
@@ -41,6 +85,8 @@ OverlayState bench_state(HWND window) {
     a.height = H;
     a.monitors = {{0, 0, W, H}};
     s.selection.rect = Rect{300, 200, 1500, 800};
+    s.editor.selection = *s.selection.rect;
+    s.editor.annotations = twenty_annotations();
     return s;
 }
 
@@ -54,7 +100,7 @@ TEST(OverlayPaintBench, DISABLED_FullPaintAndDragStepAgainstABareBitBlt) {
     ASSERT_TRUE(s.images.frozen && s.images.dimmed && s.images.back_buffer);
     const WindowDc dc(window);
 
-    std::vector<double> full, step, bare;
+    std::vector<double> full, changed, step, hover, bare;
     for (int i = 0; i < 41; ++i) {
         s.selection.mouse_state = MouseState::Idle;
         s.selection.rect = Rect{300, 200, 1500, 800};
@@ -63,6 +109,13 @@ TEST(OverlayPaintBench, DISABLED_FullPaintAndDragStepAgainstABareBitBlt) {
         paint_session(dc.get(), s, nullptr);
         GdiFlush();
         full.push_back(clock_ms() - t);
+
+        // The same after an annotation changed: the annotated selection is drawn again.
+        s.paint.layer = {};
+        t = clock_ms();
+        paint_session(dc.get(), s, nullptr);
+        GdiFlush();
+        changed.push_back(clock_ms() - t);
 
         // One step of a corner drag: the state changes, the difference is invalidated and painted.
         s.selection.mouse_state = MouseState::ResizingSelection;
@@ -80,13 +133,33 @@ TEST(OverlayPaintBench, DISABLED_FullPaintAndDragStepAgainstABareBitBlt) {
         GdiFlush();
         step.push_back(clock_ms() - t);
 
+        // The pointer moving onto a toolbar button while idle: its hover fill and tooltip.
+        s.selection.mouse_state = MouseState::Idle;
+        s.selection.rect = Rect{300, 200, 1500, 800};
+        s.selection.toolbar_hover = TOOLBAR_OUTSIDE;
+        paint_session(dc.get(), s, nullptr);
+        s.paint.layout = overlay_layout(s);
+        ValidateRect(window, nullptr);
+        t = clock_ms();
+        s.selection.toolbar_hover = {HitKind::Button, static_cast<uint8_t>(ToolbarItem::Save)};
+        overlay_invalidate_changes(s);
+        const Region hovered(CreateRectRgn(0, 0, 0, 0));
+        GetUpdateRgn(window, hovered.get(), FALSE);
+        ValidateRect(window, nullptr);
+        paint_session(dc.get(), s, hovered.get());
+        GdiFlush();
+        hover.push_back(clock_ms() - t);
+        s.selection.toolbar_hover = TOOLBAR_OUTSIDE;
+
         t = clock_ms();
         BitBlt(dc.get(), 0, 0, W, H, s.images.dimmed->hdc(), 0, 0, SRCCOPY);
         GdiFlush();
         bare.push_back(clock_ms() - t);
     }
-    const double f = median(full), d = median(step), b = median(bare);
-    std::printf("1920x1080: full paint %.2f ms, drag step %.2f ms, bare BitBlt %.2f ms; drag/full %.3f, full/BitBlt %.2f\n",
-                f, d, b, d / f, f / b);
+    const double f = median(full), c = median(changed), d = median(step), h = median(hover), b = median(bare);
+    std::printf("1920x1080, 20 annotations: full paint %.2f ms (%.2f ms after an annotation changed), drag step "
+                "%.2f ms, toolbar hover step %.2f ms, bare BitBlt %.2f ms; drag/full %.3f, hover/full %.3f, "
+                "full/BitBlt %.2f (%.2f)\n",
+                f, c, d, h, b, d / f, h / f, f / b, c / b);
     DestroyWindow(window);
 }

@@ -86,6 +86,61 @@ TEST(OverlayPaint, DimmedOutsideUndimmedInsideFrameAndHandles) {
     EXPECT_EQ(pen.at(299, 200), 0x2B7FFFu);
 }
 
+TEST(OverlayPaint, AnnotationsClippedToTheSelectionAndTheSelectedOnesHandles) {
+    OverlayState s = make_state();
+    const Rect sel{300, 100, 900, 400};
+    s.selection.rect = sel;
+    s.editor.selection = sel;
+    Annotation box;
+    box.kind = Tool::Rectangle;
+    box.filled = true;
+    box.color = 0xFF34C759;
+    box.points = {{250, 150}, {400, 250}};  // reaches out of the selection on the left
+    Annotation line;
+    line.kind = Tool::Line;
+    line.color = 0xFFFF3B30;
+    line.width = 4;
+    line.points = {{500, 300}, {700, 300}};
+    s.editor.annotations = {box, line};
+    s.editor.selected = 1;
+    const Canvas c = paint(s);
+    EXPECT_EQ(c.at(350, 200), 0x34C759u);                         // inside the selection
+    EXPECT_EQ(c.at(280, 200), dimmed(pattern(280, 200)));         // cut off outside it
+    EXPECT_EQ(c.at(600, 300), 0xFF3B30u);
+    EXPECT_EQ(c.at(505, 250), pattern(505, 250));
+    // The selected line's handles at its ends: white squares of 7 outlined in the accent colour.
+    EXPECT_EQ(c.at(700, 300 - 5), pattern(700, 300 - 5));
+    EXPECT_EQ(c.at(497, 300), 0x2B7FFFu);
+    EXPECT_EQ(c.at(500, 302), 0xFFFFFFu);
+    EXPECT_EQ(c.at(700, 303), 0xFFFFFFu);
+    // With no tool chosen the selection keeps its own handles too.
+    EXPECT_EQ(c.at(handle_squares(sel, 1.0f)[0].inner.l, handle_squares(sel, 1.0f)[0].inner.t), 0xFFFFFFu);
+
+    // A drawing in progress is drawn above the list.
+    Annotation drawing = box;
+    drawing.color = 0xFF007AFF;
+    drawing.points = {{320, 160}, {360, 190}};
+    s.editor.in_progress = drawing;
+    EXPECT_EQ(paint(s).at(340, 170), 0x007AFFu);
+
+    // The kept picture of the list follows its changes.
+    s.editor.in_progress.reset();
+    s.editor.annotations[0].color = 0xFFAF52DE;
+    EXPECT_EQ(paint(s).at(350, 200), 0xAF52DEu);
+
+    // A Mosaic comes after every other kind: a rectangle being drawn lies under it.
+    Annotation mosaic;
+    mosaic.kind = Tool::Mosaic;
+    mosaic.boxed = true;
+    mosaic.points = {{600, 150}, {700, 250}};
+    s.editor.annotations.push_back(mosaic);
+    drawing.points = {{620, 170}, {720, 260}};
+    s.editor.in_progress = drawing;
+    const Canvas under = paint(s);
+    EXPECT_NE(under.at(650, 200), 0x007AFFu);
+    EXPECT_EQ(under.at(710, 255), 0x007AFFu);
+}
+
 TEST(OverlayPaint, SizeLabelAndToolbar) {
     OverlayState s = make_state();
     const Rect sel{300, 100, 900, 400};
