@@ -83,6 +83,29 @@ void draw_glyph(Gdiplus::GpGraphics* g, ToolbarItem item, bool pin_edit, const R
     }
 }
 
+void draw_cell_mark(Gdiplus::GpGraphics* g, const CellMark& m, float cx, float cy) {
+    const float d = m.diameter, x = cx - d / 2.0f, y = cy - d / 2.0f;
+    switch (m.kind) {
+    case MarkKind::Dot:
+        if (const GdipBrush brush = make_brush(m.argb)) gp::GdipFillEllipse(g, brush.get(), x, y, d, d);
+        break;
+    case MarkKind::Ring:
+        if (const GdipPen pen = make_pen(m.argb, m.pen, false)) gp::GdipDrawEllipse(g, pen.get(), x, y, d, d);
+        break;
+    case MarkKind::Wheel:
+        for (const WheelSlice& slice : WHEEL_SLICES) {
+            Gdiplus::GpPath* raw = nullptr;
+            gp::GdipCreatePath(Gdiplus::FillModeWinding, &raw);
+            const GdipPath path(raw);
+            const GdipBrush brush = make_brush(slice.argb);
+            if (!path || !brush) continue;
+            gp::GdipAddPathPie(path.get(), x, y, d, d, slice.start, 90.0f);
+            gp::GdipFillPath(g, brush.get(), path.get());
+        }
+        break;
+    }
+}
+
 bool draw_toolbar(HDC dc, const ToolbarLayout& layout, const ToolbarPaintState& state, HFONT font) {
     const ToolbarPaint plan = toolbar_paint_plan(layout, state);
     for (const RoundedFill& f : plan.frames) draw_rounded(dc, f);

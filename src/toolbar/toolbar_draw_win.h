@@ -20,3 +20,5 @@ void draw_rounded_rect(HDC dc, const Rect& rect, int32_t radius, uint32_t fill, 
 
 // One item's glyph in the button's rectangle, in the colour 0xRRGGBB.
 void draw_glyph(Gdiplus::GpGraphics* graphics, ToolbarItem item, bool pin_edit, const Rect& button, uint32_t rgb);
+// An option cell's mark centred on (cx, cy) rather than on its own centre.
+void draw_cell_mark(Gdiplus::GpGraphics* graphics, const CellMark& mark, float cx, float cy);

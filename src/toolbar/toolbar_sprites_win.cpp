@@ -6,7 +6,6 @@
 #include <optional>
 #include <tuple>
 
-#include "annot/gdip_owners_win.h"
 #include "gdip/gdip_win.h"
 #include "image/dib_bitmap_win.h"
 #include "toolbar/toolbar_draw_win.h"
@@ -60,48 +59,6 @@ bool blend(HDC dc, int32_t x, int32_t y, const DibBitmap* s) {
     return AlphaBlend(dc, x, y, s->width, s->height, s->hdc(), 0, 0, s->width, s->height, premultiplied) != FALSE;
 }
 
-GdipPen round_pen(Gdiplus::ARGB colour, float width) {
-    Gdiplus::GpPen* raw = nullptr;
-    gp::GdipCreatePen1(colour, width, Gdiplus::UnitPixel, &raw);
-    GdipPen pen(raw);
-    if (pen) {
-        gp::GdipSetPenStartCap(pen.get(), Gdiplus::LineCapRound);
-        gp::GdipSetPenEndCap(pen.get(), Gdiplus::LineCapRound);
-        gp::GdipSetPenLineJoin(pen.get(), Gdiplus::LineJoinRound);
-    }
-    return pen;
-}
-
-GdipBrush solid(Gdiplus::ARGB colour) {
-    Gdiplus::GpSolidFill* raw = nullptr;
-    gp::GdipCreateSolidFill(colour, &raw);
-    return GdipBrush(raw);
-}
-
-// The mark centred on (cx, cy) of the sprite.
-void draw_mark_at(Gdiplus::GpGraphics* g, const CellMark& m, float cx, float cy) {
-    const float d = m.diameter, x = cx - d / 2.0f, y = cy - d / 2.0f;
-    switch (m.kind) {
-    case MarkKind::Dot:
-        if (const GdipBrush b = solid(m.argb)) gp::GdipFillEllipse(g, b.get(), x, y, d, d);
-        break;
-    case MarkKind::Ring:
-        if (const GdipPen p = round_pen(m.argb, m.pen)) gp::GdipDrawEllipse(g, p.get(), x, y, d, d);
-        break;
-    case MarkKind::Wheel:
-        for (const WheelSlice& slice : WHEEL_SLICES) {
-            Gdiplus::GpPath* raw = nullptr;
-            gp::GdipCreatePath(Gdiplus::FillModeWinding, &raw);
-            const GdipPath path(raw);
-            const GdipBrush b = solid(slice.argb);
-            if (!path || !b) continue;
-            gp::GdipAddPathPie(path.get(), x, y, d, d, slice.start, 90.0f);
-            gp::GdipFillPath(g, b.get(), path.get());
-        }
-        break;
-    }
-}
-
 }  // namespace
 
 bool blend_glyph(HDC dc, ToolbarItem item, bool pin_edit, const Rect& button, uint32_t rgb) {
@@ -125,7 +82,7 @@ bool blend_mark(HDC dc, const CellMark& m) {
                         std::bit_cast<uint32_t>(m.diameter), std::bit_cast<uint32_t>(m.pen),
                         std::bit_cast<uint32_t>(cx), std::bit_cast<uint32_t>(cy)};
     const DibBitmap* s = sprite(key, [&] {
-        return render_sprite(side, side, [&](Gdiplus::GpGraphics* g) { draw_mark_at(g, m, cx, cy); });
+        return render_sprite(side, side, [&](Gdiplus::GpGraphics* g) { draw_cell_mark(g, m, cx, cy); });
     });
     return blend(dc, static_cast<int32_t>(left), static_cast<int32_t>(top), s);
 }
