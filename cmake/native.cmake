@@ -39,6 +39,7 @@ if(benchmark_FOUND AND BENCH_SOURCES)
   target_compile_options(ormick_core_fast PRIVATE -O2 ${WARNINGS})
   target_link_libraries(ormick_core_fast PUBLIC PNG::PNG PkgConfig::ZBAR Threads::Threads)
   add_executable(core_bench ${BENCH_SOURCES} ${CMAKE_SOURCE_DIR}/tests/core/support/debug_log_capture.cpp
+    ${CMAKE_SOURCE_DIR}/tests/core/support/ui_strings_native.cpp
     ${CMAKE_SOURCE_DIR}/tests/shared/qr/qr_fixtures_data.cpp ${CMAKE_SOURCE_DIR}/tests/shared/qr/qr_render.cpp)
   target_compile_options(core_bench PRIVATE -O2)
   target_link_libraries(core_bench PRIVATE ormick_core_fast benchmark::benchmark benchmark::benchmark_main)

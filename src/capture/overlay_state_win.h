@@ -9,10 +9,12 @@
 #include "annot/render_win.h"
 #include "capture/auto_select.h"
 #include "capture/mouse_state.h"
+#include "capture/overlay_layout.h"
 #include "capture/timing.h"
 #include "editor/editor.h"
 #include "editor/tool_settings.h"
 #include "image/dib_bitmap_win.h"
+#include "toolbar/toolbar_layout.h"
 #include "util/geometry.h"
 #include "util/ui_cell.h"
 
@@ -35,6 +37,11 @@ struct OverlaySelection {
     MouseState mouse_state = MouseState::Idle;
     int32_t cursor_x = 0, cursor_y = 0;    // overlay coordinates
     bool copy_on_select = false;
+    std::optional<Rect> rect;              // the confirmed selection
+    int32_t drag_x = 0, drag_y = 0;        // where a Selecting press went down
+    bool drag_moved = false;               // it has gone more than 3 pixels from there
+    ToolbarHit toolbar_hover = TOOLBAR_OUTSIDE;  // the last toolbar hit under the pointer
+    ToolbarHit toolbar_press = TOOLBAR_OUTSIDE;  // the hit at the press while mouse_state is ToolbarPress
 };
 
 enum class PinEditOutcome : uint8_t { Apply = 0, Copy = 1, Save = 2 };
@@ -44,6 +51,21 @@ struct PinEditState {
     HWND pin = nullptr;
     int32_t offset_x = 0, offset_y = 0;    // pin image position minus the origin
     PinEditOutcome outcome = PinEditOutcome::Apply;
+};
+
+// The frozen selection with the annotations drawn on it, kept while neither changes: painting
+// the annotations again costs far more than copying them.
+struct AnnotationLayer {
+    std::optional<DibBitmap> pixels;
+    Rect area;                      // the selection it was drawn for
+    std::vector<Annotation> drawn;  // the list it shows
+};
+
+// What painting keeps between repaints.
+struct OverlayPaint {
+    OverlayLayout layout;          // as last invalidated
+    AnnotationLayer layer;
+    uint32_t failures_logged = 0;  // one bit per painting step whose failure is in the log
 };
 
 struct SessionTiming {
@@ -60,6 +82,7 @@ struct OverlayState {
     OverlaySelection selection;
     Editor editor;
     std::optional<PinEditState> pin_edit;  // none: a normal capture
+    OverlayPaint paint;
     SessionTiming timing;
 
     int32_t origin_x() const { return selection.auto_select.origin_x; }

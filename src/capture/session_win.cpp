@@ -12,6 +12,7 @@
 #include "capture/auto_select_win.h"
 #include "capture/capture_win.h"
 #include "capture/dim.h"
+#include "capture/overlay_paint_win.h"
 #include "capture/session_rules.h"
 #include "dxgi/dxgi_win.h"
 #include "editor/text_box_win.h"
@@ -206,6 +207,7 @@ OverlayState build_state(HWND overlay, const CaptureStart& start, Grabbed grabbe
     state.selection.cursor_y = clamp_to_i32(int64_t{cursor.y} - start.oy);
 
     if (request) {
+        state.selection.rect = grabbed.placement.selection;
         state.pin_edit = PinEditState{request->pin, grabbed.placement.offset_x, grabbed.placement.offset_y};
     }
     state.timing.trigger_ms = start.trigger_ms;
@@ -273,6 +275,7 @@ void begin_capture(std::optional<PinEditRequest> request) {
         start.mark(MARK_ELEMENT);
     }
     state.selection.hovered = hit_test_window_element(state, state.selection.cursor_x, state.selection.cursor_y);
+    state.paint.layout = overlay_layout(state);
     state.timing.marks = std::move(start.marks);
     {
         auto cell = OVERLAY_SESSION.try_borrow();

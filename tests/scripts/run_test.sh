@@ -104,8 +104,12 @@ run named --compare-grab --out compare.txt
 expect "a report named on the command line is found from the run folder" has_line "$work/named.out" "^== --compare-grab report: $run_dir/compare.txt\$"
 
 run preview --preview
+expect "an image job names its file in the run folder" has_line "$work/preview.out" "^== --preview report: $run_dir/ormick-oxel-preview.png\$"
+expect "the image is there" [ -s "$run_dir/ormick-oxel-preview.png" ]
+
+run redact --redact-file
 expect "a job without a report fails" [ $? -ne 0 ]
-expect "and shows what it logged" has_line "$work/preview.out" 'not available in this build: --preview'
+expect "and shows what it logged" has_line "$work/redact.out" 'not available in this build: --redact-file'
 
 run capture --capture
 expect "a user switch is handed over and taken" has_line "$work/capture.out" '^== handed --capture over to the running ormick-oxel.exe, which took it'

@@ -16,8 +16,8 @@ run_job() {
 run_job --uia-bench --out "$(e2e_win_path "$E2E_DIR/uia.txt")"
 run_job --compare-grab --out "$(e2e_win_path "$E2E_DIR/compare.txt")"
 # A job whose module is not in this build says so and ends as well.
-run_job --preview
-e2e_wait_log "not available in this build: --preview"
+run_job --redact-file
+e2e_wait_log "not available in this build: --redact-file"
 
 [ "$(e2e_main_pid)" = "$first" ] || e2e_fail "the running instance changed"
 for line in "forwarded command" "instance command" "capture action"; do

@@ -1,0 +1,71 @@
+#include "capture/readout_text.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "capture/auto_select.h"
+#include "capture/magnifier.h"
+#include "strings/ui_strings.h"
+#include "util/scaled.h"
+
+std::string color_to_text(uint32_t rgb, ColorFormat format) {
+    const unsigned r = (rgb >> 16) & 0xFF, g = (rgb >> 8) & 0xFF, b = rgb & 0xFF;
+    char buf[40];
+    switch (format) {
+    case ColorFormat::Hex: std::snprintf(buf, sizeof buf, "#%06X", rgb & 0xFFFFFFu); break;
+    case ColorFormat::Rgb: std::snprintf(buf, sizeof buf, "rgb(%u, %u, %u)", r, g, b); break;
+    case ColorFormat::Hsl: {
+        const double rf = r / 255.0, gf = g / 255.0, bf = b / 255.0;
+        const double hi = std::max({rf, gf, bf}), lo = std::min({rf, gf, bf}), d = hi - lo;
+        const double l = (hi + lo) / 2.0;
+        double h = 0, s = 0;
+        if (d >= 0.000001) {
+            s = d / (1.0 - std::fabs(2.0 * l - 1.0));
+            if (hi == rf) {
+                double sector = std::fmod((gf - bf) / d, 6.0);
+                if (sector < 0) sector += 6.0;
+                h = 60.0 * sector;
+            } else if (hi == gf) {
+                h = 60.0 * ((bf - rf) / d + 2.0);
+            } else {
+                h = 60.0 * ((rf - gf) / d + 4.0);
+            }
+        }
+        // A hue that rounds to 360 stays 360: valid CSS, and what the formula gives.
+        std::snprintf(buf, sizeof buf, "hsl(%d, %d%%, %d%%)", static_cast<int>(std::lround(h)),
+                      static_cast<int>(std::lround(s * 100.0)), static_cast<int>(std::lround(l * 100.0)));
+        break;
+    }
+    }
+    return buf;
+}
+
+ColorFormat next_color_format(ColorFormat format) {
+    return static_cast<ColorFormat>((static_cast<uint8_t>(format) + 1) % 3);
+}
+
+ColorFormat color_format_after_shift(ColorFormat format, MouseState mouse_state, bool selection_confirmed) {
+    return magnifier_shown(mouse_state, selection_confirmed) ? next_color_format(format) : format;
+}
+
+std::string size_label_text(const Rect& rect, bool element_label) {
+    std::string size = std::to_string(rect.width64()) + " \u00D7 " + std::to_string(rect.height64());
+    if (!element_label) return size;
+    return std::string(ui_text(DETECT_ELEMENT_LABEL)) + " \u00B7 " + size;
+}
+
+Rect size_label_place(const Rect& rect, TextSize text, const Rect& monitor, float scale) {
+    const int64_t w = int64_t{std::max(text.cx, 0)} + scaled_round(12, scale);
+    const int64_t h = int64_t{std::max(text.cy, 0)} + scaled_round(6, scale);
+    const int32_t gap = scaled_round(6, scale);
+    int64_t top = int64_t{rect.t} - gap - h;
+    int64_t left = rect.l;
+    if (top < monitor.t) {
+        top = int64_t{rect.t} + gap;
+        left = int64_t{rect.l} + gap;
+    }
+    left = std::min(left, int64_t{monitor.r} - w);
+    left = std::max(left, int64_t{monitor.l});
+    return {clamp_to_i32(left), clamp_to_i32(top), clamp_to_i32(left + w), clamp_to_i32(top + h)};
+}

@@ -1,0 +1,22 @@
+#pragma once
+// The texts the overlay shows beside the selection and in the magnifier.
+#include <cstdint>
+#include <string>
+
+#include "capture/mouse_state.h"
+#include "util/geometry.h"
+#include "util/text_size.h"
+
+enum class ColorFormat : uint8_t { Hex = 0, Rgb = 1, Hsl = 2 };
+
+// The readout of a 0xRRGGBB colour: "#2B7FFF", "rgb(43, 127, 255)" or "hsl(216, 100%, 58%)".
+std::string color_to_text(uint32_t rgb, ColorFormat format);
+ColorFormat next_color_format(ColorFormat format);
+// Shift moves to the next format only while the magnifier shows the readout.
+ColorFormat color_format_after_shift(ColorFormat format, MouseState mouse_state, bool selection_confirmed);
+
+// "W × H", or with the element label in front ("Element · W × H").
+std::string size_label_text(const Rect& rect, bool element_label);
+// Above the rectangle, or inside it when that would leave the monitor's top; kept inside the
+// monitor's left and right edges.
+Rect size_label_place(const Rect& rect, TextSize text, const Rect& monitor, float scale);
