@@ -32,7 +32,8 @@ float clamp_pin_scale(float scale) {
 }
 
 float zoom_next(float current, float steps) {
-    const float n = current * std::pow(1.1f, steps);
+    // In double, so that a notch up and one down come back to the same float.
+    const auto n = static_cast<float>(static_cast<double>(current) * std::pow(1.1, static_cast<double>(steps)));
     if ((current < 1.0f && n > 1.0f) || (current > 1.0f && n < 1.0f)) return 1.0f;
     return n;
 }
