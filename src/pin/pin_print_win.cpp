@@ -69,8 +69,9 @@ void print_pin_image(HWND window) {
     const GlobalMemory dev_mode(dialog.hDevMode), dev_names(dialog.hDevNames);
     const MemoryDc printer(dialog.hDC);
     if (!chosen) {
-        // Cancel gives 0; anything else is a failure the dialog may not have shown.
-        if (const DWORD error = CommDlgExtendedError()) debug_log("print dialog failed: " + hex(error));
+        // 0 is a cancel, or (under Wine) no printer after the dialog said so; anything else is a
+        // failure the dialog may not have shown.
+        debug_log("print dialog ended without printing: " + hex(CommDlgExtendedError()));
         return;
     }
     if (!printer) return;
