@@ -13,6 +13,9 @@
 #include "pin/pin_actions_win.h"
 #include "pin/pin_geometry.h"
 #include "pin/pin_menu.h"
+#include "ocr/ocr_types.h"
+#include "win/messages.h"
+#include "win/post_result.h"
 
 #include "support/pin_support_win.h"
 
@@ -214,4 +217,22 @@ TEST_F(PinActions, APinClosedDuringItsEditIsNotBroughtBack) {
     EXPECT_TRUE(pin_windows().empty());
     ASSERT_EQ(CLOSED_PINS.borrow()->size(), 1u);
     EXPECT_TRUE(CLOSED_PINS.borrow()->back().annotations.empty());
+}
+
+TEST_F(PinActions, RecognitionGetsTheBaseImageAndThePinsPlace) {
+    const HWND pin = create_pin(solid_image(40, 20, 0x00112233), {SessionAnnotation{{{1, 1}}}}, 300, 200, 2.0f, 100);
+    record(pin).annotated_image = solid_image(40, 20, 0x00445566);
+    send_key(pin, 'O');
+    MSG m{};
+    bool got = false;
+    for (const ULONGLONG end = GetTickCount64() + 20000; !got && GetTickCount64() < end; Sleep(5))
+        got = PeekMessageW(&m, window_, WM_APP_OCR_DONE, WM_APP_OCR_DONE, PM_REMOVE);
+    ASSERT_TRUE(got);
+    const std::unique_ptr<OcrJobResult> job = take_result<OcrJobResult>(m.lParam);
+    ASSERT_TRUE(job);
+    EXPECT_EQ(job->placement, (Rect{300, 200, 382, 242}));
+    ASSERT_EQ(job->image.width, 40 * 2 + 32);  // the prepared image: doubled inside a margin
+    const size_t middle = static_cast<size_t>(job->image.height / 2) * static_cast<size_t>(job->image.width) +
+                          static_cast<size_t>(job->image.width / 2);
+    EXPECT_EQ(job->image.pixels[middle] & 0xFFFFFFu, 0x112233u);
 }
