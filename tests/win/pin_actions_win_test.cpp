@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "capture/capture_win.h"
+#include "annot/render_win.h"
 #include "capture/session_win.h"
 #include "image/bitmap_ops_win.h"
 #include "pin/pin_actions_win.h"
@@ -56,6 +57,18 @@ void CALLBACK press_ok(HWND, UINT, UINT_PTR, DWORD) {
         },
         0);
 }
+
+Annotation shape(Tool kind, std::vector<AnnotationPoint> points, uint32_t argb = 0, bool filled = false) {
+    Annotation a;
+    a.kind = kind;
+    a.points = std::move(points);
+    a.color = argb;
+    a.filled = filled;
+    a.width = 4;
+    return a;
+}
+
+Annotation at_points(std::vector<AnnotationPoint> points) { return shape(Tool::Rectangle, std::move(points)); }
 
 bool session_open() { return OVERLAY_SESSION.borrow()->has_value(); }
 
@@ -119,9 +132,11 @@ TEST_F(PinActions, TransformsWorkOnThePixelsOfTheShownImage) {
 
 TEST_F(PinActions, ATransformDropsHiddenAnnotationsAndTakesShownOnesIntoThePicture) {
     for (const bool shown : {false, true}) {
-        const HWND pin = create_pin(solid_image(4, 4, 0x00FFFFFF), {SessionAnnotation{{{1, 1}, {2, 2}}}}, 10, 10, 1.0f, 100);
-        // The annotated picture, as rendering would have made it.
-        record(pin).annotated_image = solid_image(4, 4, 0x000000FF);
+        // A blue rectangle filling the whole picture.
+        const HWND pin = create_pin(solid_image(4, 4, 0x00FFFFFF),
+                                    {shape(Tool::Rectangle, {{-2, -2}, {6, 6}}, 0xFF0000FF, true)}, 10, 10, 1.0f, 100);
+        ASSERT_TRUE(record(pin).annotated_image);
+        EXPECT_EQ(pixel(*painted(pin), 2, 2), 0x0000FFu);
         if (!shown) run_pin_command(pin, PIN_CMD_TOGGLE_ANNOTATIONS);
         EXPECT_EQ(record(pin).show_annotations, shown);
         run_pin_command(pin, PIN_CMD_TRANSFORM_FIRST + 2);
@@ -140,7 +155,7 @@ TEST_F(PinActions, CopyPutsTheShownImageOnTheClipboard) {
         send_key(pin, 'C');
     }
     EXPECT_EQ(clipboard_first_pixel(), 0x123456u);
-    record(pin).annotations = {SessionAnnotation{{{0, 0}}}};
+    record(pin).annotations = {at_points({{0, 0}})};
     record(pin).annotated_image = solid_image(5, 4, 0x00ABCDEF);
     run_pin_command(pin, PIN_CMD_COPY);
     EXPECT_EQ(clipboard_first_pixel(), 0xABCDEFu);
@@ -167,7 +182,7 @@ TEST_F(PinActions, PrintingWithoutAPrinterLogsWhyAndAFailedStartDrawsNothing) {
 }
 
 TEST_F(PinActions, AnnotateHandsTheImageInsideTheBorderToTheOverlayAndTheEditComesBackOnce) {
-    const HWND pin = create_pin(solid_image(60, 40, 0x00408020), {SessionAnnotation{{{5, 6}, {7, 8}}}}, 200, 150, 1.0f, 100);
+    const HWND pin = create_pin(solid_image(60, 40, 0x00408020), {at_points({{5, 6}, {7, 8}})}, 200, 150, 1.0f, 100);
     record(pin).show_annotations = false;
     send_key(pin, VK_SPACE);
     ASSERT_TRUE(session_open());
@@ -190,13 +205,13 @@ TEST_F(PinActions, AnnotateHandsTheImageInsideTheBorderToTheOverlayAndTheEditCom
     // The finished edit is in pin coordinates already: it is written back as it stands.
     {
         auto cell = OVERLAY_SESSION.borrow();
-        (*cell)->editor.edited = std::vector<SessionAnnotation>{{{{1, 2}}}, {{{30, 20}, {40, 30}}}};
+        (*cell)->editor.edited = std::vector<Annotation>{at_points({{1, 2}}), at_points({{30, 20}, {40, 30}})};
         (*cell)->pin_edit->outcome = PinEditOutcome::Copy;
     }
     end_capture(OVERLAY_HWND.get(), true);
     EXPECT_FALSE(session_open());
     EXPECT_TRUE(IsWindowVisible(pin));
-    EXPECT_EQ(record(pin).annotations, (std::vector<SessionAnnotation>{{{{1, 2}}}, {{{30, 20}, {40, 30}}}}));
+    EXPECT_EQ(record(pin).annotations, (std::vector<Annotation>{at_points({{1, 2}}), at_points({{30, 20}, {40, 30}})}));
     EXPECT_TRUE(record(pin).show_annotations);
     EXPECT_EQ(clipboard_first_pixel(), 0x408020u);
     EXPECT_EQ(rect_of(pin), (Rect{200, 150, 262, 192}));
@@ -209,7 +224,7 @@ TEST_F(PinActions, APinClosedDuringItsEditIsNotBroughtBack) {
     DestroyWindow(pin);
     {
         auto cell = OVERLAY_SESSION.borrow();
-        (*cell)->editor.edited = std::vector<SessionAnnotation>{{{{1, 2}}}};
+        (*cell)->editor.edited = std::vector<Annotation>{at_points({{1, 2}})};
         (*cell)->pin_edit->outcome = PinEditOutcome::Save;  // would open Save As if the pin were there
     }
     end_capture(OVERLAY_HWND.get(), true);
@@ -220,7 +235,7 @@ TEST_F(PinActions, APinClosedDuringItsEditIsNotBroughtBack) {
 }
 
 TEST_F(PinActions, RecognitionGetsTheBaseImageAndThePinsPlace) {
-    const HWND pin = create_pin(solid_image(40, 20, 0x00112233), {SessionAnnotation{{{1, 1}}}}, 300, 200, 2.0f, 100);
+    const HWND pin = create_pin(solid_image(40, 20, 0x00112233), {at_points({{1, 1}})}, 300, 200, 2.0f, 100);
     record(pin).annotated_image = solid_image(40, 20, 0x00445566);
     send_key(pin, 'O');
     MSG m{};
@@ -235,4 +250,44 @@ TEST_F(PinActions, RecognitionGetsTheBaseImageAndThePinsPlace) {
     const size_t middle = static_cast<size_t>(job->image.height / 2) * static_cast<size_t>(job->image.width) +
                           static_cast<size_t>(job->image.width / 2);
     EXPECT_EQ(job->image.pixels[middle] & 0xFFFFFFu, 0x112233u);
+}
+
+TEST_F(PinActions, AnAnnotatedPinShowsWhatRenderingDrawsOnItsImageAndHidesItOnRequest) {
+    const auto gradient = [](int32_t x, int32_t y) { return uint32_t(0x00204060 + 0x030000 * x + 0x000502 * y); };
+    const std::vector<Annotation> list = {
+        shape(Tool::Rectangle, {{3, 3}, {20, 12}}, 0xFFE03020, true),
+        shape(Tool::Arrow, {{5, 25}, {35, 8}}, 0xFF2040E0),
+        shape(Tool::Ellipse, {{22, 14}, {38, 28}}, 0xC000A000),
+        [] {
+            Annotation m = shape(Tool::Mosaic, {{0, 14}, {30, 29}});
+            m.boxed = true;
+            return m;
+        }(),
+    };
+    const HWND pin = create_pin(make_image(40, 30, gradient), list, 100, 100, 1.0f, 100);
+    // What rendering draws on a copy of the image, with a fresh cache over all of it.
+    const DibBitmap image = make_image(40, 30, gradient);
+    std::optional<DibBitmap> want = crop_bitmap(image, Rect{0, 0, 40, 30});
+    ASSERT_TRUE(want);
+    MosaicCache cache(Rect{0, 0, 40, 30});
+    ASSERT_TRUE(draw_annotations(want->hdc(), std::nullopt, 0, 0, list, nullptr, image, cache));
+    GdiFlush();
+
+    std::optional<DibBitmap> shot = painted(pin);
+    ASSERT_TRUE(shot);
+    int differing = 0, annotated = 0;
+    for (int32_t y = 0; y < 30; ++y)
+        for (int32_t x = 0; x < 40; ++x) {
+            differing += pixel(*shot, x + 1, y + 1) != pixel(*want, x, y);
+            annotated += pixel(*want, x, y) != (gradient(x, y) & 0xFFFFFFu);
+        }
+    EXPECT_EQ(differing, 0);
+    EXPECT_GT(annotated, 300);  // the annotations did cover part of the image
+
+    run_pin_command(pin, PIN_CMD_TOGGLE_ANNOTATIONS);  // Hide annotations
+    shot = painted(pin);
+    differing = 0;
+    for (int32_t y = 0; y < 30; ++y)
+        for (int32_t x = 0; x < 40; ++x) differing += pixel(*shot, x + 1, y + 1) != (gradient(x, y) & 0xFFFFFFu);
+    EXPECT_EQ(differing, 0);
 }
