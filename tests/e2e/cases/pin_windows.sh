@@ -1,7 +1,8 @@
 # A pin as its user meets it: the tray's "Pin last capture" pins the newest history image
 # centred on the cursor; its pixels show inside a one-pixel border; "=" zooms it about its
 # centre; a drag moves it; Esc closes it and the tray's "Restore last closed pin" brings it
-# back where it was at its zoom; its right-click menu rotates it on the same centre.
+# back where it was at its zoom; Space opens it in the overlay and Esc gives it back; its
+# right-click menu rotates it on the same centre.
 mkdir -p "$(dirname "$E2E_SETTINGS")"
 printf 'capture_detect=window\r\n' >"$E2E_SETTINGS"  # an existing file: no first-run balloon
 history="$E2E_LOCALAPPDATA/Ormick Oxel/History"
@@ -77,6 +78,17 @@ e2e_key Up Up Up Up Up Up Return   # from the bottom: ..., Start with Windows, R
 e2e_wait_log "tray command 5"
 expect_pin "844 514 1176 626" "restored"
 expect_pixels "the restored image" 845:515:00FF00 850:620:FF0000 1170:620:0000FF
+
+# Space opens the pin's picture in the overlay and hides the pin; Esc brings it back unchanged.
+mouse_to 960 570
+xdotool click 1
+e2e_key space
+e2e_wait_log "(ms since trigger)"
+e2e_helper wait-window OrmickOxelOverlay 10000 --visible >/dev/null || e2e_fail "Space opened no overlay"
+[ -z "$(pin_rect)" ] || e2e_fail "the pin stays on screen during its edit"
+e2e_escape_capture 1
+expect_pin "844 514 1176 626" "back after Esc in its edit"
+expect_pixels "the pin after its edit" 845:515:00FF00 1170:620:0000FF
 
 # Right-click menu: Image, Rotate right. The window turns about its centre (1010, 570).
 mouse_to 1000 570
