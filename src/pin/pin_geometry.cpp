@@ -33,7 +33,8 @@ float clamp_pin_scale(float scale) {
 
 float zoom_next(float current, float steps) {
     // In double, so that a notch up and one down come back to the same float.
-    const auto n = static_cast<float>(static_cast<double>(current) * std::pow(1.1, static_cast<double>(steps)));
+    const auto n = static_cast<float>(
+        std::clamp(static_cast<double>(current) * std::pow(1.1, static_cast<double>(steps)), 0.0, 1e30));
     if ((current < 1.0f && n > 1.0f) || (current > 1.0f && n < 1.0f)) return 1.0f;
     return n;
 }
@@ -102,8 +103,11 @@ std::optional<Rect> print_placement(int32_t w, int32_t h, int32_t horzres, int32
     const float y_per_x = static_cast<float>(logpixels_y) / static_cast<float>(logpixels_x);
     const float k = std::min({static_cast<float>(logpixels_x) / 96.0f, static_cast<float>(horzres) / static_cast<float>(w),
                               static_cast<float>(vertres) / (static_cast<float>(h) * y_per_x)});
-    const auto dw = static_cast<int32_t>(std::min(static_cast<float>(w) * k, static_cast<float>(horzres)));
-    const auto dh = static_cast<int32_t>(std::min(static_cast<float>(h) * k * y_per_x, static_cast<float>(vertres)));
+    if (!(k > 0) || !std::isfinite(k)) return std::nullopt;
+    // Products in double: a page of 2^31 dots is not a float's to round up.
+    const auto dw = static_cast<int32_t>(std::min(static_cast<double>(w) * k, static_cast<double>(horzres)));
+    const auto dh = static_cast<int32_t>(
+        std::min(static_cast<double>(h) * k * static_cast<double>(y_per_x), static_cast<double>(vertres)));
     if (dw <= 0 || dh <= 0) return std::nullopt;
     const int32_t x = (horzres - dw) / 2;
     return Rect{x, 0, x + dw, dh};

@@ -131,6 +131,8 @@ TEST(PinGeometry, PrintPlacement) {
         {100, 100, 4800, 12000, 600, 1200, Rect{2087, 0, 2087 + 625, 1250}},
         // A tall image on such a printer is bounded by the page's height in its own dots.
         {100, 1000, 4800, 12000, 600, 1200, Rect{2100, 0, 2100 + 600, 12000}},
+        // A page of 2^31 dots: the sizes stay on it.
+        {100, 100, INT32_MAX, INT32_MAX, 600, 600, Rect{(INT32_MAX - 625) / 2, 0, (INT32_MAX - 625) / 2 + 625, 625}},
         {0, 10, 4800, 6000, 600, 600, std::nullopt},
         {10, 10, 4800, 6000, 0, 600, std::nullopt},
     };
