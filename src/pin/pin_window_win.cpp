@@ -18,8 +18,7 @@
 UiCell<std::vector<HWND>> PINS;
 UiCell<std::vector<ClosedPin>> CLOSED_PINS;
 
-const WindowClass PIN_WINDOW_CLASS{PinRecord::CLASS_NAME, pin_wndproc, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW,
-                                   IDC_ARROW};
+const WindowClass PIN_WINDOW_CLASS{PinRecord::CLASS_NAME, pin_wndproc, CS_DBLCLKS, IDC_ARROW};
 
 namespace {
 

@@ -76,6 +76,8 @@ class PinActions : public PinTest {
 protected:
     void TearDown() override {
         if (session_open()) end_capture(OVERLAY_HWND.get(), false);
+        // A pin edit's grab may start the desktop-duplication retry on the stand-in main window.
+        KillTimer(window_, TIMER_PREWARM);
         PinTest::TearDown();
     }
 };
