@@ -21,6 +21,8 @@ struct PinEditRequest {
 
 // Freezes every monitor in the overlay; with a request, edits that pin's annotations.
 void begin_capture(std::optional<PinEditRequest> request);
+// True while a session is open and its overlay window exists (or the session is in use).
+bool capture_session_showing();
 // A capture whose first confirmed selection goes straight to the clipboard.
 void start_capture_copy();
 // Start-up: the overlay made ahead (cloaked) and the UI Automation worker started.

@@ -294,6 +294,8 @@ void begin_capture(std::optional<PinEditRequest> request) {
     }
 }
 
+bool capture_session_showing() { return !no_session_open(); }
+
 void start_capture_copy() {
     begin_capture(std::nullopt);
     auto cell = OVERLAY_SESSION.try_borrow();
@@ -316,9 +318,8 @@ void end_capture(HWND window, bool restore_focus) {
         if (auto carry = SESSION_CARRY.try_borrow()) **carry = session->editor.tools;
         pin_edit = session->pin_edit;
         foreground = session->foreground;
-        if (pin_edit && session->editor.edited)
-            write_back = moved_annotations(*session->editor.edited, clamp_to_i32(-int64_t{pin_edit->offset_x}),
-                                           clamp_to_i32(-int64_t{pin_edit->offset_y}));
+        // Already in pin coordinates: the edit's finish moved them back.
+        if (pin_edit && session->editor.edited) write_back = std::move(session->editor.edited);
     }
 
     // Hiding (where cloaking does nothing) moves the focus away: ask first.

@@ -99,7 +99,8 @@ struct Editor {
     // Move, resize and erase: the list at the press, pushed on the undo stack at the first change.
     std::optional<std::vector<Annotation>> drag_snapshot;
 
-    // A finished pin edit's list (overlay coordinates); none while unfinished or when cancelled.
+    // A finished pin edit's list, moved back into pin image coordinates by the edit's finish (the
+    // session's end writes it into the pin as it stands); none while unfinished or when cancelled.
     std::optional<std::vector<Annotation>> edited;
 
     ToolSettings tools;     // size steps, colour and the five style switches; carried between sessions

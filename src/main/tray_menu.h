@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "settings/settings.h"
+#include "util/menu_model.h"
 
 // Command ids of the tray menu items.
 enum TrayCommand : uint32_t {
@@ -39,18 +40,9 @@ struct TrayState {
     bool autostart = false;
 };
 
-struct TrayMenuItem {
-    uint32_t id = 0;  // 0 for separators and the submenu's own item
-    std::string text;
-    bool separator = false;
-    bool grayed = false;
-    bool checked = false;
-    bool is_default = false;
-    std::vector<TrayMenuItem> submenu;  // not empty: a popup item
-};
+using TrayMenuItem = MenuItem;
 
 std::vector<TrayMenuItem> build_tray_menu(const TrayState& state);
 
-// One line for the diagnostic log: the items' texts (tabs as "\t"), submenus in brackets,
-// "-" for a separator, "(grayed)" and "(checked)" marks.
-std::string tray_menu_summary(const std::vector<TrayMenuItem>& items);
+// One line for the diagnostic log (menu_summary).
+inline std::string tray_menu_summary(const std::vector<TrayMenuItem>& items) { return menu_summary(items); }

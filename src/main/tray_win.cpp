@@ -20,6 +20,7 @@
 #include "win/handles.h"
 #include "win/main_window.h"
 #include "win/messages.h"
+#include "win/popup_menu.h"
 
 namespace {
 
@@ -36,27 +37,6 @@ NOTIFYICONDATAW base_data(HWND window) {
     data.hWnd = window;
     data.uID = TRAY_ICON_ID;
     return data;
-}
-
-Menu make_menu(const std::vector<TrayMenuItem>& items) {
-    Menu menu(CreatePopupMenu());
-    if (!menu) return menu;
-    for (const TrayMenuItem& item : items) {
-        if (item.separator) {
-            AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
-            continue;
-        }
-        const std::wstring text = to_wide(item.text);
-        if (!item.submenu.empty()) {
-            Menu sub = make_menu(item.submenu);
-            if (sub && AppendMenuW(menu.get(), MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(sub.get()), text.c_str()))
-                sub.release();  // the parent destroys it now
-            continue;
-        }
-        const UINT flags = MF_STRING | (item.grayed ? MF_GRAYED : 0) | (item.checked ? MF_CHECKED : 0);
-        AppendMenuW(menu.get(), flags, item.id, text.c_str());
-    }
-    return menu;
 }
 
 void toggle_pins_visibility() {
@@ -160,7 +140,7 @@ TrayState tray_state() {
 
 void show_tray_menu(HWND window) {
     const std::vector<TrayMenuItem> items = build_tray_menu(tray_state());
-    Menu menu = make_menu(items);
+    Menu menu = make_popup_menu(items);
     if (!menu) return;
     SetMenuDefaultItem(menu.get(), TRAY_CAPTURE, FALSE);
     POINT cursor{};

@@ -1,6 +1,5 @@
 #pragma once
-// What a finished pin edit needs from the pins. The pin windows provide these; until they
-// exist there is no pin record to write back to.
+// What a finished pin edit needs from the pins.
 #include <windows.h>
 
 #include <vector>
@@ -11,5 +10,7 @@
 bool pin_record_exists(HWND pin);
 // Replaces the pin's annotations (pin coordinates), sets show-annotations and rebuilds its image.
 void write_pin_annotations(HWND pin, std::vector<Annotation> annotations);
+// The shown image to the clipboard; silent on failure.
 void copy_pin_image(HWND pin);
+// The shown image through Save As; a failure shows the "Save failed" notice.
 void save_pin_image(HWND pin);

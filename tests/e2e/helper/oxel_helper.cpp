@@ -439,6 +439,60 @@ int cmd_hold_file(const Args& a) {
     return 0;
 }
 
+// The first visible top-level window of exactly that class, or null.
+HWND visible_window(const std::wstring& cls) {
+    for (const Found& f : find_windows(cls, true))
+        if (f.cls == cls) return f.window;
+    return nullptr;
+}
+
+// send CLASS MSG WPARAM LPARAM: SendMessageW to the first visible window of that class; says
+// the result.
+int cmd_send(const Args& a) {
+    if (a.size() < 2) return 2;
+    const HWND w = visible_window(a[0]);
+    if (!w) {
+        emit("no window");
+        return 1;
+    }
+    const LRESULT r = SendMessageW(w, static_cast<UINT>(number_arg(a, 1, 0)), static_cast<WPARAM>(number_arg(a, 2, 0)),
+                                   static_cast<LPARAM>(number_arg(a, 3, 0)));
+    emit("result " + std::to_string(r));
+    return 0;
+}
+
+// zoom-time N: N wheel notches, down and up in turn, to the first visible pin about its
+// centre, each followed by UpdateWindow, which waits for its repaint; the milliseconds of each
+// step (the zoom, then the repaint) and the pin's size after it, one line per step.
+int cmd_zoom_time(const Args& a) {
+    const HWND w = visible_window(L"OrmickOxelPin");
+    if (!w) {
+        emit("no pin");
+        return 1;
+    }
+    LARGE_INTEGER f, t0, t1, t2;
+    QueryPerformanceFrequency(&f);
+    const auto ms = [&](const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
+        return std::to_string(static_cast<double>(to.QuadPart - from.QuadPart) * 1000.0 / static_cast<double>(f.QuadPart));
+    };
+    const uint64_t n = number_arg(a, 0, 10);
+    for (uint64_t i = 0; i < n; ++i) {
+        RECT r{};
+        GetWindowRect(w, &r);
+        const int delta = i % 2 == 0 ? -120 : 120;
+        const LPARAM at = MAKELPARAM(static_cast<WORD>((r.left + r.right) / 2), static_cast<WORD>((r.top + r.bottom) / 2));
+        QueryPerformanceCounter(&t0);
+        SendMessageW(w, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(static_cast<int16_t>(delta))), at);
+        QueryPerformanceCounter(&t1);
+        UpdateWindow(w);
+        QueryPerformanceCounter(&t2);
+        GetWindowRect(w, &r);
+        emit("step " + std::to_string(delta) + " zoom " + ms(t0, t1) + " repaint " + ms(t1, t2) + " size " +
+             std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top));
+    }
+    return 0;
+}
+
 // template OUT: the first-run settings.ini bytes, for byte-exact comparison.
 int cmd_template(const Args& a) {
     if (a.empty()) return 2;
@@ -518,6 +572,8 @@ int cmd_animate(const Args& a) {
 const std::map<std::wstring, std::function<int(const Args&)>>& commands() {
     static const std::map<std::wstring, std::function<int(const Args&)>> table = {
         {L"post", cmd_post},
+        {L"send", cmd_send},
+        {L"zoom-time", cmd_zoom_time},
         {L"hold-hotkey", cmd_hold_hotkey},
         {L"windows", cmd_windows},
         {L"wait-window", cmd_wait_window},

@@ -1,0 +1,30 @@
+// New pins that do not come from a selection: at a point or centred on the cursor, fitted to
+// that monitor.
+#include <utility>
+
+#include "image/dib_bitmap_win.h"
+#include "pin/pin_geometry.h"
+#include "pin/pins_win.h"
+
+namespace {
+
+Rect monitor_rect_at(POINT p) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoW(MonitorFromPoint(p, MONITOR_DEFAULTTONEAREST), &info)) return {};
+    return {info.rcMonitor.left, info.rcMonitor.top, info.rcMonitor.right, info.rcMonitor.bottom};
+}
+
+}  // namespace
+
+void pin_image_at(DibBitmap image, int32_t x, int32_t y) {
+    const PinPlacement p = place_pin_at(image.width, image.height, monitor_rect_at({x, y}), x, y);
+    create_pin(std::move(image), {}, p.x, p.y, p.scale, 100);
+}
+
+void pin_image_at_cursor(DibBitmap image) {
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    const PinPlacement p = place_pin_centred(image.width, image.height, monitor_rect_at(cursor), cursor.x, cursor.y);
+    create_pin(std::move(image), {}, p.x, p.y, p.scale, 100);
+}
