@@ -18,12 +18,6 @@
 
 namespace {
 
-// A pin of the finished capture with its top-left at the region's.
-void pin_scroll_result(DibBitmap image, int32_t /*x*/, int32_t /*y*/) {
-    // Pins cannot be placed at a point in this build: the pin opens on the cursor.
-    pin_image_at_cursor(std::move(image));
-}
-
 std::string size_text(const DibBitmap& image) {
     return scroll_status_text(ScrollStatus{ScrollStatusKind::Size, image.width, image.height}, ui_strings());
 }
@@ -68,7 +62,7 @@ void finish_scroll_capture(bool ok, ScrollCommand action) {
         case ScrollCommand::Save: save(*bitmap); break;
         case ScrollCommand::Pin:
             history_save(*bitmap);
-            pin_scroll_result(std::move(*bitmap), region.l, region.t);
+            pin_image_at(std::move(*bitmap), region.l, region.t);
             break;
         default: break;
     }
