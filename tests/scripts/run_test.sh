@@ -107,9 +107,9 @@ run preview --preview
 expect "an image job names its file in the run folder" has_line "$work/preview.out" "^== --preview report: $run_dir/ormick-oxel-preview.png\$"
 expect "the image is there" [ -s "$run_dir/ormick-oxel-preview.png" ]
 
-run redact --redact-file
+run tiny --scroll-test 0,0,4,4
 expect "a job without a report fails" [ $? -ne 0 ]
-expect "and shows what it logged" has_line "$work/redact.out" 'not available in this build: --redact-file'
+expect "and shows what it logged" has_line "$work/tiny.out" 'scroll test: no session started'
 
 run capture --capture
 expect "a user switch is handed over and taken" has_line "$work/capture.out" '^== handed --capture over to the running ormick-oxel.exe, which took it'

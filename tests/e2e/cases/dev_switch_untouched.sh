@@ -1,6 +1,6 @@
 # A developer switch runs its job even while an instance runs, and the instance notices
 # nothing: no forwarded command, same process, still registered. The jobs' reports hold
-# their fixed lines; a job not in this build only says so in the log.
+# their fixed lines; a job without its input says why in its report and the log.
 e2e_start
 e2e_wait_main
 e2e_wait_log "message loop"
@@ -15,9 +15,9 @@ run_job() {
 }
 run_job --uia-bench --out "$(e2e_win_path "$E2E_DIR/uia.txt")"
 run_job --compare-grab --out "$(e2e_win_path "$E2E_DIR/compare.txt")"
-# A job whose module is not in this build says so and ends as well.
+# A job without its image says so and ends as well.
 run_job --redact-file
-e2e_wait_log "not available in this build: --redact-file"
+e2e_wait_log "redact-file done: ERROR cannot load image"
 
 [ "$(e2e_main_pid)" = "$first" ] || e2e_fail "the running instance changed"
 for line in "forwarded command" "instance command" "capture action"; do
