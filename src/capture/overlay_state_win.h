@@ -8,6 +8,7 @@
 
 #include "annot/render_win.h"
 #include "capture/auto_select.h"
+#include "capture/overlay_action.h"
 #include "capture/mouse_state.h"
 #include "capture/overlay_layout.h"
 #include "capture/timing.h"
@@ -43,8 +44,6 @@ struct OverlaySelection {
     ToolbarHit toolbar_hover = TOOLBAR_OUTSIDE;  // the last toolbar hit under the pointer
     ToolbarHit toolbar_press = TOOLBAR_OUTSIDE;  // the hit at the press while mouse_state is ToolbarPress
 };
-
-enum class PinEditOutcome : uint8_t { Apply = 0, Copy = 1, Save = 2 };
 
 // The pin whose image the session edits.
 struct PinEditState {

@@ -1,0 +1,106 @@
+#include "capture/overlay_action.h"
+
+#include <algorithm>
+
+#include "capture/auto_select.h"
+
+uint64_t pack_action(const ActionCall& call) {
+    const auto n = static_cast<uint8_t>(call.action);
+    if (n >= OVERLAY_ACTION_COUNT) return 0;
+    return uint64_t{n} | (call.quick_save ? uint64_t{1} << 8 : 0) | (uint64_t{call.rgb & 0xFFFFFFu} << 32);
+}
+
+ActionCall unpack_action(uint64_t packed) {
+    const auto n = static_cast<uint8_t>(packed & 0xFF);
+    if (n >= OVERLAY_ACTION_COUNT) return {};
+    ActionCall call;
+    call.action = static_cast<OverlayAction>(n);
+    call.quick_save = ((packed >> 8) & 1) != 0;
+    call.rgb = static_cast<uint32_t>(packed >> 32) & 0xFFFFFFu;
+    return call;
+}
+
+ActionRules action_rules(OverlayAction action, bool pin_edit) {
+    ActionRules r;
+    using A = OverlayAction;
+    switch (action) {
+        case A::None: break;
+        case A::Close:
+        case A::ConfirmDiscard:
+        case A::CopyColorText:
+            r.ends_session = true;
+            r.restore_focus = true;
+            break;
+        case A::Copy:
+        case A::Save:
+        case A::FinishPinEdit:
+            r.ends_session = true;
+            r.commits_edits = true;
+            if (pin_edit) {
+                // The pin copies or saves its own image with the new annotations.
+                r.pin_edit_outcome = action == A::Copy   ? PinEditOutcome::Copy
+                                     : action == A::Save ? PinEditOutcome::Save
+                                                         : PinEditOutcome::Apply;
+            } else if (action != A::FinishPinEdit) {
+                r.restore_focus = true;
+                r.stores_last_selection = true;
+                r.writes_history = true;
+            }
+            break;
+        case A::Pin:
+        case A::ScrollCapture:
+        case A::Record:
+        case A::LivePin:
+            if (pin_edit) {
+                r.offered = false;
+                break;
+            }
+            r.ends_session = true;
+            r.stores_last_selection = true;
+            r.restore_focus = action != A::Pin;  // the new pin takes the focus
+            r.writes_history = action == A::Pin;
+            r.commits_edits = action != A::LivePin;
+            r.flush_after_end = action == A::ScrollCapture || action == A::Record;
+            break;
+        case A::RecognizeText:
+        case A::DecodeQr:
+            r.ends_session = true;
+            r.restore_focus = true;
+            r.commits_edits = true;
+            r.stores_last_selection = !pin_edit;
+            if (pin_edit) r.pin_edit_outcome = PinEditOutcome::Apply;
+            break;
+        case A::CustomColor: break;
+        case A::HidePersonalData: r.commits_edits = true; break;
+    }
+    return r;
+}
+
+ScreenPoint pin_origin(const Rect& selection, int32_t origin_x, int32_t origin_y) {
+    return {clamp_to_i32(int64_t{origin_x} + selection.l - 1), clamp_to_i32(int64_t{origin_y} + selection.t - 1)};
+}
+
+Rect overlay_to_screen(const Rect& r, int32_t origin_x, int32_t origin_y) {
+    return {clamp_to_i32(int64_t{r.l} + origin_x), clamp_to_i32(int64_t{r.t} + origin_y),
+            clamp_to_i32(int64_t{r.r} + origin_x), clamp_to_i32(int64_t{r.b} + origin_y)};
+}
+
+std::optional<size_t> live_pin_source(std::span<const Rect> windows, const Rect& selection) {
+    const int32_t cx = clamp_to_i32(int64_t{selection.l} + selection.width64() / 2);
+    const int32_t cy = clamp_to_i32(int64_t{selection.t} + selection.height64() / 2);
+    for (size_t i = 0; i < windows.size(); ++i)
+        if (windows[i].contains(cx, cy)) return i;
+    return std::nullopt;
+}
+
+std::optional<Rect> live_pin_area(const Rect& screen_selection, const Rect& window_rect) {
+    const Rect r = intersect(screen_selection, window_rect);
+    if (r.empty()) return std::nullopt;
+    return r;
+}
+
+int32_t redact_scale_factor(int32_t width, int32_t height) {
+    const int64_t w = std::max(width, 0), h = std::max(height, 0);
+    if (w * h > 2'500'000) return 1;
+    return std::max(w, h) * 2 + 32 <= 10'000 ? 2 : 1;
+}
