@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +16,20 @@ void emit(const std::string& line);
 std::string utf8(std::wstring_view w);
 // Argument i as a decimal or 0x-prefixed number; the fallback when missing or not a number.
 uint64_t number_arg(const Args& a, size_t i, uint64_t fallback);
+// Emits the line and writes it out at once, for a job that goes on running; later output goes
+// to stdout.
+void announce(const std::string& line);
+bool poll_until(uint64_t timeout_ms, const std::function<bool()>& done);
+HWND main_window();
+DWORD main_pid();
+std::wstring class_of(HWND w);
+struct Found {
+    HWND window;
+    std::wstring cls;
+};
+// Top-level windows whose class starts with `prefix`.
+std::vector<Found> find_windows(const std::wstring& prefix, bool visible_only);
+bool open_clipboard();
 
 // Controls of the program's windows (helper_controls.cpp).
 int cmd_control(const Args& a);
@@ -24,3 +39,12 @@ int cmd_combo_pick(const Args& a);
 int cmd_control_place(const Args& a);
 int cmd_client(const Args& a);
 int cmd_focus(const Args& a);
+
+// Pictures (helper_screen.cpp).
+int cmd_clip_dib(const Args& a);
+int cmd_screen_bmp(const Args& a);
+int cmd_show_pattern(const Args& a);
+// Mouse and keys sent inside the desktop (helper_input.cpp).
+int cmd_drag_copy_bench(const Args& a);
+int cmd_capture_copy_soak(const Args& a);
+int cmd_click(const Args& a);

@@ -71,6 +71,14 @@ void flush_output() {
     OUTPUT.clear();
 }
 
+}  // namespace
+
+void announce(const std::string& line) {
+    emit(line);
+    flush_output();
+    OUT_PATH.clear();
+}
+
 HWND main_window() { return FindWindowW(L"OrmickOxelMain", nullptr); }
 
 DWORD main_pid() {
@@ -85,11 +93,6 @@ std::wstring class_of(HWND w) {
     GetClassNameW(w, name, 256);
     return name;
 }
-
-struct Found {
-    HWND window;
-    std::wstring cls;
-};
 
 // Top-level windows whose class starts with `prefix`.
 std::vector<Found> find_windows(const std::wstring& prefix, bool visible_only) {
@@ -119,6 +122,16 @@ bool poll_until(uint64_t timeout_ms, const std::function<bool()>& done) {
         Sleep(20);
     }
 }
+
+bool open_clipboard() {
+    for (int i = 0; i < 50; ++i) {
+        if (OpenClipboard(nullptr)) return true;
+        Sleep(10);
+    }
+    return false;
+}
+
+namespace {
 
 // post MSG WPARAM LPARAM: posts to OrmickOxelMain.
 int cmd_post(const Args& a) {
@@ -295,14 +308,6 @@ int cmd_private_bytes(const Args& a) {
     emit("private " + std::to_string(pmc.PrivateUsage) + " committed-private " + std::to_string(committed) +
          " working " + std::to_string(pmc.WorkingSetSize) + " peak " + std::to_string(pmc.PeakWorkingSetSize));
     return 0;
-}
-
-bool open_clipboard() {
-    for (int i = 0; i < 50; ++i) {
-        if (OpenClipboard(nullptr)) return true;
-        Sleep(10);
-    }
-    return false;
 }
 
 // clip-set-text TEXT
@@ -600,6 +605,12 @@ const std::map<std::wstring, std::function<int(const Args&)>>& commands() {
         {L"processes", cmd_processes},
         {L"wait-processes", cmd_wait_processes},
         {L"animate", cmd_animate},
+        {L"clip-dib", cmd_clip_dib},
+        {L"screen-bmp", cmd_screen_bmp},
+        {L"show-pattern", cmd_show_pattern},
+        {L"drag-copy-bench", cmd_drag_copy_bench},
+        {L"capture-copy-soak", cmd_capture_copy_soak},
+        {L"click", cmd_click},
     };
     return table;
 }
