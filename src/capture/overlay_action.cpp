@@ -98,9 +98,3 @@ std::optional<Rect> live_pin_area(const Rect& screen_selection, const Rect& wind
     if (r.empty()) return std::nullopt;
     return r;
 }
-
-int32_t redact_scale_factor(int32_t width, int32_t height) {
-    const int64_t w = std::max(width, 0), h = std::max(height, 0);
-    if (w * h > 2'500'000) return 1;
-    return std::max(w, h) * 2 + 32 <= 10'000 ? 2 : 1;
-}

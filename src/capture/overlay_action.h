@@ -74,9 +74,6 @@ std::optional<size_t> live_pin_source(std::span<const Rect> windows, const Rect&
 // coordinates); none when nothing is.
 std::optional<Rect> live_pin_area(const Rect& screen_selection, const Rect& window_rect);
 
-// The factor the text-recognition image is enlarged by: 2 for small images, else 1.
-int32_t redact_scale_factor(int32_t width, int32_t height);
-
 // GDI's 0x00BBGGRR and GDI+'s 0xAARRGGBB.
 inline constexpr uint32_t argb_to_colorref(uint32_t argb) {
     return ((argb & 0xFFu) << 16) | (argb & 0xFF00u) | ((argb >> 16) & 0xFFu);

@@ -1,5 +1,230 @@
 #include "capture/overlay_actions_win.h"
 
-#include "capture/session_win.h"
+#include <commdlg.h>
+#include <dwmapi.h>
 
-void cancel_capture(HWND window) { end_capture(window, true); }
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "capture/overlay_paint_win.h"
+#include "capture/overlay_session_win.h"
+#include "capture/session_rules.h"
+#include "capture/session_win.h"
+#include "image/bitmap_ops_win.h"
+#include "image/clipboard_win.h"
+#include "image/history_win.h"
+#include "image/image_file_win.h"
+#include "livepin/livepin_win.h"
+#include "main/shell_win.h"
+#include "ocr/ocr_jobs_win.h"
+#include "pin/pins_win.h"
+#include "qr/qr_worker_win.h"
+#include "record/record_win.h"
+#include "scroll/scroll_win.h"
+#include "strings/ui_strings.h"
+#include "util/text.h"
+#include "win/main_window.h"
+
+UiCell<std::array<COLORREF, 16>> CUSTOM_COLORS;
+
+namespace {
+
+constexpr const char* APP_TITLE = "Ormick Oxel";
+
+void remember_selection(const OverlayState& s) {
+    if (!s.selection.rect || s.pin_edit) return;
+    if (auto last = LAST_SELECTION.try_borrow()) **last = overlay_to_screen(*s.selection.rect, s.origin_x(), s.origin_y());
+}
+
+void ask_discard(HWND window) {
+    const std::wstring text = to_wide(ui_text(CONFIRM_DISCARD_ANNOTATIONS));
+    const std::wstring caption = to_wide(APP_TITLE);
+    // Modal: no borrow is held while it runs.
+    if (MessageBoxW(window, text.c_str(), caption.c_str(), MB_YESNO | MB_ICONQUESTION) == IDYES)
+        end_capture(window, true);
+}
+
+void copy(HWND window, const ActionRules& rules) {
+    std::optional<DibBitmap> image;
+    if (auto s = OpenSession::of(window)) {
+        if (rules.pin_edit_outcome) {
+            finish_pin_edit(**s, *rules.pin_edit_outcome);
+        } else {
+            remember_selection(**s);
+            image = take_output_image(**s);
+        }
+    }
+    if (image) copy_image_to_clipboard(*image);
+    end_capture(window, rules.restore_focus);
+    if (image) history_save(*image);
+}
+
+void save(HWND window, const ActionRules& rules, bool quick) {
+    if (rules.pin_edit_outcome) return copy(window, rules);
+    {
+        auto s = OpenSession::of(window);
+        if (!s) return;
+        remember_selection(**s);
+        if (!compose_output_image(**s)) return;
+    }
+    const std::optional<std::string> path = quick ? std::optional(auto_save_path("png")) : ask_save_path(window);
+    // Cancelled: the overlay stays with everything in it.
+    if (!path) return;
+    std::optional<DibBitmap> image;
+    if (auto s = OpenSession::of(window)) image = take_output_image(**s);  // what shows now, after the dialog
+    if (!image) return;
+    end_capture(window, true);
+    history_save(*image);
+    if (const Status st = save_image(*image, *path); !st) tray_balloon(ui_text(SAVE_FAILED), st.error().message);
+    else if (quick) tray_balloon(ui_text(SAVED), *path);
+}
+
+void pin(HWND window) {
+    std::optional<DibBitmap> composed, plain;
+    std::vector<Annotation> annotations;
+    ScreenPoint at;
+    if (auto s = OpenSession::of(window)) {
+        OverlayState& st = **s;
+        remember_selection(st);
+        composed = take_output_image(st);
+        if (st.selection.rect && st.images.frozen) {
+            const Rect sel = *st.selection.rect;
+            plain = crop_bitmap(*st.images.frozen, sel);
+            annotations = moved_annotations(st.editor.annotations, clamp_to_i32(-int64_t{sel.l}),
+                                            clamp_to_i32(-int64_t{sel.t}));
+            at = pin_origin(sel, st.origin_x(), st.origin_y());
+        }
+    }
+    if (plain) create_pin(std::move(*plain), std::move(annotations), at.x, at.y, 1.0f, 100);
+    end_capture(window, false);
+    if (composed) history_save(*composed);
+}
+
+void copy_color_text(HWND window, uint32_t rgb) {
+    copy_text_to_clipboard(color_to_text(rgb));
+    end_capture(window, true);
+}
+
+void custom_color(HWND window) {
+    uint32_t argb = 0;
+    if (auto s = OpenSession::of(window)) argb = (*s)->editor.tools.colour;
+    else return;
+    std::array<COLORREF, 16> custom = CUSTOM_COLORS.get();
+    CHOOSECOLORW cc{};
+    cc.lStructSize = sizeof cc;
+    cc.hwndOwner = window;
+    cc.rgbResult = argb_to_colorref(argb);
+    cc.lpCustColors = custom.data();
+    cc.Flags = CC_RGBINIT | CC_FULLOPEN;
+    const bool chosen = ChooseColorW(&cc) != FALSE;  // modal: no borrow held
+    CUSTOM_COLORS.set(custom);
+    if (!chosen) return;
+    if (auto s = OpenSession::of(window)) {
+        apply_color((*s)->editor, colorref_to_argb(cc.rgbResult));
+        overlay_invalidate_changes(**s);
+    }
+}
+
+// Recognition and QR decoding work on the plain selection, annotations left out.
+void recognise(HWND window, const ActionRules& rules, bool qr) {
+    std::optional<DibBitmap> image;
+    Rect placement;
+    if (auto s = OpenSession::of(window)) {
+        OverlayState& st = **s;
+        commit_open_edits(st.editor);
+        if (rules.pin_edit_outcome) finish_pin_edit(st, *rules.pin_edit_outcome);
+        remember_selection(st);
+        if (st.selection.rect && st.images.frozen) {
+            image = crop_bitmap(*st.images.frozen, *st.selection.rect);
+            placement = overlay_to_screen(*st.selection.rect, st.origin_x(), st.origin_y());
+        }
+    }
+    end_capture(window, rules.restore_focus);
+    if (!image) return;
+    if (!qr) return start_ocr(*image, placement);
+    GdiFlush();
+    const std::span<const uint32_t> px = image->pixels();
+    start_qr_worker(QrRequest{std::vector<uint32_t>(px.begin(), px.end()), static_cast<uint32_t>(image->width),
+                              static_cast<uint32_t>(image->height), placement, MAIN_HWND.get()});
+}
+
+// Scrolling capture and recording grab the screen: the overlay must be gone first.
+void start_region_tool(HWND window, bool record) {
+    std::optional<Rect> region;
+    if (auto s = OpenSession::of(window)) {
+        commit_open_edits((*s)->editor);
+        remember_selection(**s);
+        if ((*s)->selection.rect) region = overlay_to_screen(*(*s)->selection.rect, (*s)->origin_x(), (*s)->origin_y());
+    }
+    end_capture(window, true);
+    DwmFlush();
+    if (!region) return;
+    if (record) start_recording(*region);
+    else start_scroll_capture(*region);
+}
+
+void live_pin(HWND window) {
+    HWND source = nullptr;
+    Rect region;
+    {
+        auto s = OpenSession::of(window);
+        if (!s || !(*s)->selection.rect) return;
+        const OverlayState& st = **s;
+        std::vector<Rect> windows;
+        for (const WindowTarget& w : st.selection.auto_select.windows) windows.push_back(w.rect);
+        if (const std::optional<size_t> i = live_pin_source(windows, *st.selection.rect))
+            source = reinterpret_cast<HWND>(st.selection.auto_select.windows[*i].window);
+        remember_selection(st);
+        region = overlay_to_screen(*st.selection.rect, st.origin_x(), st.origin_y());
+    }
+    end_capture(window, true);
+    if (!source) return tray_balloon(APP_TITLE, ui_text(LIVE_PIN_HINT));
+    RECT wr{};
+    if (!IsWindow(source) || !GetWindowRect(source, &wr)) return;
+    if (const std::optional<Rect> area = live_pin_area(region, Rect{wr.left, wr.top, wr.right, wr.bottom}))
+        open_live_pin(source, *area);
+}
+
+}  // namespace
+
+void run_overlay_action(HWND window, uint64_t argument) {
+    const ActionCall call = unpack_action(argument);
+    if (call.action == OverlayAction::None) return;
+    std::optional<bool> pin_edit;
+    uint64_t request = 0;
+    if (auto s = OpenSession::of(window)) {
+        pin_edit = (*s)->pin_edit.has_value();
+        request = (*s)->selection.request_id;
+    }
+    // Without the session only closing works.
+    if (!pin_edit) {
+        if (call.action == OverlayAction::Close) end_capture(window, true);
+        if (call.action == OverlayAction::ConfirmDiscard) ask_discard(window);
+        return;
+    }
+    const ActionRules rules = action_rules(call.action, *pin_edit);
+    if (!rules.offered) return;
+    switch (call.action) {
+        case OverlayAction::None: break;
+        case OverlayAction::Close: end_capture(window, true); break;
+        case OverlayAction::ConfirmDiscard: ask_discard(window); break;
+        case OverlayAction::Copy: copy(window, rules); break;
+        case OverlayAction::FinishPinEdit:
+            if (rules.pin_edit_outcome) {
+                if (auto s = OpenSession::of(window)) finish_pin_edit(**s, *rules.pin_edit_outcome);
+            }
+            end_capture(window, false);
+            break;
+        case OverlayAction::Save: save(window, rules, call.quick_save); break;
+        case OverlayAction::Pin: pin(window); break;
+        case OverlayAction::CopyColorText: copy_color_text(window, call.rgb); break;
+        case OverlayAction::CustomColor: custom_color(window); break;
+        case OverlayAction::RecognizeText:
+        case OverlayAction::DecodeQr: recognise(window, rules, call.action == OverlayAction::DecodeQr); break;
+        case OverlayAction::ScrollCapture:
+        case OverlayAction::Record: start_region_tool(window, call.action == OverlayAction::Record); break;
+        case OverlayAction::LivePin: live_pin(window); break;
+        case OverlayAction::HidePersonalData: start_redact(window, request); break;
+    }
+}

@@ -66,6 +66,13 @@ bool update_layer(OverlayState& state, const Rect& selection) {
 
 }  // namespace
 
+const DibBitmap* annotated_selection(OverlayState& state) {
+    if (!state.images.frozen || !state.selection.rect) return nullptr;
+    sync_mosaic_cache(state.images.mosaic, state.selection.rect);
+    if (!state.images.mosaic || !update_layer(state, *state.selection.rect)) return nullptr;
+    return &*state.paint.layer.pixels;
+}
+
 bool paint_selection_content(HDC dc, OverlayState& state, const Rect& selection, const Rect& box) {
     if (!state.images.frozen) return false;
     const HDC frozen = state.images.frozen->hdc();

@@ -28,6 +28,10 @@ EditorMarks editor_marks(const OverlayState& state);
 // The editor's dirty rectangles, taken (the editor's list is left empty).
 std::vector<Rect> take_editor_dirty_rects(OverlayState& state);
 
+// The confirmed selection with the annotations drawn on it: the kept layer, brought up to date
+// (made again only when the selection or the list changed). Null when it cannot be made.
+const DibBitmap* annotated_selection(OverlayState& state);
+
 // The selection's content into the DC within `box`: the frozen screen and the annotations with
 // the one being drawn, after bringing the session's mosaic cache in line with the confirmed
 // selection. While nothing is being drawn the annotated selection is kept and copied. False

@@ -43,6 +43,21 @@ struct OverlaySelection {
     bool drag_moved = false;               // it has gone more than 3 pixels from there
     ToolbarHit toolbar_hover = TOOLBAR_OUTSIDE;  // the last toolbar hit under the pointer
     ToolbarHit toolbar_press = TOOLBAR_OUTSIDE;  // the hit at the press while mouse_state is ToolbarPress
+    int32_t down_x = 0, down_y = 0;        // the last left-button press
+    Rect press_rect;                       // the selection at a Moving or Resizing press
+    uint8_t press_handle = 8;              // the handle a Resizing press took
+};
+
+// The plain selection cropped from the frozen screen, kept while the selection stays.
+struct OverlayOutput {
+    std::optional<DibBitmap> image;
+    Rect selection;
+};
+
+// The personal-data scan of this session.
+struct RedactScan {
+    bool busy = false;
+    Rect selection;                        // as it was when the scan started
 };
 
 // The pin whose image the session edits.
@@ -82,6 +97,8 @@ struct OverlayState {
     Editor editor;
     std::optional<PinEditState> pin_edit;  // none: a normal capture
     OverlayPaint paint;
+    OverlayOutput output;
+    RedactScan redact;
     SessionTiming timing;
 
     int32_t origin_x() const { return selection.auto_select.origin_x; }

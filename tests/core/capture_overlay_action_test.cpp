@@ -86,13 +86,6 @@ TEST(OverlayAction, LivePinSourceIsTheTopmostWindowAtTheCentre) {
     EXPECT_EQ(live_pin_area({500, 100, 600, 200}, {0, 0, 400, 300}), std::nullopt);
 }
 
-TEST(OverlayAction, RedactScaleFactor) {
-    struct Case { int32_t w, h, f; };
-    const Case cases[] = {{100, 100, 2}, {4984, 10, 2}, {4985, 10, 1}, {1581, 1581, 2}, {1582, 1581, 1},
-                          {2500, 1000, 2}, {2501, 1000, 1}, {0, 0, 2}, {INT32_MAX, INT32_MAX, 1}};
-    for (const Case& c : cases) EXPECT_EQ(redact_scale_factor(c.w, c.h), c.f) << c.w << "x" << c.h;
-}
-
 TEST(OverlayAction, ColorrefRoundTrip) {
     EXPECT_EQ(argb_to_colorref(0xFFFF3B30), 0x00303BFFu);
     EXPECT_EQ(colorref_to_argb(0x00303BFF), 0xFFFF3B30u);

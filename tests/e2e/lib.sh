@@ -17,6 +17,13 @@
 #   e2e_open_tray_menu         post a tray right-click and wait for the menu window
 #   e2e_escape_capture N       wait for the Nth capture session on screen, end it with Esc
 #   e2e_fail TEXT              fail with the log printed
+#   e2e_show_pattern X Y W H   a window of known pixels at that place, shown before this returns
+#   e2e_capture N              F1, then wait for the Nth session to take the keyboard
+#   e2e_mouse_to X Y           the pointer to a desktop point with xdotool
+#   e2e_drag X0 Y0 X1 Y1       a left-button drag with xdotool (desktop coordinates)
+#   e2e_click X Y              a left click with xdotool
+#   e2e_compare_crop A B GEOM  how many pixels of picture A differ from the GEOM crop of B
+#   e2e_history_count N        true when the history folder holds exactly N pictures
 #   e2e_use_fake_ocr SCRIPT    from now on start the test-only build whose OCR engine is the
 #                              scripted stand-in (tests/fakeocr/SCRIPT.md), reading SCRIPT
 #   E2E_LOG, E2E_SETTINGS, E2E_APPDATA, E2E_LOCALAPPDATA, E2E_TEMP (Unix paths), E2E_DIR
@@ -243,4 +250,55 @@ e2e_escape_capture() {
   e2e_helper wait-window OrmickOxelOverlay 10000 --visible >/dev/null || e2e_fail "capture $1 is not on screen"
   e2e_key Escape
   e2e_helper wait-gone OrmickOxelOverlay 10000 >/dev/null || e2e_fail "Esc left capture $1 on screen"
+}
+
+e2e_show_pattern() {
+  local out="$E2E_DIR/pattern-$1-$2.out"
+  e2e_start_helper --out "$(e2e_win_path "$out")" show-pattern "$@" 0
+  e2e_wait_until 20 "the pattern window" grep -qs shown "$out"
+}
+
+e2e_capture() {
+  e2e_key F1
+  e2e_wait_log "(ms since trigger)" "$1"
+  e2e_helper wait-window OrmickOxelOverlay 10000 --visible >/dev/null || e2e_fail "capture $1 is not on screen"
+}
+
+# xdotool moves over the display: desktop coordinates are offset by the desktop window's place.
+e2e_mouse_to() {
+  if [ -z "${E2E_DESKTOP_X:-}" ]; then
+    local id X Y
+    id=$(xdotool search --name "^$E2E_DESKTOP - Wine desktop\$" | head -1)
+    eval "$(xdotool getwindowgeometry --shell "$id" | grep -E '^[XY]=')"
+    E2E_DESKTOP_X=$X E2E_DESKTOP_Y=$Y
+  fi
+  xdotool mousemove --sync $(( E2E_DESKTOP_X + $1 )) $(( E2E_DESKTOP_Y + $2 ))
+}
+
+e2e_drag() {
+  e2e_focus_desktop
+  e2e_mouse_to "$1" "$2"
+  xdotool mousedown 1
+  e2e_mouse_to $(( ($1 + $3) / 2 )) $(( ($2 + $4) / 2 ))
+  e2e_mouse_to "$3" "$4"
+  xdotool mouseup 1
+}
+
+e2e_click() {
+  e2e_focus_desktop
+  e2e_mouse_to "$1" "$2"
+  xdotool click 1
+}
+
+e2e_compare_crop() {
+  convert "$2" -crop "$3" +repage "$E2E_DIR/crop.bmp" || return 1
+  compare -metric AE "$1" "$E2E_DIR/crop.bmp" null: 2>&1
+}
+
+e2e_history_count() {
+  local files=()
+  shopt -s nullglob
+  files=("$E2E_LOCALAPPDATA/Ormick Oxel/History"/*.png)
+  shopt -u nullglob
+  [ "${#files[@]}" -eq "$1" ]
 }

@@ -83,17 +83,20 @@ void drag(int32_t x0, int32_t y0, int32_t x1, int32_t y1, LARGE_INTEGER* release
     if (released) QueryPerformanceCounter(released);
 }
 
-}  // namespace
-
-// click X Y: the left button pressed and released at that screen point.
-int cmd_click(const Args& a) {
-    if (a.size() < 2) return 2;
-    const auto x = static_cast<int32_t>(number_arg(a, 0, 0)), y = static_cast<int32_t>(number_arg(a, 1, 0));
+void click(int32_t x, int32_t y) {
     send_mouse(0, x, y);
     Sleep(30);
     send_mouse(MOUSEEVENTF_LEFTDOWN, x, y);
     Sleep(30);
     send_mouse(MOUSEEVENTF_LEFTUP, x, y);
+}
+
+}  // namespace
+
+// click X Y: the left button pressed and released at that screen point.
+int cmd_click(const Args& a) {
+    if (a.size() < 2) return 2;
+    click(static_cast<int32_t>(number_arg(a, 0, 0)), static_cast<int32_t>(number_arg(a, 1, 0)));
     emit("clicked");
     return 0;
 }
@@ -145,7 +148,7 @@ int cmd_capture_copy_soak(const Args& a) {
         const DWORD seq = GetClipboardSequenceNumber();
         LARGE_INTEGER t;
         QueryPerformanceCounter(&t);
-        cmd_click({std::to_wstring(x), std::to_wstring(y)});
+        click(x, y);
         if (wait_clipboard_image(seq, t, 10000) < 0 || !wait_overlay_gone(10000)) {
             emit("run " + std::to_string(i) + ": no image on the clipboard");
             return 1;

@@ -1,0 +1,37 @@
+# Tab switches the detection mode and writes it to settings.ini at once; Esc with an annotation
+# asks before discarding: No keeps the overlay, Yes ends it.
+mkdir -p "$(dirname "$E2E_SETTINGS")"
+printf '; mine\r\ncapture_detect=window\r\n' >"$E2E_SETTINGS"
+e2e_start
+e2e_wait_log "message loop" 1 60
+e2e_wait_main
+e2e_show_pattern 300 200 400 300
+
+e2e_capture 1
+e2e_key Tab
+detect_is() { grep -q "^capture_detect=$1"$'\r'"\?\$" "$E2E_SETTINGS"; }
+e2e_wait_until 5 "capture_detect=element in settings.ini" detect_is element
+grep -q '^; mine' "$E2E_SETTINGS" || e2e_fail "the update lost the file's other lines"
+e2e_key Tab
+e2e_wait_until 5 "capture_detect=window in settings.ini" detect_is window
+
+e2e_drag 320 220 619 419
+e2e_key r
+e2e_drag 350 250 450 330
+e2e_key Escape
+e2e_helper wait-window '#32770' 10000 --visible >/dev/null || e2e_fail "Esc with an annotation did not ask"
+e2e_key n
+e2e_helper wait-gone '#32770' 10000 >/dev/null || e2e_fail "No did not close the question"
+e2e_helper wait-window OrmickOxelOverlay 2000 --visible >/dev/null || e2e_fail "No closed the overlay"
+sleep 0.5
+e2e_key Escape
+e2e_helper wait-window '#32770' 10000 --visible >/dev/null || e2e_fail "the second Esc did not ask"
+e2e_key y
+e2e_helper wait-gone OrmickOxelOverlay 10000 >/dev/null || e2e_fail "Yes left the overlay on screen"
+e2e_history_count 0 || e2e_fail "a discarded capture wrote history"
+
+# Esc with nothing drawn closes at once.
+e2e_capture 2
+e2e_drag 320 220 619 419
+e2e_key Escape
+e2e_helper wait-gone OrmickOxelOverlay 10000 >/dev/null || e2e_fail "Esc without annotations did not close"
