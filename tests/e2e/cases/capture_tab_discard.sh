@@ -1,19 +1,26 @@
-# Tab switches the detection mode and writes it to settings.ini at once; Esc with an annotation
-# asks before discarding: No keeps the overlay, Yes ends it.
+# Tab switches the detection mode, writes it to settings.ini at once and shows it in the open
+# settings window; Esc with an annotation asks before discarding: No keeps the overlay, Yes
+# ends it.
 mkdir -p "$(dirname "$E2E_SETTINGS")"
 printf '; mine\r\ncapture_detect=window\r\n' >"$E2E_SETTINGS"
 e2e_start
 e2e_wait_log "message loop" 1 60
 e2e_wait_main
 e2e_show_pattern 300 200 400 300
+e2e_start --settings
+e2e_helper wait-window OrmickOxelPrefs 10000 --visible >/dev/null || e2e_fail "no settings window"
 
+combo_shows() { e2e_helper combo-items OrmickOxelPrefs 125 | grep -qx "selected $1"; }
+detect_is() { grep -q "^capture_detect=$1"$'\r'"\?\$" "$E2E_SETTINGS"; }
+combo_shows 1 || e2e_fail "the settings window does not show window detection"
 e2e_capture 1
 e2e_key Tab
-detect_is() { grep -q "^capture_detect=$1"$'\r'"\?\$" "$E2E_SETTINGS"; }
 e2e_wait_until 5 "capture_detect=element in settings.ini" detect_is element
 grep -q '^; mine' "$E2E_SETTINGS" || e2e_fail "the update lost the file's other lines"
+e2e_wait_until 5 "element detection in the settings window" combo_shows 0
 e2e_key Tab
 e2e_wait_until 5 "capture_detect=window in settings.ini" detect_is window
+e2e_wait_until 5 "window detection in the settings window" combo_shows 1
 
 e2e_drag 320 220 619 419
 e2e_key r
