@@ -27,6 +27,7 @@
 #include "win/main_window.h"
 
 UiCell<std::array<COLORREF, 16>> CUSTOM_COLORS;
+UiCell<std::optional<Rect>> LAST_SELECTION;
 
 namespace {
 

@@ -13,6 +13,8 @@
 
 // The colour dialog's 16 custom colours (COLORREF), kept for the process.
 extern UiCell<std::array<COLORREF, 16>> CUSTOM_COLORS;
+// The selection an action last kept, in screen coordinates (R brings it back in the next capture).
+extern UiCell<std::optional<Rect>> LAST_SELECTION;
 
 // `argument`: pack_action's action with its extra value.
 void run_overlay_action(HWND window, uint64_t argument);

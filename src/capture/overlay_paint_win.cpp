@@ -17,7 +17,6 @@
 #include "win/draw.h"
 #include "win/handles.h"
 
-thread_local UiCell<std::optional<Rect>> LAST_SELECTION;
 thread_local UiCell<ColorFormat> COLOR_FORMAT{ColorFormat::Hex};
 
 namespace {
@@ -213,9 +212,6 @@ void cycle_color_format(OverlayState& s) {
 OverlayLayout overlay_layout(const OverlayState& s) { return layout_of(s, make_scene(s)); }
 
 void overlay_invalidate_changes(OverlayState& s) {
-    if (confirmed(s)) {
-        if (auto last = LAST_SELECTION.try_borrow()) **last = s.selection.rect->offset(s.origin_x(), s.origin_y());
-    }
     OverlayLayout next = overlay_layout(s);
     const Region region = region_from(layout_changes(s.paint.layout, next, take_editor_dirty_rects(s)));
     if (region) InvalidateRgn(s.window, region.get(), FALSE);

@@ -13,8 +13,6 @@
 #include "toolbar/toolbar_tooltip.h"
 #include "util/ui_cell.h"
 
-// The last confirmed selection, in screen coordinates (R brings it back in the next capture).
-extern thread_local UiCell<std::optional<Rect>> LAST_SELECTION;
 // The colour readout's format; lives for the process.
 extern thread_local UiCell<ColorFormat> COLOR_FORMAT;
 
