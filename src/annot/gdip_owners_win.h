@@ -1,7 +1,3 @@
 #pragma once
-// GDI+ owners that annotation drawing needs beyond gdip_win.h's.
+// The GDI+ owners are all in gdip/gdip_win.h; this name stays for the files that still include it.
 #include "gdip/gdip_win.h"
-
-using GdipPen = UniqueHandle<Gdiplus::GpPen*, GdipTraits<Gdiplus::GpPen, &Gdiplus::DllExports::GdipDeletePen>>;
-using GdipRegion = UniqueHandle<Gdiplus::GpRegion*, GdipTraits<Gdiplus::GpRegion, &Gdiplus::DllExports::GdipDeleteRegion>>;
-using GdipMatrix = UniqueHandle<Gdiplus::GpMatrix*, GdipTraits<Gdiplus::GpMatrix, &Gdiplus::DllExports::GdipDeleteMatrix>>;

@@ -192,17 +192,3 @@ Rect paint_bounds(const Annotation& a, TextBoundsFn text_bounds) {
                    static_cast<float>(inner.b)};
     return outward_rect(grow_box(box, reach + 2));
 }
-
-Rect union_rect(const Rect& a, const Rect& b) {
-    if (a.empty()) return b;
-    if (b.empty()) return a;
-    return {std::min(a.l, b.l), std::min(a.t, b.t), std::max(a.r, b.r), std::max(a.b, b.b)};
-}
-
-Rect grow_rect(const Rect& r, int32_t by) {
-    auto add = [](int32_t v, int64_t d) {
-        const int64_t s = int64_t{v} + d;
-        return static_cast<int32_t>(std::clamp<int64_t>(s, INT32_MIN, INT32_MAX));
-    };
-    return {add(r.l, -int64_t{by}), add(r.t, -int64_t{by}), add(r.r, by), add(r.b, by)};
-}

@@ -7,6 +7,7 @@
 
 #include "annot/annotation.h"
 #include "util/geometry.h"
+#include "util/rect_ops.h"
 
 // The bounds of a Text annotation's outline (measure_text_path); none when they cannot be
 // measured. Text needs a font, so the caller supplies it.
@@ -47,5 +48,6 @@ Rect annotation_bounds(const Annotation& a, TextBoundsFn text_bounds);
 // adds the dimmed area.
 Rect paint_bounds(const Annotation& a, TextBoundsFn text_bounds);
 
-Rect union_rect(const Rect& a, const Rect& b);
-Rect grow_rect(const Rect& r, int32_t by);
+// The editor's names for unite and grow (util/rect_ops.h).
+inline Rect union_rect(const Rect& a, const Rect& b) { return unite(a, b); }
+inline Rect grow_rect(const Rect& r, int32_t by) { return grow(r, by); }

@@ -2,8 +2,8 @@
 // Exclusive use of a MosaicCache for the length of one render_annotations call.
 #include <optional>
 
-#include "annot/gdip_owners_win.h"
 #include "annot/render_win.h"
+#include "gdip/gdip_win.h"
 
 class MosaicCacheUse {
 public:

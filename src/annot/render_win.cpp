@@ -3,11 +3,11 @@
 #include <cmath>
 #include <string>
 
-#include "annot/gdip_owners_win.h"
 #include "annot/geometry.h"
 #include "annot/mosaic_cache_win.h"
 #include "annot/render_rules.h"
 #include "annot/text_path_win.h"
+#include "gdip/gdip_win.h"
 
 namespace gp = Gdiplus::DllExports;
 using Gdiplus::Ok;

@@ -28,6 +28,9 @@ using GdipFontFamily = UniqueHandle<Gdiplus::GpFontFamily*,
                                     GdipTraits<Gdiplus::GpFontFamily, &Gdiplus::DllExports::GdipDeleteFontFamily>>;
 using GdipStringFormat = UniqueHandle<Gdiplus::GpStringFormat*,
                                       GdipTraits<Gdiplus::GpStringFormat, &Gdiplus::DllExports::GdipDeleteStringFormat>>;
+using GdipPen = UniqueHandle<Gdiplus::GpPen*, GdipTraits<Gdiplus::GpPen, &Gdiplus::DllExports::GdipDeletePen>>;
+using GdipRegion = UniqueHandle<Gdiplus::GpRegion*, GdipTraits<Gdiplus::GpRegion, &Gdiplus::DllExports::GdipDeleteRegion>>;
+using GdipMatrix = UniqueHandle<Gdiplus::GpMatrix*, GdipTraits<Gdiplus::GpMatrix, &Gdiplus::DllExports::GdipDeleteMatrix>>;
 
 // Safe from any thread; a failed start shows up as failing GDI+ calls afterwards.
 void ensure_gdiplus_started();

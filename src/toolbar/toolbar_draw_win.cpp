@@ -2,7 +2,6 @@
 
 #include <vector>
 
-#include "annot/gdip_owners_win.h"
 #include "gdip/gdip_win.h"
 #include "strings/ui_strings.h"
 #include "toolbar/glyphs.h"
