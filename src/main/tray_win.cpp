@@ -1,6 +1,5 @@
 #include "main/tray_win.h"
 
-#include <objbase.h>
 #include <shlobj.h>
 
 #include <algorithm>
@@ -108,19 +107,6 @@ void tray_balloon(std::string_view title, std::string_view body) {
     NOTIFYICONDATAW data = tray_balloon_data(main, title, body);
     if (main) Shell_NotifyIconW(NIM_MODIFY, &data);
     debug_log(balloon_log_line(balloon_text(title, body)));
-}
-
-void open_path(const std::string& path, bool with_notepad) {
-    if (path.empty()) return;
-    // Shell extensions behind ShellExecuteW may need COM on this thread.
-    const ComApartment com(COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-    const std::wstring wide = to_wide(path);
-    if (with_notepad) {
-        const std::wstring quoted = L"\"" + wide + L"\"";
-        ShellExecuteW(nullptr, L"open", L"notepad.exe", quoted.c_str(), nullptr, SW_SHOWNORMAL);
-    } else {
-        ShellExecuteW(nullptr, L"open", wide.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-    }
 }
 
 TrayState tray_state() {

@@ -5,7 +5,6 @@
 #include <thread>
 
 #include "image/ocr_prepare_win.h"
-#include "main/shell_win.h"
 #include "ocr/ocr_geometry.h"
 #include "ocr/ocr_recognize.h"
 #include "settings/settings_win.h"
@@ -15,6 +14,7 @@
 #include "win/main_window.h"
 #include "win/messages.h"
 #include "win/post_result.h"
+#include "win/shell.h"
 
 namespace {
 

@@ -2,14 +2,12 @@
 // and taken, the layout, and the language box with its re-run.
 #include "ocr/ocr_window_win.h"
 
-#include <shellapi.h>
 #include <shellscalingapi.h>
 
 #include <memory>
 #include <utility>
 
 #include "image/clipboard_win.h"
-#include "main/shell_win.h"
 #include "ocr/ocr_jobs_win.h"
 #include "ocr/ocr_result_win.h"
 #include "ocr/ocr_window_geometry.h"
@@ -23,6 +21,7 @@
 #include "win/handles.h"
 #include "win/messages.h"
 #include "win/post_result.h"
+#include "win/shell.h"
 #include "win/window.h"
 
 namespace {
@@ -168,7 +167,7 @@ void OcrWindow::command(int id, int notification) {
             translate();
             break;
         case OCR_ID_OPEN_LINK:
-            if (const std::optional<std::string> link = text_as_url(ocr_window_get_text(window))) shell_open(*link);
+            if (const std::optional<std::string> link = text_as_url(ocr_window_get_text(window))) open_path(*link, false);
             break;
         case OCR_ID_LANGUAGE:
             if (notification == CBN_SELCHANGE) ocr_window_language_changed(window);
@@ -185,12 +184,12 @@ void OcrWindow::translate() {
     const Settings settings = current_settings();
     const std::string url = build_translate_url(text, settings.translate_to, settings.translate_url, ui_text(LANG_CODE));
     if (translate_url_fits(url)) {
-        shell_open(url);
+        open_path(url, false);
         return;
     }
     // Too long for an address: the text goes to the clipboard and the page opens empty.
     copy_text_to_clipboard(text);
-    shell_open(build_translate_url("", settings.translate_to, settings.translate_url, ui_text(LANG_CODE)));
+    open_path(build_translate_url("", settings.translate_to, settings.translate_url, ui_text(LANG_CODE)), false);
     tray_balloon("Ormick Oxel", ui_text(TRANSLATE_TEXT_TOO_LONG));
 }
 
@@ -369,7 +368,7 @@ void ocr_window_language_changed(HWND window) {
         case LanguageChange::Nothing:
             return;
         case LanguageChange::AddLanguage:
-            shell_open("ms-settings:regionlanguage");
+            open_path("ms-settings:regionlanguage", false);
             SendMessageW(box, CB_SETCURSEL, record->selected, 0);
             return;
         case LanguageChange::Rerun:
@@ -385,11 +384,4 @@ void ocr_window_language_changed(HWND window) {
         const OcrImage& image = *record->image;
         record->start_rerun(OcrRerunRequest{image.pixels, image.width, image.height, tag, window, record->request});
     }
-}
-
-void shell_open(const std::string& target) {
-    debug_log("shell open: " + target);
-    // Shell extensions behind ShellExecuteW may need COM on this thread.
-    const ComApartment com(COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-    ShellExecuteW(nullptr, L"open", to_wide(target).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }

@@ -46,5 +46,3 @@ std::string ocr_window_get_text(HWND window);
 void ocr_window_layout(HWND window);
 int32_t control_text_width(HWND window, int control_id);
 void ocr_window_language_changed(HWND window);
-// ShellExecuteW(open) of a page, a link or a settings page; the result is ignored.
-void shell_open(const std::string& target);

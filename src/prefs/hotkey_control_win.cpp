@@ -2,10 +2,10 @@
 // While one has the focus the program's own hotkeys are let go, so their keys reach the box.
 #include <algorithm>
 
-#include "main/shell_win.h"
 #include "prefs/prefs_layout.h"
 #include "prefs/prefs_window_win.h"
 #include "prefs/prefs_win.h"
+#include "settings/hotkeys_win.h"
 #include "strings/ui_strings.h"
 #include "util/log.h"
 #include "util/text.h"

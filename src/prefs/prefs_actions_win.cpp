@@ -2,7 +2,6 @@
 #include <shlobj.h>
 #include <shobjidl.h>
 
-#include "main/shell_win.h"
 #include "prefs/prefs_form.h"
 #include "prefs/prefs_layout.h"
 #include "prefs/prefs_window_win.h"
@@ -13,6 +12,7 @@
 #include "util/text.h"
 #include "win/file_io.h"
 #include "win/handles.h"
+#include "win/shell.h"
 
 namespace {
 

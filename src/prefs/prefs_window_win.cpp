@@ -8,10 +8,10 @@
 
 #include <algorithm>
 
-#include "main/shell_win.h"
 #include "prefs/prefs_form.h"
 #include "prefs/prefs_layout.h"
 #include "prefs/prefs_win.h"
+#include "settings/hotkeys_win.h"
 #include "settings/settings_win.h"
 #include "strings/ui_strings.h"
 #include "util/log.h"
@@ -19,6 +19,7 @@
 #include "win/draw.h"
 #include "win/handles.h"
 #include "win/main_window.h"
+#include "win/shell.h"
 
 UiCell<HWND> PREFS_HWND;
 UiCell<uint32_t> PREFS_DPI;

@@ -8,13 +8,13 @@
 #include "image/clipboard_win.h"
 #include "image/history_win.h"
 #include "image/image_file_win.h"
-#include "main/shell_win.h"
 #include "pin/pins_win.h"
 #include "scroll/scroll_platform_win.h"
 #include "scroll/scroll_win.h"
 #include "strings/ui_strings.h"
 #include "util/log.h"
 #include "win/main_window.h"
+#include "win/shell.h"
 
 namespace {
 
