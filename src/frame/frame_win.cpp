@@ -1,7 +1,6 @@
 #include "frame/frame_win.h"
 
 #include <imm.h>
-#include <shellscalingapi.h>
 
 #include <memory>
 #include <utility>
@@ -10,34 +9,13 @@
 #include "frame/frame_record_win.h"
 #include "win/draw.h"
 #include "win/handles.h"
+#include "win/monitor.h"
 
 thread_local UiCell<std::optional<FrameRecord>> REGION_FRAME;
 
 const WindowClass FRAME_WINDOW_CLASS = window_class<FrameWindow>(0, IDC_ARROW);
 
 namespace {
-
-struct MonitorPlace {
-    Rect work;
-    float scale = 1.0f;
-};
-
-MonitorPlace monitor_of(const Rect& rect) {
-    const POINT centre{rect.l + (rect.r - rect.l) / 2, rect.t + (rect.b - rect.t) / 2};
-    const HMONITOR monitor = MonitorFromPoint(centre, MONITOR_DEFAULTTONEAREST);
-    MonitorPlace place;
-    MONITORINFO info{};
-    info.cbSize = sizeof info;
-    if (GetMonitorInfoW(monitor, &info)) {
-        place.work = {info.rcWork.left, info.rcWork.top, info.rcWork.right, info.rcWork.bottom};
-    } else {
-        place.work = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    }
-    UINT dpi_x = 96, dpi_y = 96;
-    if (FAILED(GetDpiForMonitor(monitor, MDT_EFFECTIVE_DPI, &dpi_x, &dpi_y)) || dpi_x == 0) dpi_x = 96;
-    place.scale = static_cast<float>(dpi_x) / 96.0f;
-    return place;
-}
 
 void destroy(HWND window) {
     if (window) DestroyWindow(window);
@@ -58,8 +36,8 @@ HWND frame_create(FrameRole role, DWORD ex_style, const Rect& rect, COLORREF acc
 
 bool frame_show(const Rect& rect, FrameSpec spec) {
     frame_hide();
-    const MonitorPlace place = monitor_of(rect);
-    const float s = place.scale;
+    const MonitorPlace place = monitor_place_at(POINT{rect.l + (rect.r - rect.l) / 2, rect.t + (rect.b - rect.t) / 2});
+    const float s = static_cast<float>(place.dpi) / 96.0f;
     const HFONT font = ui_font(frame_px(14, s), false);
 
     std::vector<int32_t> widths;

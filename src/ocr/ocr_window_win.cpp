@@ -2,8 +2,6 @@
 // and taken, the layout, and the language box with its re-run.
 #include "ocr/ocr_window_win.h"
 
-#include <shellscalingapi.h>
-
 #include <memory>
 #include <utility>
 
@@ -20,6 +18,7 @@
 #include "win/draw.h"
 #include "win/handles.h"
 #include "win/messages.h"
+#include "win/monitor.h"
 #include "win/post_result.h"
 #include "win/shell.h"
 #include "win/window.h"
@@ -98,19 +97,6 @@ LRESULT CALLBACK ocr_edit_subclass_proc(HWND edit, UINT message, WPARAM wparam, 
             break;
     }
     return CallWindowProcW(edit_base_proc, edit, message, wparam, lparam);
-}
-
-// The monitor of the placement's top-left corner: work area and effective DPI (96 when unset).
-void monitor_of(const Rect& placement, Rect& work, UINT& dpi) {
-    const HMONITOR monitor = MonitorFromPoint(POINT{placement.l, placement.t}, MONITOR_DEFAULTTONEAREST);
-    MONITORINFO info{};
-    info.cbSize = sizeof info;
-    work = GetMonitorInfoW(monitor, &info)
-               ? Rect{info.rcWork.left, info.rcWork.top, info.rcWork.right, info.rcWork.bottom}
-               : Rect{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    UINT dpi_y = 0;
-    dpi = 0;
-    if (FAILED(GetDpiForMonitor(monitor, MDT_EFFECTIVE_DPI, &dpi, &dpi_y)) || dpi == 0) dpi = 96;
 }
 
 void fill_language_box(HWND box, OcrWindow& record, const std::vector<OcrLanguage>& languages) {
@@ -222,9 +208,10 @@ const WindowClass OCR_WINDOW_CLASS =
 bool ocr_keep_line_breaks() { return keep_line_breaks; }
 
 HWND create_ocr_window(OcrWindowSetup setup) {
-    Rect work;
-    UINT dpi = 96;
-    monitor_of(setup.placement, work, dpi);
+    // The monitor of the placement's top-left corner.
+    const MonitorPlace monitor = monitor_place_at(POINT{setup.placement.l, setup.placement.t});
+    const Rect work = monitor.work;
+    const uint32_t dpi = monitor.dpi;
     const OcrWindowSize size = ocr_window_size(ui_text(LANG_CODE), dpi);
     const OcrPoint at = ocr_window_origin(setup.placement, work, size);
 

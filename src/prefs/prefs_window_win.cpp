@@ -4,7 +4,6 @@
 
 #include <commctrl.h>
 #include <imm.h>
-#include <shellscalingapi.h>
 
 #include <algorithm>
 
@@ -19,6 +18,7 @@
 #include "win/draw.h"
 #include "win/handles.h"
 #include "win/main_window.h"
+#include "win/monitor.h"
 #include "win/shell.h"
 
 UiCell<HWND> PREFS_HWND;
@@ -129,21 +129,6 @@ void fill_prefs_controls(HWND window) {
     TRANSLATE_CODES.set(std::move(translate.codes));
 }
 
-// The monitor under the cursor: its work area and effective DPI.
-void cursor_monitor(Rect& work, UINT& dpi) {
-    POINT cursor{};
-    GetCursorPos(&cursor);
-    const HMONITOR monitor = MonitorFromPoint(cursor, MONITOR_DEFAULTTONEAREST);
-    MONITORINFO info{};
-    info.cbSize = sizeof info;
-    work = GetMonitorInfoW(monitor, &info)
-               ? Rect{info.rcWork.left, info.rcWork.top, info.rcWork.right, info.rcWork.bottom}
-               : Rect{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    UINT dpi_y = 0;
-    dpi = 0;
-    if (FAILED(GetDpiForMonitor(monitor, MDT_EFFECTIVE_DPI, &dpi, &dpi_y))) dpi = 96;
-}
-
 void place_window(HWND window, const Rect& work, uint32_t dpi, int32_t width_dips) {
     const PixelSize client = prefs_client_size(width_dips, dpi);
     RECT outer{0, 0, client.w, client.h};
@@ -204,10 +189,11 @@ void show_prefs_window() {
         SetForegroundWindow(open);
         return;
     }
-    Rect work;
-    UINT monitor_dpi = 96;
-    cursor_monitor(work, monitor_dpi);
-    const uint32_t dpi = std::max<uint32_t>(monitor_dpi, 96);
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    const MonitorPlace monitor = monitor_place_at(cursor);
+    const Rect work = monitor.work;
+    const uint32_t dpi = std::max<uint32_t>(monitor.dpi, 96);
     PREFS_DPI.set(dpi);
     static const bool common_controls = [] {
         INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES};
