@@ -12,18 +12,6 @@
 #include "win/handles.h"
 #include "win/main_window.h"
 
-namespace {
-
-// Gives the block to the clipboard; the caller keeps it (and frees it) on any failure.
-void hand_to_clipboard(UINT format, GlobalMemory& memory) {
-    if (!open_clipboard_retry()) return;
-    EmptyClipboard();
-    if (SetClipboardData(format, memory.get())) memory.release();
-    CloseClipboard();
-}
-
-}  // namespace
-
 bool open_clipboard_retry() {
     HWND owner = MAIN_HWND.get();
     for (int i = 0; i < 20; ++i) {
@@ -33,31 +21,40 @@ bool open_clipboard_retry() {
     return false;
 }
 
-void copy_image_to_clipboard(const DibBitmap& bitmap) {
-    if (!bitmap.bits) return;
+bool put_on_clipboard(UINT format, GlobalMemory& memory) {
+    if (!memory || !open_clipboard_retry()) return false;
+    EmptyClipboard();
+    const bool placed = SetClipboardData(format, memory.get()) != nullptr;
+    if (placed) memory.release();
+    CloseClipboard();
+    return placed;
+}
+
+bool copy_image_to_clipboard(const DibBitmap& bitmap) {
+    if (!bitmap.bits) return false;
     const std::optional<size_t> size = cf_dib_size(bitmap.width, bitmap.height);
-    if (!size) return;
+    if (!size) return false;
     GlobalMemory memory(GlobalAlloc(GMEM_MOVEABLE, *size));
-    if (!memory) return;
+    if (!memory) return false;
     {
         GlobalLockGuard lock(memory.get());
-        if (!lock) return;
+        if (!lock) return false;
         GdiFlush();
         write_cf_dib(bitmap.pixels(), bitmap.width, bitmap.height,
                      std::span<uint8_t>(static_cast<uint8_t*>(lock.get()), *size));
     }
-    hand_to_clipboard(CF_DIB, memory);
+    return put_on_clipboard(CF_DIB, memory);
 }
 
-void copy_text_to_clipboard(std::string_view text) {
+bool copy_text_to_clipboard(std::string_view text) {
     const std::wstring wide = to_wide(text);
     const size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
     GlobalMemory memory(GlobalAlloc(GMEM_MOVEABLE, bytes));
-    if (!memory) return;
+    if (!memory) return false;
     {
         GlobalLockGuard lock(memory.get());
-        if (!lock) return;
+        if (!lock) return false;
         std::memcpy(lock.get(), wide.c_str(), bytes);
     }
-    hand_to_clipboard(CF_UNICODETEXT, memory);
+    return put_on_clipboard(CF_UNICODETEXT, memory);
 }

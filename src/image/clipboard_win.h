@@ -1,10 +1,18 @@
 #pragma once
+#include <windows.h>
+
 #include <string_view>
+
+#include "win/handles.h"
 
 class DibBitmap;
 
 // OpenClipboard with the main window as owner: up to 20 tries, 10 ms apart.
 bool open_clipboard_retry();
-// CF_DIB / CF_UNICODETEXT; every failure is silent and leaves the clipboard as it was.
-void copy_image_to_clipboard(const DibBitmap& bitmap);
-void copy_text_to_clipboard(std::string_view text);
+// Empties the clipboard and gives it the block in `format`; true when the clipboard took it (the
+// block is then the clipboard's). On failure the block stays with the caller.
+bool put_on_clipboard(UINT format, GlobalMemory& memory);
+// CF_DIB / CF_UNICODETEXT. True when the clipboard holds the data now; a failure shows nothing
+// and leaves the clipboard as it was, so a caller must not claim a copy that did not happen.
+bool copy_image_to_clipboard(const DibBitmap& bitmap);
+bool copy_text_to_clipboard(std::string_view text);

@@ -100,12 +100,7 @@ bool put_file_on_clipboard(const std::string& path) {
         if (!lock) return false;
         std::memcpy(lock.get(), block->data(), block->size());
     }
-    if (!open_clipboard_retry()) return false;
-    EmptyClipboard();
-    const bool placed = SetClipboardData(CF_HDROP, memory.get()) != nullptr;
-    if (placed) memory.release();  // the clipboard owns it now
-    CloseClipboard();
-    return placed;
+    return put_on_clipboard(CF_HDROP, memory);
 }
 
 void on_record_done(std::unique_ptr<RecordingResult> recording) {

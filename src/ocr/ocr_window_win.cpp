@@ -138,8 +138,9 @@ void OcrWindow::command(int id, int notification) {
     const HWND window = hwnd();
     switch (id) {
         case OCR_ID_COPY:
-            copy_text_to_clipboard(ocr_window_get_text(window));
-            DestroyWindow(window);
+            // A clipboard that stays busy keeps the window, so the text is not lost with it.
+            if (copy_text_to_clipboard(ocr_window_get_text(window))) DestroyWindow(window);
+            else debug_log("ocr window: the clipboard did not take the text");
             break;
         case OCR_ID_CLOSE:
             DestroyWindow(window);
@@ -174,9 +175,9 @@ void OcrWindow::translate() {
         return;
     }
     // Too long for an address: the text goes to the clipboard and the page opens empty.
-    copy_text_to_clipboard(text);
+    const bool copied = copy_text_to_clipboard(text);
     open_path(build_translate_url("", settings.translate_to, settings.translate_url, ui_text(LANG_CODE)), false);
-    tray_balloon("Ormick Oxel", ui_text(TRANSLATE_TEXT_TOO_LONG));
+    if (copied) tray_balloon("Ormick Oxel", ui_text(TRANSLATE_TEXT_TOO_LONG));
 }
 
 void OcrWindow::rerun_done(WPARAM request_number, LPARAM payload) {

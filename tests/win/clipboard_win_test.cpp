@@ -121,7 +121,7 @@ TEST_F(Clipboard, TextRoundTrips) {
     const std::string texts[] = {"plain", "Gr\xC3\xBC\xC3\x9F" "e \xE4\xB8\xAD\xE6\x96\x87 \xF0\x9F\x98\x80", "",
                                  "two\r\nlines"};
     for (const std::string& t : texts) {
-        copy_text_to_clipboard(t);
+        EXPECT_TRUE(copy_text_to_clipboard(t));
         EXPECT_EQ(clipboard_text(), t);
     }
 }
@@ -143,18 +143,20 @@ TEST_F(Clipboard, HeldByAnotherWindowNothingChanges) {
     });
     WaitForSingleObject(opened.get(), 5000);
     const bool was_held = held;
-    bool opened_anyway = false;
+    bool opened_anyway = false, text_copied = false, image_copied = false;
     if (was_held) {
         opened_anyway = open_clipboard_retry();
         if (opened_anyway) CloseClipboard();
-        copy_text_to_clipboard("after");
-        if (auto dib = DibBitmap::create(2, 2)) copy_image_to_clipboard(*dib);
+        text_copied = copy_text_to_clipboard("after");
+        if (auto dib = DibBitmap::create(2, 2)) image_copied = copy_image_to_clipboard(*dib);
     }
     SetEvent(finished.get());
     holder.join();
 
     ASSERT_TRUE(was_held);
     EXPECT_FALSE(opened_anyway);
+    EXPECT_FALSE(text_copied) << "a copy the clipboard refused is not reported as done";
+    EXPECT_FALSE(image_copied);
     EXPECT_EQ(clipboard_text(), "before");
     EXPECT_FALSE(IsClipboardFormatAvailable(CF_DIB));
 }

@@ -169,6 +169,21 @@ TEST_F(OcrWindowTest, CopyAndCloseTakesTheSelectionOrAll) {
     }
 }
 
+TEST_F(OcrWindowTest, CopyAndCloseKeepsTheWindowWhileTheClipboardIsBusy) {
+    set_clipboard("before");
+    const HWND w = open("kept", "kept");
+    ASSERT_NE(w, nullptr);
+    {
+        const ClipboardHolder holder;
+        ASSERT_TRUE(holder.held());
+        click(w, OCR_ID_COPY);
+        EXPECT_TRUE(IsWindow(w)) << "the text would be lost with the window";
+    }
+    click(w, OCR_ID_COPY);
+    EXPECT_FALSE(IsWindow(w));
+    EXPECT_EQ(clipboard_text(), "kept");
+}
+
 TEST_F(OcrWindowTest, EscClosesWithoutCopyingAndTabMovesOn) {
     set_clipboard("before");
     HWND w = open("text", "text\n");  // texts that differ: the check box takes part

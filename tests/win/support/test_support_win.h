@@ -5,11 +5,13 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdint>
 #include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -173,5 +175,36 @@ inline HWND create_test_popup(const TestWindowClass& cls, const Rect& r, DWORD e
     return CreateWindowExW(ex_style, cls.name, title, WS_POPUP, r.l, r.t, r.width(), r.height(), nullptr, nullptr,
                            instance, nullptr);
 }
+
+// Another thread holds the clipboard open while this lives, longer than any retry lasts.
+class ClipboardHolder {
+public:
+    ClipboardHolder() {
+        thread_ = std::thread([this] {
+            // Wine's desktop process opens the clipboard for a moment after each change.
+            for (int i = 0; i < 200 && !held_; ++i) {
+                held_ = OpenClipboard(nullptr) != FALSE;
+                if (!held_) Sleep(10);
+            }
+            SetEvent(opened_.get());
+            WaitForSingleObject(release_.get(), 10000);
+            if (held_) CloseClipboard();
+        });
+        WaitForSingleObject(opened_.get(), 5000);
+    }
+    ~ClipboardHolder() {
+        SetEvent(release_.get());
+        thread_.join();
+    }
+    ClipboardHolder(const ClipboardHolder&) = delete;
+    ClipboardHolder& operator=(const ClipboardHolder&) = delete;
+    bool held() const { return held_; }
+
+private:
+    Handle opened_{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+    Handle release_{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+    std::atomic<bool> held_{false};
+    std::thread thread_;
+};
 
 }  // namespace test_support
