@@ -8,6 +8,7 @@
 
 #include "ocr/ocr_types.h"
 #include "settings/settings.h"
+#include "strings/ui_strings.h"  // APP_TITLE
 
 inline constexpr size_t TRAY_TIP_UNITS = 127;
 inline constexpr size_t BALLOON_TITLE_UNITS = 63;
@@ -15,8 +16,6 @@ inline constexpr size_t BALLOON_BODY_UNITS = 255;
 
 // Shown for a hotkey that is off.
 inline constexpr std::string_view NO_HOTKEY_TEXT = "\xE2\x80\x94";  // U+2014 em dash
-// Title of notices without a subject.
-inline constexpr std::string_view APP_TITLE = "Ormick Oxel";
 
 // The hotkey's canonical text, or the em dash when it is off.
 std::string hotkey_text_or_dash(const std::optional<HotkeySetting>& hotkey);

@@ -11,6 +11,7 @@
 #include "strings/ui_strings.h"
 #include "util/fatal.h"
 #include "util/log.h"
+#include "win/error.h"
 #include "win/main_window.h"
 #include "win/messages.h"
 #include "win/post_result.h"
@@ -51,7 +52,12 @@ void start_ocr(const DibBitmap& source, Rect placement) {
         return;
     }
     std::optional<PreparedOcrImage> prepared = prepare_ocr_image(source);
-    if (!prepared) return;
+    if (!prepared) {
+        // The size was checked above: only memory or GDI objects can have run out.
+        debug_log("ocr: the image could not be prepared");
+        tray_balloon(ui_text(OCR_FAILED), system_message(ERROR_NOT_ENOUGH_MEMORY));
+        return;
+    }
     OcrJobRequest request{std::move(prepared->image.pixels), current_settings().ocr_lang, placement, MAIN_HWND.get(),
                           prepared->image.width, prepared->image.height};
     run_detached([request = std::move(request)]() mutable { ocr_worker(ocr_platform(), std::move(request)); });

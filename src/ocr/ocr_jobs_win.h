@@ -43,6 +43,8 @@ std::vector<OcrLanguage> ocr_list_languages_worker(OcrPlatform& platform);
 
 // On the UI thread: prepares the source and recognises it on a detached worker; the outcome
 // reaches the main window as WM_APP_OCR_DONE. `placement`: the selection or the pin on screen.
+// A source too large for the engine, or one that cannot be prepared, gives the "Text
+// recognition failed" notice at once.
 void start_ocr(const DibBitmap& source, Rect placement);
 // On the UI thread: a re-run on a detached worker.
 void start_ocr_rerun(OcrRerunRequest request);

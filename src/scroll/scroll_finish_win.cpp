@@ -13,6 +13,7 @@
 #include "scroll/scroll_win.h"
 #include "strings/ui_strings.h"
 #include "util/log.h"
+#include "win/error.h"
 #include "win/main_window.h"
 #include "win/shell.h"
 
@@ -48,6 +49,8 @@ void finish_scroll_capture(bool ok, ScrollCommand action) {
     std::optional<DibBitmap> bitmap = dib_from_scroll_image(*image);
     if (!bitmap) {
         debug_log("scroll: no bitmap of " + std::to_string(image->width) + "x" + std::to_string(image->height));
+        tray_balloon(action == ScrollCommand::Save ? std::string_view(ui_text(SAVE_FAILED)) : APP_TITLE,
+                     system_message(ERROR_NOT_ENOUGH_MEMORY));
         return;
     }
     image.reset();
