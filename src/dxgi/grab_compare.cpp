@@ -48,10 +48,8 @@ std::string compare_report(const CompareInput& in) {
         }
         RegionDiff d;
         if (width <= INT32_MAX && height <= INT32_MAX) {
-            const Rect rel{static_cast<int32_t>(std::clamp<int64_t>(int64_t{m.l} - vs.l, INT32_MIN, INT32_MAX)),
-                           static_cast<int32_t>(std::clamp<int64_t>(int64_t{m.t} - vs.t, INT32_MIN, INT32_MAX)),
-                           static_cast<int32_t>(std::clamp<int64_t>(int64_t{m.r} - vs.l, INT32_MIN, INT32_MAX)),
-                           static_cast<int32_t>(std::clamp<int64_t>(int64_t{m.b} - vs.t, INT32_MIN, INT32_MAX))};
+            const Rect rel{saturate_i32(int64_t{m.l} - vs.l), saturate_i32(int64_t{m.t} - vs.t),
+                           saturate_i32(int64_t{m.r} - vs.l), saturate_i32(int64_t{m.b} - vs.t)};
             d = compare_region(in.dxgi_pixels, in.gdi_pixels, in.pixel_count, static_cast<int32_t>(width),
                                static_cast<int32_t>(height), rel);
         }

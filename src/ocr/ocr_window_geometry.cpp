@@ -7,10 +7,8 @@
 
 namespace {
 
-int32_t clamp_i32(int64_t v) { return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); }
-
 ControlPlace place(int64_t x, int64_t y, int64_t w, int64_t h) {
-    return {clamp_i32(x), clamp_i32(y), clamp_i32(std::max<int64_t>(w, 0)), clamp_i32(std::max<int64_t>(h, 0))};
+    return {saturate_i32(x), saturate_i32(y), saturate_i32(std::max<int64_t>(w, 0)), saturate_i32(std::max<int64_t>(h, 0))};
 }
 
 }  // namespace
@@ -46,7 +44,7 @@ OcrPoint ocr_window_origin(const Rect& placement, const Rect& work, OcrWindowSiz
     }
     x = std::max<int64_t>(std::min<int64_t>(x, work.r - w), work.l);
     const int64_t y = std::max<int64_t>(std::min<int64_t>(placement.t, work.b - h), work.t);
-    return {clamp_i32(x), clamp_i32(y)};
+    return {saturate_i32(x), saturate_i32(y)};
 }
 
 ControlPlace ocr_language_box_place(int32_t client_width, uint32_t dpi) {

@@ -104,8 +104,8 @@ PixelPlace scale_placement(const Rect& dips, uint32_t dpi) {
     PixelPlace p;
     p.x = prefs_scale(dips.l, dpi);
     p.y = prefs_scale(dips.t, dpi);
-    p.w = static_cast<int32_t>(std::clamp<int64_t>(int64_t{prefs_scale(dips.r, dpi)} - p.x, INT32_MIN, INT32_MAX));
-    p.h = static_cast<int32_t>(std::clamp<int64_t>(int64_t{prefs_scale(dips.b, dpi)} - p.y, INT32_MIN, INT32_MAX));
+    p.w = saturate_i32(int64_t{prefs_scale(dips.r, dpi)} - p.x);
+    p.h = saturate_i32(int64_t{prefs_scale(dips.b, dpi)} - p.y);
     return p;
 }
 
@@ -123,6 +123,5 @@ PixelPoint prefs_window_origin(const Rect& work, PixelSize outer) {
     const int64_t x = int64_t{work.l} + (work.width64() - outer.w) / 2;
     int64_t y = int64_t{work.t} + (work.height64() - outer.h) / 2;
     y = std::max<int64_t>(y, work.t);
-    const auto to_i32 = [](int64_t v) { return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); };
-    return {to_i32(x), to_i32(y)};
+    return {saturate_i32(x), saturate_i32(y)};
 }

@@ -3,10 +3,6 @@
 #include <algorithm>
 #include <climits>
 
-namespace {
-int32_t sat(int64_t v) { return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); }
-}  // namespace
-
 Rect unite(const Rect& a, const Rect& b) {
     if (a.empty()) return b.empty() ? Rect{} : b;
     if (b.empty()) return a;
@@ -14,7 +10,8 @@ Rect unite(const Rect& a, const Rect& b) {
 }
 
 Rect grow(const Rect& r, int32_t d) {
-    return {sat(int64_t{r.l} - d), sat(int64_t{r.t} - d), sat(int64_t{r.r} + d), sat(int64_t{r.b} + d)};
+    return {saturate_i32(int64_t{r.l} - d), saturate_i32(int64_t{r.t} - d), saturate_i32(int64_t{r.r} + d),
+            saturate_i32(int64_t{r.b} + d)};
 }
 
 std::vector<Rect> subtract(const Rect& a, const Rect& b) {
