@@ -152,7 +152,7 @@ void app_main() {
         first_run = true;
     }
     settings_load();
-    if (autostart_enabled()) set_autostart(true);
+    if (autostart_enabled()) (void)set_autostart(true);
 
     overlay_prewarm();
     restart_prewarm_timer();

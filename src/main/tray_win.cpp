@@ -151,7 +151,10 @@ void run_tray_command(HWND window, uint32_t command) {
             for (HWND w : pin_windows()) DestroyWindow(w);
             break;
         case TRAY_RESTORE_CLOSED_PIN: restore_last_closed_pin(); break;
-        case TRAY_START_WITH_WINDOWS: set_autostart(!autostart_enabled()); break;
+        case TRAY_START_WITH_WINDOWS:
+            // The menu shows the registry's state next time, so a refused change shows there.
+            if (const Status s = set_autostart(!autostart_enabled()); !s) debug_log("autostart: " + s.error().message);
+            break;
         case TRAY_SETTINGS: show_prefs_window(); break;
         case TRAY_RELOAD_SETTINGS: reload_settings(); break;
         case TRAY_OPEN_SCREENSHOT_FOLDER: open_path(effective_save_dir(), false); break;

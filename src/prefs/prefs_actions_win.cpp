@@ -74,8 +74,9 @@ void prefs_save(HWND window) {
     const SettingPairs pairs = build_save_pairs(form, current, TRANSLATE_CODES.get());
 
     const bool autostart = checked(window, PREFS_ID_AUTOSTART);
-    if (autostart != autostart_enabled()) set_autostart(autostart);
-    const Status written = settings_set_values(pairs);
+    Status written;
+    if (autostart != autostart_enabled()) written = set_autostart(autostart);
+    if (written) written = settings_set_values(pairs);
     if (!written) {
         // The file stays as it was and the window keeps what the user entered.
         debug_log("prefs save failed: " + written.error().message);

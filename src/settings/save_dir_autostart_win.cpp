@@ -4,6 +4,7 @@
 #include "settings/settings_win.h"
 #include "util/text.h"
 #include "win/env.h"
+#include "win/error.h"
 #include "win/file_io.h"
 
 namespace {
@@ -38,14 +39,17 @@ bool autostart_enabled() {
                         &size) == ERROR_SUCCESS;
 }
 
-void set_autostart(bool on) {
+Status set_autostart(bool on) {
     if (!on) {
-        RegDeleteKeyValueW(HKEY_CURRENT_USER, RUN_KEY, RUN_VALUE);
-        return;
+        const LSTATUS removed = RegDeleteKeyValueW(HKEY_CURRENT_USER, RUN_KEY, RUN_VALUE);
+        if (removed == ERROR_SUCCESS || removed == ERROR_FILE_NOT_FOUND) return {};
+        return error_from_win32(static_cast<DWORD>(removed), "Run");
     }
     const std::string exe = module_path();
-    if (exe.empty()) return;
+    if (exe.empty()) return last_error("GetModuleFileNameW");
     const std::wstring data = L"\"" + to_wide(exe) + L"\"";
-    RegSetKeyValueW(HKEY_CURRENT_USER, RUN_KEY, RUN_VALUE, REG_SZ, data.c_str(),
-                    static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t)));
+    const LSTATUS written = RegSetKeyValueW(HKEY_CURRENT_USER, RUN_KEY, RUN_VALUE, REG_SZ, data.c_str(),
+                                            static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t)));
+    if (written != ERROR_SUCCESS) return error_from_win32(static_cast<DWORD>(written), "Run");
+    return {};
 }

@@ -31,4 +31,6 @@ std::string default_save_dir();
 std::string effective_save_dir();
 
 bool autostart_enabled();
-void set_autostart(bool on);
+// Writes (on) or removes (off) the Run value; the registry's error when it cannot. A value that
+// is already gone counts as removed.
+Status set_autostart(bool on);

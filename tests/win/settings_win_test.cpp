@@ -160,7 +160,7 @@ TEST_F(SettingsFile, EffectiveSaveDirNeedsAnExistingFolder) {
 TEST(Autostart, RunValueRoundTrip) {
     const wchar_t* key = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
     const bool was_on = autostart_enabled();
-    set_autostart(true);
+    EXPECT_TRUE(set_autostart(true));
     EXPECT_TRUE(autostart_enabled());
     wchar_t data[2048] = {};
     DWORD size = sizeof data;
@@ -171,11 +171,11 @@ TEST(Autostart, RunValueRoundTrip) {
     const std::wstring expected = L"\"" + to_wide(module_path()) + L"\"";
     EXPECT_EQ(std::wstring(data), expected);
     EXPECT_EQ(size, (expected.size() + 1) * sizeof(wchar_t));
-    set_autostart(false);
+    EXPECT_TRUE(set_autostart(false));
     EXPECT_FALSE(autostart_enabled());
-    set_autostart(false);  // already off: nothing to do, nothing reported
+    EXPECT_TRUE(set_autostart(false));  // already off: nothing to do, nothing reported
     EXPECT_FALSE(autostart_enabled());
-    if (was_on) set_autostart(true);
+    if (was_on) (void)set_autostart(true);
 }
 
 }  // namespace
