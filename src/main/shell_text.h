@@ -8,12 +8,14 @@
 
 #include "ocr/ocr_types.h"
 #include "settings/settings.h"
-#include "strings/ui_strings.h"  // APP_TITLE
+#include "strings/ui_strings.h"
 
 inline constexpr size_t TRAY_TIP_UNITS = 127;
 inline constexpr size_t BALLOON_TITLE_UNITS = 63;
 inline constexpr size_t BALLOON_BODY_UNITS = 255;
 
+// Title of notices without a subject.
+inline constexpr std::string_view APP_TITLE = PROGRAM_NAME;
 // Shown for a hotkey that is off.
 inline constexpr std::string_view NO_HOTKEY_TEXT = "\xE2\x80\x94";  // U+2014 em dash
 

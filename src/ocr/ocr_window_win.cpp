@@ -177,7 +177,7 @@ void OcrWindow::translate() {
     // Too long for an address: the text goes to the clipboard and the page opens empty.
     const bool copied = copy_text_to_clipboard(text);
     open_path(build_translate_url("", settings.translate_to, settings.translate_url, ui_text(LANG_CODE)), false);
-    if (copied) tray_balloon(APP_TITLE, ui_text(TRANSLATE_TEXT_TOO_LONG));
+    if (copied) tray_balloon(PROGRAM_NAME, ui_text(TRANSLATE_TEXT_TOO_LONG));
 }
 
 void OcrWindow::rerun_done(WPARAM request_number, LPARAM payload) {

@@ -49,7 +49,7 @@ void finish_scroll_capture(bool ok, ScrollCommand action) {
     std::optional<DibBitmap> bitmap = dib_from_scroll_image(*image);
     if (!bitmap) {
         debug_log("scroll: no bitmap of " + std::to_string(image->width) + "x" + std::to_string(image->height));
-        tray_balloon(action == ScrollCommand::Save ? std::string_view(ui_text(SAVE_FAILED)) : APP_TITLE,
+        tray_balloon(action == ScrollCommand::Save ? std::string_view(ui_text(SAVE_FAILED)) : PROGRAM_NAME,
                      system_message(ERROR_NOT_ENOUGH_MEMORY));
         return;
     }

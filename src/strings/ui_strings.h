@@ -9,7 +9,7 @@
 #include "strings/tables.h"
 
 // The program's name, the same in every language; the title of notices without a subject.
-inline constexpr std::string_view APP_TITLE = "Ormick Oxel";
+inline constexpr std::string_view PROGRAM_NAME = "Ormick Oxel";
 
 enum class UiLanguage : uint8_t { ZhTw, ZhCn, En, Ja, Ko, De, Fr, Es, Ru, Pt };
 inline constexpr int UI_LANGUAGE_COUNT = 10;
