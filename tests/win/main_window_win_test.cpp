@@ -6,7 +6,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "main/app_state_win.h"
@@ -151,23 +150,14 @@ TEST_F(MainWindow, FinishedRecordingGoesOnTheClipboardAsAFile) {
 TEST_F(MainWindow, RecordingNoticeDoesNotClaimTheClipboardWhenItIsBusy) {
     LogCapture log;
     clear_clipboard();
-    // Another thread keeps the clipboard open for longer than the retries last.
-    HANDLE opened = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    HANDLE release = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    std::thread holder([&] {
-        const bool ok = OpenClipboard(nullptr);
-        SetEvent(opened);
-        WaitForSingleObject(release, 5000);
-        if (ok) CloseClipboard();
-    });
-    WaitForSingleObject(opened, 5000);
     const std::string path = "C:\\v\\busy.mp4";
-    ASSERT_TRUE(post_result(window_, WM_APP_RECORD_DONE, 0, std::make_unique<RecordingResult>(RecordingResult{true, path})));
-    pump(window_);
-    SetEvent(release);
-    holder.join();
-    CloseHandle(opened);
-    CloseHandle(release);
+    {
+        const ClipboardHolder holder;
+        ASSERT_TRUE(holder.held());
+        ASSERT_TRUE(
+            post_result(window_, WM_APP_RECORD_DONE, 0, std::make_unique<RecordingResult>(RecordingResult{true, path})));
+        pump(window_);
+    }
     const std::string text = log.text();
     EXPECT_NE(text.find(std::string("balloon: ") + ui_text(RECORD_SAVED) + " | " + path + "\n"), std::string::npos)
         << text;
