@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "capture/auto_select_win.h"
-#include "capture/capture_win.h"
+#include "capture/overlay_window_win.h"
 #include "dxgi/dxgi_win.h"
 #include "image/image_file_win.h"
 #include "scroll/scroll_rules.h"
@@ -16,14 +16,6 @@ namespace {
 
 constexpr uint32_t PREVIEW_BACKGROUND = 0x2C2828;
 constexpr DWORD WHEEL_NOTCH_DOWN = static_cast<DWORD>(-WHEEL_DELTA);
-
-// This process's overlay window, if it has one.
-HWND own_overlay() {
-    const HWND overlay = FindWindowW(OVERLAY_WINDOW_CLASS.name, nullptr);
-    DWORD pid = 0;
-    if (!overlay || !GetWindowThreadProcessId(overlay, &pid) || pid != GetCurrentProcessId()) return nullptr;
-    return overlay;
-}
 
 Rect monitor_near(ScrollPoint p) {
     MONITORINFO info{};
@@ -42,7 +34,7 @@ void write_frame(const std::vector<uint32_t>& pixels, int32_t width, int32_t hei
 }  // namespace
 
 Rect find_capture_rect(const Rect& region) {
-    const std::vector<WindowTarget> targets = enumerate_windows(own_overlay());
+    const std::vector<WindowTarget> targets = enumerate_windows(live_overlay_hwnd());
     std::vector<Rect> windows;
     windows.reserve(targets.size());
     for (const WindowTarget& t : targets) windows.push_back(t.rect);
