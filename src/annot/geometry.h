@@ -47,7 +47,3 @@ Rect annotation_bounds(const Annotation& a, TextBoundsFn text_bounds);
 // its radius or its arrow head, plus 2 pixels. Spotlight dims outside its box, so the caller
 // adds the dimmed area.
 Rect paint_bounds(const Annotation& a, TextBoundsFn text_bounds);
-
-// The editor's names for unite and grow (util/rect_ops.h).
-inline Rect union_rect(const Rect& a, const Rect& b) { return unite(a, b); }
-inline Rect grow_rect(const Rect& r, int32_t by) { return grow(r, by); }

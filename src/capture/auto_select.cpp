@@ -3,14 +3,9 @@
 #include <algorithm>
 #include <limits>
 
-int32_t clamp_to_i32(int64_t v) {
-    return static_cast<int32_t>(
-        std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
-}
-
 Rect to_overlay(const AutoSelect& s, const Rect& r) {
-    return {clamp_to_i32(int64_t{r.l} - s.origin_x), clamp_to_i32(int64_t{r.t} - s.origin_y),
-            clamp_to_i32(int64_t{r.r} - s.origin_x), clamp_to_i32(int64_t{r.b} - s.origin_y)};
+    return {saturate_i32(int64_t{r.l} - s.origin_x), saturate_i32(int64_t{r.t} - s.origin_y),
+            saturate_i32(int64_t{r.r} - s.origin_x), saturate_i32(int64_t{r.b} - s.origin_y)};
 }
 
 namespace {
@@ -48,7 +43,7 @@ HitTest hit_test_window_element(AutoSelect& s, int32_t x, int32_t y) {
 
     if (!hover_here && s.last_request != here) {
         s.last_request = here;
-        hit.request = ElementQuery{clamp_to_i32(int64_t{x} + s.origin_x), clamp_to_i32(int64_t{y} + s.origin_y),
+        hit.request = ElementQuery{saturate_i32(int64_t{x} + s.origin_x), saturate_i32(int64_t{y} + s.origin_y),
                                    target->window};
     }
 
@@ -84,8 +79,8 @@ void merge_uia_result(AutoSelect& s, const ElementAnswer& answer) {
     for (const Rect& r : kept)
         if (std::find(cached.begin(), cached.end(), r) == cached.end()) cached.push_back(r);
 
-    s.hover = ElementHover{answer.window, clamp_to_i32(int64_t{answer.screen_x} - s.origin_x),
-                           clamp_to_i32(int64_t{answer.screen_y} - s.origin_y), std::move(kept)};
+    s.hover = ElementHover{answer.window, saturate_i32(int64_t{answer.screen_x} - s.origin_x),
+                           saturate_i32(int64_t{answer.screen_y} - s.origin_y), std::move(kept)};
 }
 
 Rect nearest_monitor(const AutoSelect& s, int32_t x, int32_t y) {

@@ -82,7 +82,6 @@ struct AutoSelect {
 
 // A screen rectangle or point moved into overlay coordinates (clamped, never wrapping).
 Rect to_overlay(const AutoSelect& s, const Rect& screen);
-int32_t clamp_to_i32(int64_t v);
 
 struct HitTest {
     std::optional<Rect> rect;             // the hovered rectangle

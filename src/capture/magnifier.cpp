@@ -7,7 +7,7 @@
 
 namespace {
 Rect make(int64_t l, int64_t t, int64_t r, int64_t b) {
-    return {clamp_to_i32(l), clamp_to_i32(t), clamp_to_i32(r), clamp_to_i32(b)};
+    return {saturate_i32(l), saturate_i32(t), saturate_i32(r), saturate_i32(b)};
 }
 }  // namespace
 

@@ -77,17 +77,17 @@ ActionRules action_rules(OverlayAction action, bool pin_edit) {
 }
 
 ScreenPoint pin_origin(const Rect& selection, int32_t origin_x, int32_t origin_y) {
-    return {clamp_to_i32(int64_t{origin_x} + selection.l - 1), clamp_to_i32(int64_t{origin_y} + selection.t - 1)};
+    return {saturate_i32(int64_t{origin_x} + selection.l - 1), saturate_i32(int64_t{origin_y} + selection.t - 1)};
 }
 
 Rect overlay_to_screen(const Rect& r, int32_t origin_x, int32_t origin_y) {
-    return {clamp_to_i32(int64_t{r.l} + origin_x), clamp_to_i32(int64_t{r.t} + origin_y),
-            clamp_to_i32(int64_t{r.r} + origin_x), clamp_to_i32(int64_t{r.b} + origin_y)};
+    return {saturate_i32(int64_t{r.l} + origin_x), saturate_i32(int64_t{r.t} + origin_y),
+            saturate_i32(int64_t{r.r} + origin_x), saturate_i32(int64_t{r.b} + origin_y)};
 }
 
 std::optional<size_t> live_pin_source(std::span<const Rect> windows, const Rect& selection) {
-    const int32_t cx = clamp_to_i32(int64_t{selection.l} + selection.width64() / 2);
-    const int32_t cy = clamp_to_i32(int64_t{selection.t} + selection.height64() / 2);
+    const int32_t cx = saturate_i32(int64_t{selection.l} + selection.width64() / 2);
+    const int32_t cy = saturate_i32(int64_t{selection.t} + selection.height64() / 2);
     for (size_t i = 0; i < windows.size(); ++i)
         if (windows[i].contains(cx, cy)) return i;
     return std::nullopt;

@@ -16,7 +16,7 @@
 #include "image/history_win.h"
 #include "image/image_file_win.h"
 #include "livepin/livepin_win.h"
-#include "main/shell_win.h"
+#include "win/shell.h"
 #include "ocr/ocr_jobs_win.h"
 #include "pin/pins_win.h"
 #include "qr/qr_worker_win.h"
@@ -31,8 +31,6 @@ UiCell<std::optional<Rect>> LAST_SELECTION;
 
 namespace {
 
-constexpr const char* APP_TITLE = "Ormick Oxel";
-
 void remember_selection(const OverlayState& s) {
     if (!s.selection.rect || s.pin_edit) return;
     if (auto last = LAST_SELECTION.try_borrow()) **last = overlay_to_screen(*s.selection.rect, s.origin_x(), s.origin_y());
@@ -40,7 +38,7 @@ void remember_selection(const OverlayState& s) {
 
 void ask_discard(HWND window) {
     const std::wstring text = to_wide(ui_text(CONFIRM_DISCARD_ANNOTATIONS));
-    const std::wstring caption = to_wide(APP_TITLE);
+    const std::wstring caption = to_wide(std::string(PROGRAM_NAME));
     // Modal: no borrow is held while it runs.
     if (MessageBoxW(window, text.c_str(), caption.c_str(), MB_YESNO | MB_ICONQUESTION) == IDYES)
         end_capture(window, true);
@@ -92,8 +90,8 @@ void pin(HWND window) {
         if (st.selection.rect && st.images.frozen) {
             const Rect sel = *st.selection.rect;
             plain = crop_bitmap(*st.images.frozen, sel);
-            annotations = moved_annotations(st.editor.annotations, clamp_to_i32(-int64_t{sel.l}),
-                                            clamp_to_i32(-int64_t{sel.t}));
+            annotations = moved_annotations(st.editor.annotations, saturate_i32(-int64_t{sel.l}),
+                                            saturate_i32(-int64_t{sel.t}));
             at = pin_origin(sel, st.origin_x(), st.origin_y());
         }
     }
@@ -180,7 +178,7 @@ void live_pin(HWND window) {
         region = overlay_to_screen(*st.selection.rect, st.origin_x(), st.origin_y());
     }
     end_capture(window, true);
-    if (!source) return tray_balloon(APP_TITLE, ui_text(LIVE_PIN_HINT));
+    if (!source) return tray_balloon(PROGRAM_NAME, ui_text(LIVE_PIN_HINT));
     RECT wr{};
     if (!IsWindow(source) || !GetWindowRect(source, &wr)) return;
     if (const std::optional<Rect> area = live_pin_area(region, Rect{wr.left, wr.top, wr.right, wr.bottom}))

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "annot/gdip_owners_win.h"
+#include "gdip/gdip_win.h"
 #include "capture/selection_frame.h"
 #include "gdip/gdip_win.h"
 #include "toolbar/toolbar_draw_win.h"

@@ -84,8 +84,8 @@ ActionCall run_key_effect(OverlayState& s, const KeyEffect& k) {
                 set_overlay_selection(s, move_rect_inside(*s.selection.rect, k.dx, k.dy, s.width(), s.height()));
             break;
         case KeyEffectKind::MoveCursor:
-            SetCursorPos(clamp_to_i32(int64_t{s.origin_x()} + s.selection.cursor_x + k.dx),
-                         clamp_to_i32(int64_t{s.origin_y()} + s.selection.cursor_y + k.dy));
+            SetCursorPos(saturate_i32(int64_t{s.origin_x()} + s.selection.cursor_x + k.dx),
+                         saturate_i32(int64_t{s.origin_y()} + s.selection.cursor_y + k.dy));
             break;
         case KeyEffectKind::SelectMonitor:
             set_overlay_selection(s, clamp_to_overlay(nearest_monitor(s, s.selection.cursor_x, s.selection.cursor_y),

@@ -14,7 +14,7 @@ std::optional<Rect> layout_selection_rect(const std::optional<Rect>& confirmed, 
     if (mouse_state == MouseState::Selecting && drag_moved) {
         const int64_t l = std::min(start_x, cursor_x), t = std::min(start_y, cursor_y);
         const int64_t r = int64_t{std::max(start_x, cursor_x)} + 1, b = int64_t{std::max(start_y, cursor_y)} + 1;
-        const Rect drag{clamp_to_i32(l), clamp_to_i32(t), clamp_to_i32(r), clamp_to_i32(b)};
+        const Rect drag{saturate_i32(l), saturate_i32(t), saturate_i32(r), saturate_i32(b)};
         const Rect clipped = intersect(drag, Rect{0, 0, std::max(width, 0), std::max(height, 0)});
         if (clipped.empty()) return std::nullopt;
         return clipped;

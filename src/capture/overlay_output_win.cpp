@@ -36,7 +36,7 @@ void finish_pin_edit(OverlayState& s, PinEditOutcome outcome) {
     commit_open_edits(s.editor);
     if (!s.pin_edit) return;
     // In the pin's coordinates; end_capture hands them over as they are.
-    s.editor.edited = moved_annotations(s.editor.annotations, clamp_to_i32(-int64_t{s.pin_edit->offset_x}),
-                                        clamp_to_i32(-int64_t{s.pin_edit->offset_y}));
+    s.editor.edited = moved_annotations(s.editor.annotations, saturate_i32(-int64_t{s.pin_edit->offset_x}),
+                                        saturate_i32(-int64_t{s.pin_edit->offset_y}));
     s.pin_edit->outcome = outcome;
 }

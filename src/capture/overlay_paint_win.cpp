@@ -57,8 +57,8 @@ Rect overlay_bounds(const OverlayState& s) { return {0, 0, std::max(s.width(), 0
 
 // The work area of the monitor at the centre of the bounds, in overlay coordinates.
 std::optional<Rect> work_area_at(const OverlayState& s, const Rect& bounds) {
-    const POINT centre{clamp_to_i32((int64_t{bounds.l} + bounds.r) / 2 + s.origin_x()),
-                       clamp_to_i32((int64_t{bounds.t} + bounds.b) / 2 + s.origin_y())};
+    const POINT centre{saturate_i32((int64_t{bounds.l} + bounds.r) / 2 + s.origin_x()),
+                       saturate_i32((int64_t{bounds.t} + bounds.b) / 2 + s.origin_y())};
     MONITORINFO info{};
     info.cbSize = sizeof info;
     if (!GetMonitorInfoW(MonitorFromPoint(centre, MONITOR_DEFAULTTONEAREST), &info)) return std::nullopt;
@@ -110,9 +110,9 @@ OverlayLayout layout_of(const OverlayState& s, const Scene& scene) {
     if (scene.tooltip) parts.tooltip = scene.tooltip->rect;
     parts.annotation_bounds = scene.marks.selected_bounds;
     if (const auto& box = scene.marks.text_box)
-        parts.text_box = Rect{clamp_to_i32(static_cast<int64_t>(box->x)), clamp_to_i32(static_cast<int64_t>(box->y)),
-                              clamp_to_i32(static_cast<int64_t>(box->x) + box->width),
-                              clamp_to_i32(static_cast<int64_t>(box->y) + box->height)};
+        parts.text_box = Rect{saturate_i32(static_cast<int64_t>(box->x)), saturate_i32(static_cast<int64_t>(box->y)),
+                              saturate_i32(static_cast<int64_t>(box->x) + box->width),
+                              saturate_i32(static_cast<int64_t>(box->y) + box->height)};
     if (scene.magnifier) parts.magnifier = magnifier_place(s);
     return overlay_layout(parts, s.scale);
 }
@@ -171,7 +171,7 @@ std::optional<ToolbarLayout> place_toolbar(const OverlayState& s) {
     if (!confirmed(s) || !(m == MouseState::Idle || m == MouseState::ToolbarPress || m == MouseState::EditorDrag))
         return std::nullopt;
     const Rect& sel = *s.selection.rect;
-    const Rect monitor = nearest_monitor(s, clamp_to_i32(int64_t{sel.r} - 1), clamp_to_i32(int64_t{sel.b} - 1));
+    const Rect monitor = nearest_monitor(s, saturate_i32(int64_t{sel.r} - 1), saturate_i32(int64_t{sel.b} - 1));
     const Rect bounds = toolbar_bounds(monitor, work_area_at(s, monitor));
     const EditorMarks marks = editor_marks(s);
     const std::optional<Tool> tool = option_tool(marks.text_box.has_value(), s.editor.tool, marks.selected_kind);

@@ -8,7 +8,7 @@
 #include "capture/overlay_session_win.h"
 #include "capture/redact_covers.h"
 #include "image/bitmap_ops_win.h"
-#include "main/shell_win.h"
+#include "win/shell.h"
 #include "redact/redact_types.h"
 #include "redact/redact_worker_win.h"
 #include "strings/ui_strings.h"
@@ -49,5 +49,5 @@ void on_redact_done(HWND window, WPARAM request, LPARAM record) {
         overlay_invalidate_changes(st);
     }
     if (!result->outcome.ok()) tray_balloon(ui_text(OCR_FAILED), result->outcome.error().message);
-    else if (result->outcome.value().empty()) tray_balloon("Ormick Oxel", ui_text(REDACT_NOTHING_FOUND));
+    else if (result->outcome.value().empty()) tray_balloon(PROGRAM_NAME, ui_text(REDACT_NOTHING_FOUND));
 }

@@ -37,5 +37,5 @@ InputContext input_context(const OverlayState& s) {
 }
 
 POINT overlay_point(const OverlayState& s, POINT screen) {
-    return {clamp_to_i32(int64_t{screen.x} - s.origin_x()), clamp_to_i32(int64_t{screen.y} - s.origin_y())};
+    return {saturate_i32(int64_t{screen.x} - s.origin_x()), saturate_i32(int64_t{screen.y} - s.origin_y())};
 }

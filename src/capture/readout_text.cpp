@@ -67,5 +67,5 @@ Rect size_label_place(const Rect& rect, TextSize text, const Rect& monitor, floa
     }
     left = std::min(left, int64_t{monitor.r} - w);
     left = std::max(left, int64_t{monitor.l});
-    return {clamp_to_i32(left), clamp_to_i32(top), clamp_to_i32(left + w), clamp_to_i32(top + h)};
+    return {saturate_i32(left), saturate_i32(top), saturate_i32(left + w), saturate_i32(top + h)};
 }

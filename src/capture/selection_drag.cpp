@@ -21,16 +21,16 @@ void shift_span(int32_t& lo, int32_t& hi, int64_t d, int32_t limit) {
     int64_t start = int64_t{lo} + d;
     start = std::min(start, int64_t{limit} - len);
     start = std::max<int64_t>(start, 0);
-    lo = clamp_to_i32(start);
-    hi = clamp_to_i32(start + len);
+    lo = saturate_i32(start);
+    hi = saturate_i32(start + len);
 }
 
 // An edge moved by d, then the span ordered; equal edges give length 1.
 void order_span(int64_t lo, int64_t hi, int32_t& out_lo, int32_t& out_hi) {
     if (lo > hi) std::swap(lo, hi);
     if (lo == hi) ++hi;
-    out_lo = clamp_to_i32(lo);
-    out_hi = clamp_to_i32(hi);
+    out_lo = saturate_i32(lo);
+    out_hi = saturate_i32(hi);
 }
 }  // namespace
 
@@ -41,8 +41,8 @@ std::optional<Rect> clamp_to_overlay(const Rect& r, int32_t width, int32_t heigh
 }
 
 std::optional<Rect> drag_rect(int32_t start_x, int32_t start_y, int32_t x, int32_t y, int32_t width, int32_t height) {
-    const Rect spanned{std::min(start_x, x), std::min(start_y, y), clamp_to_i32(int64_t{std::max(start_x, x)} + 1),
-                       clamp_to_i32(int64_t{std::max(start_y, y)} + 1)};
+    const Rect spanned{std::min(start_x, x), std::min(start_y, y), saturate_i32(int64_t{std::max(start_x, x)} + 1),
+                       saturate_i32(int64_t{std::max(start_y, y)} + 1)};
     return clamp_to_overlay(spanned, width, height);
 }
 

@@ -25,7 +25,7 @@ std::array<Rect, 4> frame_strips(const Rect& sel, float scale) {
     const int64_t a = int64_t{std::max(scaled_round(2, scale), 1)} + scaled_round(4, scale);
     const int64_t b = a + 2;
     auto r = [](int64_t l, int64_t t, int64_t rr, int64_t bb) {
-        return Rect{clamp_to_i32(l), clamp_to_i32(t), clamp_to_i32(rr), clamp_to_i32(bb)};
+        return Rect{saturate_i32(l), saturate_i32(t), saturate_i32(rr), saturate_i32(bb)};
     };
     return {r(sel.l - b, sel.t - b, sel.r + a + 2, sel.t + a + 2), r(sel.l - b, sel.b - b, sel.r + a + 2, sel.b + a + 2),
             r(sel.l - b, sel.t - b, sel.l + a + 2, sel.b + a + 2), r(sel.r - b, sel.t - b, sel.r + a + 2, sel.b + a + 2)};
@@ -48,8 +48,8 @@ std::array<HandleSquare, 8> handle_squares(const Rect& sel, float scale) {
     for (size_t i = 0; i < 8; ++i) {
         const int64_t l = centres[i][0] - side / 2, t = centres[i][1] - side / 2;
         const int64_t il = l + (side - inner) / 2, it = t + (side - inner) / 2;
-        out[i].outer = {clamp_to_i32(l), clamp_to_i32(t), clamp_to_i32(l + side), clamp_to_i32(t + side)};
-        out[i].inner = {clamp_to_i32(il), clamp_to_i32(it), clamp_to_i32(il + inner), clamp_to_i32(it + inner)};
+        out[i].outer = {saturate_i32(l), saturate_i32(t), saturate_i32(l + side), saturate_i32(t + side)};
+        out[i].inner = {saturate_i32(il), saturate_i32(it), saturate_i32(il + inner), saturate_i32(it + inner)};
     }
     return out;
 }

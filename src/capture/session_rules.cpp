@@ -14,13 +14,6 @@ int32_t overlay_font_height(float scale) {
     return h > 1000.0 ? 1000 : static_cast<int32_t>(h);
 }
 
-namespace {
-int32_t clamp_i32(int64_t v) {
-    return static_cast<int32_t>(std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(),
-                                                    std::numeric_limits<int32_t>::max()));
-}
-}  // namespace
-
 PinEditPlacement pin_edit_placement(int32_t image_x, int32_t image_y, int32_t image_w, int32_t image_h,
                                     int32_t origin_x, int32_t origin_y, int32_t screen_w, int32_t screen_h) {
     // Overlay coordinates in 64 bits: odd window positions must not wrap around.
@@ -29,8 +22,8 @@ PinEditPlacement pin_edit_placement(int32_t image_x, int32_t image_y, int32_t im
     const int64_t r = std::min<int64_t>(ox + std::max(image_w, 0), std::max(screen_w, 0));
     const int64_t b = std::min<int64_t>(oy + std::max(image_h, 0), std::max(screen_h, 0));
     PinEditPlacement p;
-    if (l < r && t < b) p.selection = {clamp_i32(l), clamp_i32(t), clamp_i32(r), clamp_i32(b)};
-    p.offset_x = clamp_i32(ox);
-    p.offset_y = clamp_i32(oy);
+    if (l < r && t < b) p.selection = {saturate_i32(l), saturate_i32(t), saturate_i32(r), saturate_i32(b)};
+    p.offset_x = saturate_i32(ox);
+    p.offset_y = saturate_i32(oy);
     return p;
 }

@@ -203,8 +203,8 @@ OverlayState build_state(HWND overlay, const CaptureStart& start, Grabbed grabbe
     select.windows = std::move(grabbed.windows);
     for (WindowTarget& w : select.windows) w.rect = to_overlay(select, w.rect);
     state.selection.request_id = start.seq;
-    state.selection.cursor_x = clamp_to_i32(int64_t{cursor.x} - start.ox);
-    state.selection.cursor_y = clamp_to_i32(int64_t{cursor.y} - start.oy);
+    state.selection.cursor_x = saturate_i32(int64_t{cursor.x} - start.ox);
+    state.selection.cursor_y = saturate_i32(int64_t{cursor.y} - start.oy);
 
     if (request) {
         state.selection.rect = grabbed.placement.selection;

@@ -5,14 +5,15 @@
 
 #include "editor/editor_internal.h"
 #include "editor/presets.h"
+#include "util/rect_ops.h"
 
 namespace {
 void cap(std::deque<std::vector<Annotation>>& stack) {
     while (stack.size() > UNDO_DEPTH) stack.pop_front();
 }
 
-void repaint_selection(Editor& e, int32_t grow) {
-    if (!e.selection.empty()) e.dirty_rects.push_back(grow_rect(e.selection, grow));
+void repaint_selection(Editor& e, int32_t by) {
+    if (!e.selection.empty()) e.dirty_rects.push_back(grow(e.selection, by));
 }
 
 int32_t rounded(float v) { return static_cast<int32_t>(std::lround(std::clamp(v, -1e6f, 1e6f))); }
@@ -46,9 +47,9 @@ Annotation new_annotation(const Editor& e, Tool tool, float x, float y) {
 void repaint_annotation(Editor& e, const Annotation& a) {
     if (a.points.empty()) return;
     const int32_t frame = rounded(6 * e.scale) + 2;
-    Rect r = union_rect(paint_bounds(a, e.text_bounds), grow_rect(annotation_bounds(a, e.text_bounds), frame));
+    Rect r = unite(paint_bounds(a, e.text_bounds), grow(annotation_bounds(a, e.text_bounds), frame));
     // A Spotlight dims everything around it: a change to one changes the whole selection.
-    if (a.kind == Tool::Spotlight) r = union_rect(r, e.selection);
+    if (a.kind == Tool::Spotlight) r = unite(r, e.selection);
     if (!r.empty()) e.dirty_rects.push_back(r);
 }
 

@@ -10,6 +10,7 @@
 #include "strings/ui_strings.h"
 #include "util/text.h"
 #include "win/messages.h"
+#include "util/rect_ops.h"
 
 namespace {
 // Posted by the box to itself, so that they run outside whatever call opened or closed it.
@@ -150,8 +151,8 @@ void fit_text_box(Editor& e) {
     SetWindowPos(box, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     t.area = Rect{old.l, old.t, old.l + width, old.t + height};
     // The dashed frame around the box lies 3 pixels outside it.
-    e.dirty_rects.push_back(grow_rect(old, 6));
-    e.dirty_rects.push_back(grow_rect(t.area, 6));
+    e.dirty_rects.push_back(grow(old, 6));
+    e.dirty_rects.push_back(grow(t.area, 6));
 }
 
 void commit_text_edit(Editor& e) {

@@ -5,6 +5,7 @@
 #include "editor/editor_internal.h"
 #include "editor/presets.h"
 #include "util/text.h"
+#include "util/rect_ops.h"
 
 TextBox plan_text_box(const Editor& e, float x, float y, std::optional<size_t> index) {
     TextBox box;
@@ -39,7 +40,7 @@ void open_text_box(Editor& e, TextBox box) {
         }
     }
     e.selected.reset();
-    if (!box.area.empty()) e.dirty_rects.push_back(grow_rect(box.area, 6));
+    if (!box.area.empty()) e.dirty_rects.push_back(grow(box.area, 6));
     e.text_box = std::move(box);
 }
 
@@ -47,7 +48,7 @@ void commit_text_value(Editor& e, std::string_view text) {
     if (!e.text_box) return;
     TextBox box = std::move(*e.text_box);
     e.text_box.reset();
-    if (!box.area.empty()) e.dirty_rects.push_back(grow_rect(box.area, 6));
+    if (!box.area.empty()) e.dirty_rects.push_back(grow(box.area, 6));
 
     // The box writes its line breaks as "\r\n"; a carriage return left alone (pasted text)
     // breaks the line too.

@@ -11,7 +11,7 @@
 #include "image/bitmap_ops_win.h"
 #include "image/clipboard_win.h"
 #include "image/image_file_win.h"
-#include "main/shell_win.h"
+#include "win/shell.h"
 #include "ocr/ocr_jobs_win.h"
 #include "pin/pin_geometry.h"
 #include "pin/pin_menu.h"

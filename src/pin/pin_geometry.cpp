@@ -5,10 +5,6 @@
 
 namespace {
 
-int32_t clamp_i64(int64_t v) {
-    return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX));
-}
-
 // The largest image side a window can have and still add its border.
 constexpr int32_t MAX_IMAGE_SIDE = INT32_MAX - 2;
 
@@ -49,16 +45,16 @@ Point32 anchored_origin(const Rect& old_window, int32_t anchor_x, int32_t anchor
     const double fy = static_cast<double>(int64_t{anchor_y} - old_window.t) / static_cast<double>(oh);
     const int32_t dx = saturating_round(new_size.w * fx, INT32_MIN, INT32_MAX);
     const int32_t dy = saturating_round(new_size.h * fy, INT32_MIN, INT32_MAX);
-    return {clamp_i64(int64_t{anchor_x} - dx), clamp_i64(int64_t{anchor_y} - dy)};
+    return {saturate_i32(int64_t{anchor_x} - dx), saturate_i32(int64_t{anchor_y} - dy)};
 }
 
 Point32 rect_center(const Rect& r) {
-    return {clamp_i64((int64_t{r.l} + r.r) / 2), clamp_i64((int64_t{r.t} + r.b) / 2)};
+    return {saturate_i32((int64_t{r.l} + r.r) / 2), saturate_i32((int64_t{r.t} + r.b) / 2)};
 }
 
 Point32 recentred_origin(const Rect& old_window, Size32 new_size) {
     const Point32 c = rect_center(old_window);
-    return {clamp_i64(int64_t{c.x} - new_size.w / 2), clamp_i64(int64_t{c.y} - new_size.h / 2)};
+    return {saturate_i32(int64_t{c.x} - new_size.w / 2), saturate_i32(int64_t{c.y} - new_size.h / 2)};
 }
 
 float thumbnail_scale(uint32_t dpi, int32_t w, int32_t h) {
@@ -93,7 +89,7 @@ PinLabelMetrics pin_label_metrics(uint32_t dpi) {
 
 Rect pin_label_box(const PinLabelMetrics& m, int32_t text_w, int32_t text_h) {
     const int32_t left = m.pad + 1, top = m.pad + 1;
-    return {left, top, clamp_i64(int64_t{left} + text_w + m.font_height), clamp_i64(int64_t{top} + text_h + m.pad)};
+    return {left, top, saturate_i32(int64_t{left} + text_w + m.font_height), saturate_i32(int64_t{top} + text_h + m.pad)};
 }
 
 std::optional<Rect> print_placement(int32_t w, int32_t h, int32_t horzres, int32_t vertres, int32_t logpixels_x,
@@ -123,7 +119,7 @@ float monitor_fit_scale(int32_t w, int32_t h, const Rect& monitor) {
 }
 
 int32_t keep_inside(int64_t want, int32_t lo, int32_t hi_edge, int32_t size) {
-    return clamp_i64(std::max<int64_t>(std::min<int64_t>(want, int64_t{hi_edge} - size), lo));
+    return saturate_i32(std::max<int64_t>(std::min<int64_t>(want, int64_t{hi_edge} - size), lo));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <optional>
 #include <utility>
 
+#include "image/bitmap_ops_win.h"
 #include "pin/closed_ring.h"
 #include "pin/pin_geometry.h"
 #include "pin/pin_window_win.h"
@@ -37,10 +38,26 @@ bool any_pin_click_through() {
 bool closed_pins_empty() { return CLOSED_PINS.borrow()->empty(); }
 
 void restore_last_closed_pin() {
-    std::optional<ClosedPin> closed = take_newest_closed(*CLOSED_PINS.borrow());
-    if (!closed) return;
-    create_pin(std::move(closed->base_image), std::move(closed->annotations), closed->x, closed->y, closed->scale,
-               closed->opacity);
+    // A copy goes to the new window, so a pin whose window cannot be made stays in the list.
+    std::optional<DibBitmap> image;
+    std::vector<Annotation> annotations;
+    int32_t x = 0, y = 0;
+    float scale = 1.0f;
+    uint8_t opacity = 100;
+    HBITMAP key = nullptr;  // which entry to drop: closing pins while the window is made adds more
+    {
+        auto closed = CLOSED_PINS.borrow();
+        if (closed->empty()) return;
+        const ClosedPin& newest = closed->back();
+        image = crop_bitmap(newest.base_image, Rect{0, 0, newest.base_image.width, newest.base_image.height});
+        annotations = newest.annotations;
+        x = newest.x, y = newest.y, scale = newest.scale, opacity = newest.opacity;
+        key = newest.base_image.hbitmap();
+    }
+    if (!image) return;
+    if (!create_pin(std::move(*image), std::move(annotations), x, y, scale, opacity)) return;
+    auto closed = CLOSED_PINS.borrow();
+    std::erase_if(*closed, [key](const ClosedPin& c) { return c.base_image.hbitmap() == key; });
 }
 
 void set_pin_scale(HWND window, float scale, int32_t anchor_x, int32_t anchor_y) {

@@ -32,7 +32,7 @@ std::vector<OptionCell> option_cells(Tool tool, const ToolbarMetrics& m, const M
     if (!switches.empty()) add(OptionKind::Separator, 0, m.separator);
     for (StyleSwitch s : switches) {
         const int32_t label = measure ? std::max(measure(ui_text(style_switch_label(s))).cx, 0) : 0;
-        add(OptionKind::StyleSwitch, static_cast<uint8_t>(s), clamp_to_i32(int64_t{m.switch_pad} + label));
+        add(OptionKind::StyleSwitch, static_cast<uint8_t>(s), saturate_i32(int64_t{m.switch_pad} + label));
     }
     return cells;
 }
@@ -87,13 +87,13 @@ ToolbarLayout layout_toolbar(const Rect& sel, const Rect& bounds, float scale, b
 
     const int64_t right = std::min(bounds.r, sel.r);
     const int64_t bar_l = std::max(right - bar_w, int64_t{bounds.l});
-    out.toolbar = {clamp_to_i32(bar_l), clamp_to_i32(top), clamp_to_i32(bar_l + bar_w), clamp_to_i32(top + bar_h)};
+    out.toolbar = {saturate_i32(bar_l), saturate_i32(top), saturate_i32(bar_l + bar_w), saturate_i32(top + bar_h)};
 
     auto place = [&](auto& list, const std::vector<int32_t>& widths, int64_t left, int64_t row_top, int32_t h) {
         int64_t x = left + m.margin;
         const int64_t y = row_top + m.margin;
         for (size_t i = 0; i < list.size(); ++i) {
-            list[i].rect = {clamp_to_i32(x), clamp_to_i32(y), clamp_to_i32(x + widths[i]), clamp_to_i32(y + h)};
+            list[i].rect = {saturate_i32(x), saturate_i32(y), saturate_i32(x + widths[i]), saturate_i32(y + h)};
             x += int64_t{widths[i]} + m.gap;
         }
     };
@@ -102,7 +102,7 @@ ToolbarLayout layout_toolbar(const Rect& sel, const Rect& bounds, float scale, b
     if (tool) {
         const int64_t row_l = std::max(right - row_w, int64_t{bounds.l});
         const int64_t row_t = top + bar_h + m.margin;
-        out.option_row = {clamp_to_i32(row_l), clamp_to_i32(row_t), clamp_to_i32(row_l + row_w), clamp_to_i32(row_t + row_h)};
+        out.option_row = {saturate_i32(row_l), saturate_i32(row_t), saturate_i32(row_l + row_w), saturate_i32(row_t + row_h)};
         place(out.cells, cell_widths, row_l, row_t, m.cell);
     }
     return out;
@@ -127,7 +127,7 @@ std::vector<Rect> separator_lines(const ToolbarLayout& layout) {
     std::vector<Rect> lines;
     auto add = [&](const Rect& r, int32_t from, int32_t to) {
         const int64_t l = int64_t{r.l} + m.separator / 2;
-        const Rect line{clamp_to_i32(l), clamp_to_i32(int64_t{r.t} + from), clamp_to_i32(l + w), clamp_to_i32(int64_t{r.t} + to)};
+        const Rect line{saturate_i32(l), saturate_i32(int64_t{r.t} + from), saturate_i32(l + w), saturate_i32(int64_t{r.t} + to)};
         if (!line.empty()) lines.push_back(line);
     };
     const int32_t bar_from = scaled_round(6, s);

@@ -37,6 +37,6 @@ std::optional<ToolbarTooltip> toolbar_tooltip(const ToolbarLayout& layout, const
     int64_t top = int64_t{block.t} - scaled_trunc(6, s) - h;
     if (top < bounds.t) top = int64_t{block.b} + scaled_trunc(6, s);
 
-    tip.rect = {clamp_to_i32(left), clamp_to_i32(top), clamp_to_i32(left + w), clamp_to_i32(top + h)};
+    tip.rect = {saturate_i32(left), saturate_i32(top), saturate_i32(left + w), saturate_i32(top + h)};
     return tip;
 }
