@@ -18,11 +18,15 @@
 #   e2e_escape_capture N       wait for the Nth capture session on screen, end it with Esc
 #   e2e_fail TEXT              fail with the log printed
 #   e2e_show_pattern X Y W H   a window of known pixels at that place, shown before this returns
+#   e2e_show_image X Y FILE    a window showing that picture (any format ImageMagick reads)
 #   e2e_capture N              F1, then wait for the Nth session to take the keyboard
 #   e2e_mouse_to X Y           the pointer to a desktop point with xdotool
 #   e2e_drag X0 Y0 X1 Y1       a left-button drag with xdotool (desktop coordinates)
 #   e2e_click X Y              a left click with xdotool
+#   e2e_type TEXT              type TEXT with xdotool into what has the keyboard in the desktop
 #   e2e_compare_crop A B GEOM  how many pixels of picture A differ from the GEOM crop of B
+#   e2e_compare_crops A B GEOM [FUZZ]  how many pixels differ between the GEOM crops of A and B
+#                              (channels within FUZZ, e.g. 1%, count as equal)
 #   e2e_history_count N        true when the history folder holds exactly N pictures
 #   e2e_use_fake_ocr SCRIPT    from now on start the test-only build whose OCR engine is the
 #                              scripted stand-in (tests/fakeocr/SCRIPT.md), reading SCRIPT
@@ -258,6 +262,13 @@ e2e_show_pattern() {
   e2e_wait_until 20 "the pattern window" grep -qs shown "$out"
 }
 
+e2e_show_image() {
+  local out="$E2E_DIR/image-$1-$2.out" bmp="$E2E_DIR/image-$1-$2.bmp"
+  convert "$3" -alpha off "BMP3:$bmp" || e2e_fail "cannot convert $3"
+  e2e_start_helper --out "$(e2e_win_path "$out")" show-image "$1" "$2" "$(e2e_win_path "$bmp")" 0
+  e2e_wait_until 20 "the image window" grep -qs shown "$out"
+}
+
 e2e_capture() {
   e2e_key F1
   e2e_wait_log "(ms since trigger)" "$1"
@@ -290,9 +301,20 @@ e2e_click() {
   xdotool click 1
 }
 
+e2e_type() {
+  e2e_focus_desktop
+  xdotool type --delay 50 -- "$1"
+}
+
 e2e_compare_crop() {
   convert "$2" -crop "$3" +repage "$E2E_DIR/crop.bmp" || return 1
   compare -metric AE "$1" "$E2E_DIR/crop.bmp" null: 2>&1
+}
+
+e2e_compare_crops() {
+  convert "$1" -crop "$3" +repage -alpha off "$E2E_DIR/crop-a.bmp" || return 1
+  convert "$2" -crop "$3" +repage -alpha off "$E2E_DIR/crop-b.bmp" || return 1
+  compare -metric AE ${4:+-fuzz "$4"} "$E2E_DIR/crop-a.bmp" "$E2E_DIR/crop-b.bmp" null: 2>&1
 }
 
 e2e_history_count() {

@@ -44,6 +44,7 @@ int cmd_focus(const Args& a);
 int cmd_clip_dib(const Args& a);
 int cmd_screen_bmp(const Args& a);
 int cmd_show_pattern(const Args& a);
+int cmd_show_image(const Args& a);
 // Mouse and keys sent inside the desktop (helper_input.cpp).
 int cmd_drag_copy_bench(const Args& a);
 int cmd_capture_copy_soak(const Args& a);

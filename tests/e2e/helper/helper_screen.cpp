@@ -129,19 +129,11 @@ int cmd_screen_bmp(const Args& a) {
     return write_bmp(a[0], px, w, h) ? 0 : 1;
 }
 
-// show-pattern X Y W H [SECONDS]: a window at that place whose pixel (i, j) is
-// (3i mod 256, 3j mod 256, 7(i + j) mod 256); says "shown" once it is painted and stays
-// SECONDS (default 300; 0 until ended).
-int cmd_show_pattern(const Args& a) {
-    if (a.size() < 4) return 2;
-    const auto x = static_cast<int32_t>(number_arg(a, 0, 0)), y = static_cast<int32_t>(number_arg(a, 1, 0));
-    SHOWN_PATTERN.w = static_cast<int32_t>(number_arg(a, 2, 0));
-    SHOWN_PATTERN.h = static_cast<int32_t>(number_arg(a, 3, 0));
-    const uint64_t seconds = number_arg(a, 4, 300);
-    if (SHOWN_PATTERN.w <= 0 || SHOWN_PATTERN.h <= 0) return 2;
-    SHOWN_PATTERN.pixels.resize(static_cast<size_t>(SHOWN_PATTERN.w) * SHOWN_PATTERN.h);
-    for (int32_t j = 0; j < SHOWN_PATTERN.h; ++j)
-        for (int32_t i = 0; i < SHOWN_PATTERN.w; ++i) SHOWN_PATTERN.pixels[static_cast<size_t>(j) * SHOWN_PATTERN.w + i] = pattern_pixel(i, j);
+namespace {
+
+// Shows SHOWN_PATTERN in a window at (x, y), says "shown" once it is painted and stays SECONDS
+// (0: until ended).
+int show_pattern_window(int32_t x, int32_t y, uint64_t seconds) {
     WNDCLASSW wc{};
     wc.lpfnWndProc = pattern_proc;
     wc.hInstance = GetModuleHandleW(nullptr);
@@ -160,4 +152,53 @@ int cmd_show_pattern(const Args& a) {
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
     }
     return 0;
+}
+
+}  // namespace
+
+// show-pattern X Y W H [SECONDS]: a window at that place whose pixel (i, j) is
+// (3i mod 256, 3j mod 256, 7(i + j) mod 256); says "shown" once it is painted and stays
+// SECONDS (default 300; 0 until ended).
+int cmd_show_pattern(const Args& a) {
+    if (a.size() < 4) return 2;
+    const auto x = static_cast<int32_t>(number_arg(a, 0, 0)), y = static_cast<int32_t>(number_arg(a, 1, 0));
+    SHOWN_PATTERN.w = static_cast<int32_t>(number_arg(a, 2, 0));
+    SHOWN_PATTERN.h = static_cast<int32_t>(number_arg(a, 3, 0));
+    if (SHOWN_PATTERN.w <= 0 || SHOWN_PATTERN.h <= 0) return 2;
+    SHOWN_PATTERN.pixels.resize(static_cast<size_t>(SHOWN_PATTERN.w) * SHOWN_PATTERN.h);
+    for (int32_t j = 0; j < SHOWN_PATTERN.h; ++j)
+        for (int32_t i = 0; i < SHOWN_PATTERN.w; ++i) SHOWN_PATTERN.pixels[static_cast<size_t>(j) * SHOWN_PATTERN.w + i] = pattern_pixel(i, j);
+    return show_pattern_window(x, y, number_arg(a, 4, 300));
+}
+
+// show-image X Y BMP [SECONDS]: a window at that place showing the BMP file's pixels; says
+// "shown" once it is painted and stays SECONDS (default 300; 0 until ended).
+int cmd_show_image(const Args& a) {
+    if (a.size() < 3) return 2;
+    const auto x = static_cast<int32_t>(number_arg(a, 0, 0)), y = static_cast<int32_t>(number_arg(a, 1, 0));
+    auto* bmp = static_cast<HBITMAP>(LoadImageW(nullptr, a[2].c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+    if (!bmp) {
+        emit("cannot load " + utf8(a[2]) + ": " + std::to_string(GetLastError()));
+        return 1;
+    }
+    BITMAP info{};
+    GetObjectW(bmp, sizeof info, &info);
+    SHOWN_PATTERN.w = info.bmWidth;
+    SHOWN_PATTERN.h = info.bmHeight;
+    SHOWN_PATTERN.pixels.assign(static_cast<size_t>(SHOWN_PATTERN.w) * SHOWN_PATTERN.h, 0);
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = SHOWN_PATTERN.w;
+    bi.bmiHeader.biHeight = -SHOWN_PATTERN.h;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    HDC screen = GetDC(nullptr);
+    const int rows = GetDIBits(screen, bmp, 0, static_cast<UINT>(SHOWN_PATTERN.h), SHOWN_PATTERN.pixels.data(), &bi, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    DeleteObject(bmp);
+    if (rows != SHOWN_PATTERN.h || SHOWN_PATTERN.w <= 0) {
+        emit("cannot read " + utf8(a[2]));
+        return 1;
+    }
+    return show_pattern_window(x, y, number_arg(a, 3, 300));
 }

@@ -608,6 +608,7 @@ const std::map<std::wstring, std::function<int(const Args&)>>& commands() {
         {L"clip-dib", cmd_clip_dib},
         {L"screen-bmp", cmd_screen_bmp},
         {L"show-pattern", cmd_show_pattern},
+        {L"show-image", cmd_show_image},
         {L"drag-copy-bench", cmd_drag_copy_bench},
         {L"capture-copy-soak", cmd_capture_copy_soak},
         {L"click", cmd_click},
