@@ -24,6 +24,9 @@
 #   e2e_drag X0 Y0 X1 Y1       a left-button drag with xdotool (desktop coordinates)
 #   e2e_click X Y              a left click with xdotool
 #   e2e_type TEXT              type TEXT with xdotool into what has the keyboard in the desktop
+#   e2e_send_keys KEY...       virtual-key codes (0x20; 0x11+0x43 held together) sent with
+#                              SendInput to the foreground window: for windows that Wine gives
+#                              no X focus (the region frame's strip), where xdotool's keys miss
 #   e2e_compare_crop A B GEOM  how many pixels of picture A differ from the GEOM crop of B
 #   e2e_compare_crops A B GEOM [FUZZ]  how many pixels differ between the GEOM crops of A and B
 #                              (channels within FUZZ, e.g. 1%, count as equal)
@@ -299,6 +302,10 @@ e2e_click() {
   e2e_focus_desktop
   e2e_mouse_to "$1" "$2"
   xdotool click 1
+}
+
+e2e_send_keys() {
+  e2e_helper keys "$@" >/dev/null || e2e_fail "cannot send the keys $*"
 }
 
 e2e_type() {

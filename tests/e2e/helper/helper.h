@@ -49,3 +49,4 @@ int cmd_show_image(const Args& a);
 int cmd_drag_copy_bench(const Args& a);
 int cmd_capture_copy_soak(const Args& a);
 int cmd_click(const Args& a);
+int cmd_keys(const Args& a);

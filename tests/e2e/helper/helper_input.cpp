@@ -93,6 +93,28 @@ void click(int32_t x, int32_t y) {
 
 }  // namespace
 
+// keys KEY...: each KEY pressed and released in turn through SendInput, which gives it to the
+// foreground window's focus whichever X window has the X focus; a KEY is a virtual-key code
+// (decimal or 0x), or codes joined by '+' held together (0x11+0x43 is Ctrl+C).
+int cmd_keys(const Args& a) {
+    if (a.empty()) return 2;
+    for (const std::wstring& key : a) {
+        std::vector<WORD> held;
+        for (size_t at = 0; at <= key.size();) {
+            const size_t plus = std::min(key.find(L'+', at), key.size());
+            const auto vk = static_cast<WORD>(number_arg({key.substr(at, plus - at)}, 0, 0));
+            if (vk == 0) return 2;
+            held.push_back(vk);
+            at = plus + 1;
+        }
+        for (WORD vk : held) send_key(vk, false);
+        for (auto it = held.rbegin(); it != held.rend(); ++it) send_key(*it, true);
+        Sleep(50);
+    }
+    emit("sent");
+    return 0;
+}
+
 // click X Y: the left button pressed and released at that screen point.
 int cmd_click(const Args& a) {
     if (a.size() < 2) return 2;

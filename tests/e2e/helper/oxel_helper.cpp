@@ -241,6 +241,20 @@ int cmd_wait_menu(const Args& a) {
     return ok ? 0 : 1;
 }
 
+// foreground: the class of the foreground window and of the window with the keyboard focus in
+// its thread ("none" for either when there is none).
+int cmd_foreground(const Args&) {
+    const HWND fg = GetForegroundWindow();
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    const bool focus = fg && GetGUIThreadInfo(GetWindowThreadProcessId(fg, nullptr), &info) && info.hwndFocus;
+    RECT r{};
+    if (focus) GetWindowRect(info.hwndFocus, &r);
+    emit((fg ? utf8(class_of(fg)) : std::string("none")) + " " + (focus ? utf8(class_of(info.hwndFocus)) : std::string("none")) +
+         " " + std::to_string(r.left) + " " + std::to_string(r.top) + " " + std::to_string(r.right) + " " + std::to_string(r.bottom));
+    return 0;
+}
+
 // pid: the process id owning OrmickOxelMain.
 int cmd_pid(const Args&) {
     const DWORD pid = main_pid();
@@ -584,6 +598,7 @@ const std::map<std::wstring, std::function<int(const Args&)>>& commands() {
         {L"wait-window", cmd_wait_window},
         {L"wait-gone", cmd_wait_gone},
         {L"wait-menu", cmd_wait_menu},
+        {L"foreground", cmd_foreground},
         {L"pid", cmd_pid},
         {L"wait-exit", cmd_wait_exit},
         {L"private-bytes", cmd_private_bytes},
@@ -612,6 +627,7 @@ const std::map<std::wstring, std::function<int(const Args&)>>& commands() {
         {L"drag-copy-bench", cmd_drag_copy_bench},
         {L"capture-copy-soak", cmd_capture_copy_soak},
         {L"click", cmd_click},
+        {L"keys", cmd_keys},
     };
     return table;
 }

@@ -1,0 +1,42 @@
+# F1, a drag over part of the scroll target (from inside its document to its right edge, its
+# whole height), S, Space for auto-scroll, Enter once the end is stitched: the clipboard holds
+# the whole document over the selection's columns, row for row, and the balloon says its size.
+# The selection's top, right and bottom are the target's, so that the frame's strip and preview
+# (which Wine cannot keep out of grabs) lie outside what is grabbed; its left side crosses the
+# document, where the ring's static edge moves with no row.
+. "$here/tests/e2e/scroll_target/scroll_cases.sh"
+mkdir -p "$(dirname "$E2E_SETTINGS")"
+printf 'capture_detect=window\r\n' >"$E2E_SETTINGS"
+e2e_start
+e2e_wait_log "message loop" 1 60
+e2e_wait_main
+scroll_start_target
+wine "$SCROLL_TARGET" --expected "$(e2e_win_path "$E2E_DIR/expected.bmp")" 2>>"$E2E_DIR/wine.out" ||
+  e2e_fail "no expected picture"
+
+# The target's client area is (100, 120) to (740, 600); its document pane starts 72 columns in.
+# The selection from x 272 keeps the pane's columns from 100 up to its end at 544.
+e2e_capture 1
+e2e_drag 272 120 739 599
+e2e_key s
+e2e_helper wait-gone OrmickOxelOverlay 10000 >/dev/null || e2e_fail "S left the overlay on screen"
+e2e_wait_log "scroll: region 272,120 468x480, tracking 100,120 640x480" 1 20
+e2e_helper wait-window OrmickOxelFrame 10000 --visible >/dev/null || e2e_fail "no region frame"
+[ "$(e2e_helper foreground | cut -d' ' -f1,2)" = "OrmickOxelFrame OrmickOxelFrame" ] ||
+  e2e_fail "the strip does not have the keyboard: $(e2e_helper foreground)"
+# Wine gives the strip, a tool window, no X focus, so xdotool's keys would go to the target:
+# the keys go through SendInput to the window that has the keyboard. Auto-scroll puts the
+# pointer in the selection's middle; it is there already, since Wine does not tell the input
+# its warped place and the wheel would go where the pointer was.
+e2e_mouse_to 506 360
+e2e_send_keys 0x20  # Space
+e2e_poll 60 grep -qx "scroll 2572" "$SCROLL_STATE" || e2e_fail "auto-scroll did not reach the end: $(cat "$SCROLL_STATE")"
+e2e_wait_log " x 3052" 1 20  # every row stitched
+e2e_send_keys 0x0D  # Enter
+e2e_wait_log "balloon: Scrolling capture copied | 444 × 3052" 1 20
+e2e_helper wait-gone OrmickOxelFrame 10000 >/dev/null || e2e_fail "Enter left the frame on screen"
+grep -q "Lost" "$E2E_LOG" && e2e_fail "a frame was lost"
+size=$(e2e_helper clip-dib "$(e2e_win_path "$E2E_DIR/clip.bmp")") || e2e_fail "no image on the clipboard"
+[ "$size" = "444 3052" ] || e2e_fail "the clipboard's image is $size, not 444 3052"
+differing=$(e2e_compare_crop "$E2E_DIR/clip.bmp" "$E2E_DIR/expected.bmp" 444x3052+100+0)
+[ "$differing" = 0 ] || e2e_fail "the copy differs from the document in $differing pixels"
