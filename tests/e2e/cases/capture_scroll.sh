@@ -2,8 +2,8 @@
 # whole height), S, Space for auto-scroll, Enter once the end is stitched: the clipboard holds
 # the whole document over the selection's columns, row for row, and the balloon says its size.
 # The selection's top, right and bottom are the target's, so that the frame's strip and preview
-# (which Wine cannot keep out of grabs) lie outside what is grabbed; its left side crosses the
-# document, where the ring's static edge moves with no row.
+# (which Wine cannot keep out of grabs) lie outside what is grabbed; the ring's left side shows
+# in the grabs inside the document, left of the selection's columns.
 . "$here/tests/e2e/scroll_target/scroll_cases.sh"
 mkdir -p "$(dirname "$E2E_SETTINGS")"
 printf 'capture_detect=window\r\n' >"$E2E_SETTINGS"
@@ -24,10 +24,10 @@ e2e_wait_log "scroll: region 272,120 468x480, tracking 100,120 640x480" 1 20
 e2e_helper wait-window OrmickOxelFrame 10000 --visible >/dev/null || e2e_fail "no region frame"
 [ "$(e2e_helper foreground | cut -d' ' -f1,2)" = "OrmickOxelFrame OrmickOxelFrame" ] ||
   e2e_fail "the strip does not have the keyboard: $(e2e_helper foreground)"
-# Wine gives the strip, a tool window, no X focus, so xdotool's keys would go to the target:
-# the keys go through SendInput to the window that has the keyboard. Auto-scroll puts the
-# pointer in the selection's middle; it is there already, since Wine does not tell the input
-# its warped place and the wheel would go where the pointer was.
+# Wine gives the strip, a tool window, no X focus, so xdotool's keys would reach the target:
+# the keys go through SendInput to the window that has the keyboard. Auto-scroll moves the
+# pointer to the selection's middle; it is put there first, because after Wine's warp the
+# wheel notches still go to the window under the pointer's old place.
 e2e_mouse_to 506 360
 e2e_send_keys 0x20  # Space
 e2e_poll 60 grep -qx "scroll 2572" "$SCROLL_STATE" || e2e_fail "auto-scroll did not reach the end: $(cat "$SCROLL_STATE")"
