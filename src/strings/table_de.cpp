@@ -146,4 +146,5 @@ const UiStrings UI_STRINGS_DE = {{
     "Einstellungsdatei bearbeiten…",  // PREFS_EDIT_FILE
     "Keine Sprache für die Texterkennung installiert. Fügen Sie eine in den Spracheinstellungen von Windows hinzu.",  // OCR_NO_LANGUAGE
     "Das Bild ist für die Texterkennung zu groß.",  // OCR_IMAGE_TOO_LARGE
+    "Live-Anheften war nicht möglich: {name}",  // LIVE_PIN_FAILED
 }};

@@ -146,4 +146,5 @@ const UiStrings UI_STRINGS_EN = {{
     "Edit settings file…",  // PREFS_EDIT_FILE
     "No text recognition language is installed. Add one in Windows' language settings.",  // OCR_NO_LANGUAGE
     "The image is too large for text recognition.",  // OCR_IMAGE_TOO_LARGE
+    "The live pin could not be made: {name}",  // LIVE_PIN_FAILED
 }};

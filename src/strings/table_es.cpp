@@ -146,4 +146,5 @@ const UiStrings UI_STRINGS_ES = {{
     "Editar archivo de configuración…",  // PREFS_EDIT_FILE
     "No hay ningún idioma de reconocimiento de texto instalado. Añada uno en la configuración de idioma de Windows.",  // OCR_NO_LANGUAGE
     "La imagen es demasiado grande para el reconocimiento de texto.",  // OCR_IMAGE_TOO_LARGE
+    "No se pudo crear el anclaje en vivo: {name}",  // LIVE_PIN_FAILED
 }};

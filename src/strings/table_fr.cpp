@@ -146,4 +146,5 @@ const UiStrings UI_STRINGS_FR = {{
     "Modifier le fichier de paramètres…",  // PREFS_EDIT_FILE
     "Aucune langue de reconnaissance de texte n'est installée. Ajoutez-en une dans les paramètres de langue de Windows.",  // OCR_NO_LANGUAGE
     "L'image est trop grande pour la reconnaissance de texte.",  // OCR_IMAGE_TOO_LARGE
+    "Impossible d’épingler en direct : {name}",  // LIVE_PIN_FAILED
 }};

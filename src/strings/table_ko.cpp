@@ -146,4 +146,5 @@ const UiStrings UI_STRINGS_KO = {{
     "설정 파일 편집…",  // PREFS_EDIT_FILE
     "설치된 텍스트 인식 언어가 없습니다. Windows 언어 설정에서 추가하세요.",  // OCR_NO_LANGUAGE
     "이미지가 너무 커서 텍스트를 인식할 수 없습니다.",  // OCR_IMAGE_TOO_LARGE
+    "실시간 고정을 만들 수 없습니다: {name}",  // LIVE_PIN_FAILED
 }};

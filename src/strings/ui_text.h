@@ -147,5 +147,6 @@ enum UiText : uint16_t {
     PREFS_EDIT_FILE,
     OCR_NO_LANGUAGE,
     OCR_IMAGE_TOO_LARGE,
+    LIVE_PIN_FAILED,
     UI_TEXT_COUNT
 };
