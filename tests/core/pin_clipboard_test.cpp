@@ -90,6 +90,7 @@ TEST(ClipText, WhatTheTextBecomes) {
         {"#12345", "text #12345"},
         {"  indented\r\nnext\r\n\r\n", "text   indented\nnext"},
         {"a\rb\n", "text a\rb"},
+        {"a\r\r\nb", "text a\r\nb"},  // a lone CR stays
         {"\xEF\xBB\xBFx", "text \xEF\xBB\xBFx"},  // U+FEFF is not white space
     };
     for (const Case& c : cases) EXPECT_EQ(describe(clip_text_image(c.text)), c.want) << c.text;
