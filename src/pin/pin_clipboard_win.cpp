@@ -1,0 +1,126 @@
+// Pinning whatever the clipboard holds: a bitmap, a copied image file, a colour code or text.
+// Another program's clipboard data is untrusted: text is read within its block, and the
+// clipboard is closed on every path.
+#include <windows.h>
+#include <shellapi.h>
+#include <shellscalingapi.h>
+
+#include <string>
+#include <utility>
+#include <variant>
+
+#include "image/bitmap_ops_win.h"
+#include "image/clipboard_win.h"
+#include "image/image_load_win.h"
+#include "main/shell_win.h"
+#include "pin/clip_image_win.h"
+#include "pin/clip_text.h"
+#include "pin/pins_win.h"
+#include "strings/ui_strings.h"
+#include "util/log.h"
+#include "util/text.h"
+#include "win/handles.h"
+
+namespace {
+
+// The clipboard, open for one scope.
+class ClipboardOpen {
+public:
+    ClipboardOpen() : open_(open_clipboard_retry()) {}
+    ~ClipboardOpen() { if (open_) CloseClipboard(); }
+    ClipboardOpen(const ClipboardOpen&) = delete;
+    ClipboardOpen& operator=(const ClipboardOpen&) = delete;
+    explicit operator bool() const { return open_; }
+
+private:
+    bool open_;
+};
+
+// CF_BITMAP, or CF_DIB through the bitmap the system makes of it.
+std::optional<DibBitmap> clipboard_bitmap() {
+    const ClipboardOpen clipboard;
+    if (!clipboard) return std::nullopt;
+    const auto bitmap = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
+    return bitmap ? bitmap_from_hbitmap(bitmap) : std::nullopt;
+}
+
+// The first copied file's path; empty when there is none.
+std::wstring clipboard_first_file() {
+    const ClipboardOpen clipboard;
+    if (!clipboard) return {};
+    const auto drop = static_cast<HDROP>(GetClipboardData(CF_HDROP));
+    if (!drop || DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0) == 0) return {};
+    // Sized by the path itself: a cut path could name another file.
+    const UINT length = DragQueryFileW(drop, 0, nullptr, 0);
+    if (length == 0) return {};
+    std::wstring path(length + 1, L'\0');
+    path.resize(DragQueryFileW(drop, 0, path.data(), length + 1));
+    return path;
+}
+
+// CF_UNICODETEXT as UTF-8; none when there is no text or it cannot be locked.
+std::optional<std::string> clipboard_text() {
+    const ClipboardOpen clipboard;
+    if (!clipboard) return std::nullopt;
+    const HANDLE block = GetClipboardData(CF_UNICODETEXT);
+    if (!block) return std::nullopt;
+    const size_t bytes = GlobalSize(block);
+    const GlobalLockGuard lock(block);
+    if (!lock) return std::nullopt;
+    const auto* units = static_cast<const char16_t*>(lock.get());
+    return utf16_to_utf8(std::u16string_view(units, clipboard_text_length(units, bytes)));
+}
+
+std::optional<DibBitmap> image_of_text(const std::string& text, float f) {
+    const ClipTextImage image = clip_text_image(text);
+    if (const Rgb* color = std::get_if<Rgb>(&image)) {
+        debug_log("pin clipboard: colour " + hex_line(*color));
+        return swatch_image(*color, f);
+    }
+    if (const std::string* shown = std::get_if<std::string>(&image)) {
+        debug_log("pin clipboard: text of " + std::to_string(shown->size()) + " bytes");
+        return text_image(*shown, f);
+    }
+    return std::nullopt;
+}
+
+// The effective DPI of the cursor's monitor / 96.
+float cursor_monitor_scale() {
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    UINT dpi_x = 96, dpi_y = 96;
+    if (FAILED(GetDpiForMonitor(MonitorFromPoint(cursor, MONITOR_DEFAULTTONEAREST), MDT_EFFECTIVE_DPI, &dpi_x,
+                                &dpi_y)) ||
+        dpi_x == 0)
+        dpi_x = 96;
+    return static_cast<float>(dpi_x) / 96.0f;
+}
+
+std::string size_text(const DibBitmap& image) {
+    return std::to_string(image.width) + "x" + std::to_string(image.height);
+}
+
+}  // namespace
+
+std::optional<DibBitmap> clipboard_image(float f) {
+    std::optional<DibBitmap> image;
+    if (IsClipboardFormatAvailable(CF_BITMAP) || IsClipboardFormatAvailable(CF_DIB)) {
+        image = clipboard_bitmap();
+        debug_log(image ? "pin clipboard: bitmap " + size_text(*image) : "pin clipboard: the bitmap is unreadable");
+    } else if (IsClipboardFormatAvailable(CF_HDROP)) {
+        if (const std::wstring path = clipboard_first_file(); !path.empty()) {
+            image = load_image_file(from_wide(path));
+            debug_log(image ? "pin clipboard: file " + size_text(*image) : "pin clipboard: the file is not an image");
+        }
+    }
+    if (!image && IsClipboardFormatAvailable(CF_UNICODETEXT)) {
+        if (const std::optional<std::string> text = clipboard_text()) image = image_of_text(*text, f);
+    }
+    return image;
+}
+
+void pin_clipboard() {
+    std::optional<DibBitmap> image = clipboard_image(cursor_monitor_scale());
+    if (!image) return tray_balloon("Ormick Oxel", ui_text(NO_IMAGE_ON_CLIPBOARD));
+    pin_image_at_cursor(std::move(*image));
+}
