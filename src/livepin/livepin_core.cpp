@@ -1,18 +1,22 @@
 #include "livepin/livepin_core.h"
 
+#include "pin/pin_geometry.h"
+#include "strings/ui_strings.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <string>
+#include <utility>
 
 namespace {
 
 // Keeps the window (side + 2) and the destination (side + 1) inside 32 bits.
 constexpr int32_t MAX_SIDE = INT32_MAX - 2;
 
+// The product in single precision, as the scale is kept.
 int32_t shown_side(int64_t side, float scale) {
-    const double v = std::round(static_cast<double>(side) * static_cast<double>(scale));
-    if (!(v >= LIVEPIN_MIN_SIDE)) return LIVEPIN_MIN_SIDE;
-    return v >= MAX_SIDE ? MAX_SIDE : static_cast<int32_t>(v);
+    return saturating_round(static_cast<float>(side) * scale, LIVEPIN_MIN_SIDE, MAX_SIDE);
 }
 
 }  // namespace
@@ -55,4 +59,22 @@ Rect livepin_source_rect(const Rect& area, const Rect& source_window) {
     };
     return {rel(area.l, source_window.l), rel(area.t, source_window.t), rel(area.r, source_window.l),
             rel(area.b, source_window.t)};
+}
+
+std::vector<MenuItem> livepin_menu_model(uint8_t opacity) {
+    std::vector<MenuItem> menu;
+    menu.push_back(menu_item(LIVE_CMD_COPY_VIEW, ui_text(LIVE_MENU_COPY_VIEW)));
+    menu.push_back(menu_item(LIVE_CMD_MAKE_STATIC, ui_text(LIVE_MENU_MAKE_STATIC)));
+    menu.push_back(menu_item(LIVE_CMD_ACTUAL_SIZE, ui_text(PIN_MENU_ACTUAL_SIZE)));
+    MenuItem steps = menu_item(0, ui_text(PIN_MENU_OPACITY));
+    for (const uint32_t id : LIVEPIN_OPACITY_IDS) {
+        const uint32_t percent = id - 100;
+        MenuItem step = menu_item(id, std::to_string(percent) + "%");
+        step.checked = percent == opacity;
+        steps.submenu.push_back(std::move(step));
+    }
+    menu.push_back(std::move(steps));
+    menu.push_back(menu_separator());
+    menu.push_back(menu_item(LIVE_CMD_CLOSE, ui_text(PIN_MENU_CLOSE)));
+    return menu;
 }

@@ -3,8 +3,10 @@
 // Platform-free.
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "util/geometry.h"
+#include "util/menu_model.h"
 
 inline constexpr float LIVEPIN_SCALE_MIN = 0.1f;
 inline constexpr float LIVEPIN_SCALE_MAX = 8.0f;
@@ -43,6 +45,16 @@ ThumbnailProps thumbnail_props(const Rect& source, float scale, uint8_t opacity_
 // The opacity menu: ids 200, 180, 160, 140 for 100, 80, 60 and 40 %.
 inline constexpr uint32_t LIVEPIN_OPACITY_IDS[] = {200, 180, 160, 140};
 std::optional<uint8_t> opacity_from_menu_id(uint32_t id);
+
+enum LivePinCommand : uint32_t {
+    LIVE_CMD_COPY_VIEW = 1,
+    LIVE_CMD_MAKE_STATIC = 2,
+    LIVE_CMD_ACTUAL_SIZE = 3,
+    LIVE_CMD_CLOSE = 4,
+};
+// Copy current view, Turn into a normal pin, Actual size, Opacity (the current one checked),
+// Close.
+std::vector<MenuItem> livepin_menu_model(uint8_t opacity);
 
 // The pinned area (screen coordinates) relative to the source window's rectangle.
 Rect livepin_source_rect(const Rect& area, const Rect& source_window);

@@ -11,10 +11,12 @@
 #include "livepin/livepin_core.h"
 #include "livepin/livepin_win.h"
 #include "livepin/livepin_window_win.h"
+#include "pin/pins_win.h"
 #include "util/log.h"
 #include "win/draw.h"
 #include "win/error.h"
 #include "win/handles.h"
+#include "win/popup_menu.h"
 
 UiCell<std::vector<HWND>> LIVE_PINS;
 
@@ -31,6 +33,15 @@ RECT to_rect(const Rect& r) { return {r.l, r.t, r.r, r.b}; }
 
 void copy_view(HWND window) {
     if (const std::optional<DibBitmap> view = livepin_grab_view(window)) copy_image_to_clipboard(*view);
+}
+
+// A still pin of the view where the live pin is; the live pin goes only when that worked.
+void make_static(HWND window) {
+    std::optional<DibBitmap> view = livepin_grab_view(window);
+    if (!view || !IsWindow(window)) return;
+    RECT r{};
+    GetWindowRect(window, &r);
+    if (create_pin(std::move(*view), {}, r.left, r.top, 1.0f, 100)) DestroyWindow(window);
 }
 
 }  // namespace
@@ -103,6 +114,7 @@ void run_live_command(HWND window, uint32_t command) {
     }
     switch (command) {
         case LIVE_CMD_COPY_VIEW: copy_view(window); break;
+        case LIVE_CMD_MAKE_STATIC: make_static(window); break;
         case LIVE_CMD_ACTUAL_SIZE:
             pin->scale = 1.0f;
             livepin_apply_scale(window);
@@ -119,6 +131,7 @@ LRESULT LivePin::handle(UINT message, WPARAM wparam, LPARAM lparam) {
             // Never to DefWindowProc: a caption double click would maximise.
             DestroyWindow(hwnd());
             return 0;
+        case WM_NCRBUTTONUP: show_menu(lparam); return 0;
         case WM_KEYDOWN: {
             const bool ctrl = GetKeyState(VK_CONTROL) < 0;
             if (wparam == VK_ESCAPE) DestroyWindow(hwnd());
@@ -144,6 +157,21 @@ void LivePin::paint() {
     RECT client{};
     GetClientRect(hwnd(), &client);
     fill_rect_color(dc.get(), {client.left, client.top, client.right, client.bottom}, 1, LIVEPIN_BORDER_COLOR);
+}
+
+void LivePin::show_menu(LPARAM screen_point) {
+    if (!listed(hwnd())) return;
+    const std::vector<MenuItem> items = livepin_menu_model(opacity);
+    Menu menu = make_popup_menu(items);
+    if (!menu) return;
+    const HWND window = hwnd();
+    debug_log("live pin menu: " + menu_summary(items));
+    // A modal loop: the live pin may close while it runs.
+    const auto command = static_cast<uint32_t>(TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON,
+                                                               GET_X_LPARAM(screen_point), GET_Y_LPARAM(screen_point),
+                                                               0, window, nullptr));
+    menu.reset();
+    if (command) run_live_command(window, command);
 }
 
 void LivePin::on_wheel(WPARAM wparam) {

@@ -7,19 +7,13 @@
 #include <cstdint>
 #include <vector>
 
+#include "livepin/livepin_core.h"
 #include "util/geometry.h"
 #include "util/ui_cell.h"
 #include "win/window.h"
 
 inline constexpr UINT_PTR LIVEPIN_ALIVE_TIMER = 1;
 inline constexpr UINT LIVEPIN_ALIVE_MS = 1000;
-
-enum LivePinCommand : uint32_t {
-    LIVE_CMD_COPY_VIEW = 1,
-    LIVE_CMD_MAKE_STATIC = 2,
-    LIVE_CMD_ACTUAL_SIZE = 3,
-    LIVE_CMD_CLOSE = 4,
-};
 
 struct LivePin : BaseWindow<LivePin> {
     static constexpr const wchar_t* CLASS_NAME = L"OrmickOxelLive";
@@ -36,6 +30,7 @@ struct LivePin : BaseWindow<LivePin> {
 
 private:
     void paint();
+    void show_menu(LPARAM screen_point);
     void on_wheel(WPARAM wparam);
     void on_destroy();
 };

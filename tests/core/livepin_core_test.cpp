@@ -72,3 +72,16 @@ TEST(LivePin, MenuOpacityIdsAndSourceRectangle) {
     EXPECT_EQ(livepin_source_rect({-1900, 10, -1800, 60}, {-1920, -8, -1000, 700}), (Rect{20, 18, 120, 68}));
     EXPECT_EQ(livepin_source_rect({INT32_MAX - 1, 0, INT32_MAX, 1}, {INT32_MIN, 0, 0, 1}).l, INT32_MAX);
 }
+
+TEST(LivePin, MenuWithTheCurrentOpacityChecked) {
+    EXPECT_EQ(menu_summary(livepin_menu_model(60)),
+              "Copy current view\\tCtrl+C | Turn into a normal pin (stop updating) | Actual size\\tCtrl+0 | "
+              "Opacity [100% | 80% | 60% (checked) | 40%] | - | Close\\tEsc");
+    const std::vector<MenuItem> menu = livepin_menu_model(100);
+    ASSERT_EQ(menu.size(), 6u);
+    std::vector<uint32_t> ids;
+    for (const MenuItem& item : menu) ids.push_back(item.id);
+    for (const MenuItem& step : menu[3].submenu) ids.push_back(step.id);
+    EXPECT_EQ(ids, (std::vector<uint32_t>{1, 2, 3, 0, 0, 4, 200, 180, 160, 140}));
+    for (const MenuItem& step : menu[3].submenu) EXPECT_EQ(step.checked, step.id == 200);
+}

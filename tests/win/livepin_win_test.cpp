@@ -13,6 +13,8 @@
 #include "livepin/livepin_core.h"
 #include "livepin/livepin_win.h"
 #include "livepin/livepin_window_win.h"
+#include "pin/pin_window_win.h"
+#include "pin/pins_win.h"
 #include "strings/ui_strings.h"
 #include "util/text.h"
 
@@ -92,6 +94,7 @@ class LivePinTest : public ::testing::Test {
 protected:
     void SetUp() override {
         register_window_class(LIVEPIN_WINDOW_CLASS);
+        register_window_class(PIN_WINDOW_CLASS);
         source_ = create_test_popup({L"OrmickLiveSourceTest", source_proc}, SOURCE);
         ASSERT_NE(source_, nullptr);
         ShowWindow(source_, SW_SHOWNOACTIVATE);
@@ -237,4 +240,26 @@ TEST_F(LivePinTest, CtrlCCopiesTheRegionAsItLooksNow) {
     ShowWindow(source_, SW_MINIMIZE);
     SetWindowPos(source_, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     EXPECT_FALSE(livepin_grab_view(live));  // a zero-size source gives nothing
+}
+
+TEST_F(LivePinTest, TurnIntoANormalPinWhereItWas) {
+    const HWND live = start({250, 200, 350, 240});
+    ASSERT_NE(live, nullptr);
+    run_live_command(live, LIVE_CMD_MAKE_STATIC);
+    EXPECT_FALSE(IsWindow(live));
+    const std::vector<HWND> pins = pin_windows();
+    ASSERT_EQ(pins.size(), 1u);
+    EXPECT_EQ(window_rect(pins[0]), (Rect{249, 199, 351, 241}));
+    const PinRecord* pin = find_pin(pins[0]);
+    ASSERT_NE(pin, nullptr);
+    EXPECT_EQ(bitmap_pixel(*pin->base_image, 0, 0), 0xC81E28u);
+    EXPECT_EQ(bitmap_pixel(*pin->base_image, 99, 39), 0x14B43Cu);
+    DestroyWindow(pins[0]);
+
+    // Without a view (a zero-size source) the live pin stays.
+    const HWND still_live = start({250, 200, 350, 240});
+    SetWindowPos(source_, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    run_live_command(still_live, LIVE_CMD_MAKE_STATIC);
+    EXPECT_TRUE(IsWindow(still_live));
+    EXPECT_TRUE(pin_windows().empty());
 }

@@ -50,9 +50,8 @@ int cmd_drag_copy_bench(const Args& a);
 int cmd_capture_copy_soak(const Args& a);
 int cmd_click(const Args& a);
 int cmd_keys(const Args& a);
-// Clipboard content, the cursor and the screen (helper_clip.cpp).
+// Clipboard content and the screen (helper_clip.cpp).
 int cmd_clip_set_files(const Args& a);
 int cmd_clip_set_image(const Args& a);
-int cmd_set_cursor(const Args& a);
 int cmd_pixels(const Args& a);
 int cmd_dark_count(const Args& a);

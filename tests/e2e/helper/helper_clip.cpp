@@ -1,5 +1,5 @@
 // The helper's commands that put images and copied files on the clipboard as other programs
-// do, place the cursor, and read what the screen shows.
+// do, and read what the screen shows.
 #include <windows.h>
 #include <shlobj.h>
 
@@ -88,12 +88,6 @@ int cmd_clip_set_image(const Args& a) {
     for (LONG y = 0; y < h; ++y)
         for (LONG x = 0; x < w; ++x) pixels[size_t(y) * size_t(w) + size_t(x)] = x < w / 2 ? 0x3366CC : 0xEE2211;
     return put_on_clipboard(CF_DIB, block.data(), block.size()) ? 0 : 1;
-}
-
-// set-cursor X Y
-int cmd_set_cursor(const Args& a) {
-    if (a.size() < 2) return 2;
-    return SetCursorPos(static_cast<int>(number_arg(a, 0, 0)), static_cast<int>(number_arg(a, 1, 0))) ? 0 : 1;
 }
 
 // pixels X Y [X Y...]: the screen's colour at each point as RRGGBB, one per line.

@@ -608,7 +608,6 @@ const std::map<std::wstring, std::function<int(const Args&)>>& commands() {
         {L"clip-files", cmd_clip_files},
         {L"clip-set-files", cmd_clip_set_files},
         {L"clip-set-image", cmd_clip_set_image},
-        {L"set-cursor", cmd_set_cursor},
         {L"pixels", cmd_pixels},
         {L"dark-count", cmd_dark_count},
         {L"template", cmd_template},
