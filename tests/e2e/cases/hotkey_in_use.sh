@@ -18,5 +18,5 @@ e2e_wait_log 'balloon: Hotkey in use | F1 is used by another program'
 
 e2e_key F3
 e2e_wait_log "hotkey 2"
-e2e_wait_log "not available in this build: pin_clipboard"
+e2e_wait_log "balloon: Ormick Oxel | No image on the clipboard"
 e2e_main_pid >/dev/null || e2e_fail "the instance did not run on"

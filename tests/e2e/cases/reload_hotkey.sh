@@ -20,7 +20,7 @@ e2e_wait_log 'tray tip: Ormick Oxel\nF2 capture · F3 pin'
 # would be in the log before the pin key's.
 e2e_key F1 F3
 e2e_wait_log "] hotkey 2"
-e2e_wait_log "not available in this build: pin_clipboard"
+e2e_wait_log "balloon: Ormick Oxel | No image on the clipboard"
 [ "$(e2e_log_count "] hotkey 1")" -eq 0 ] || e2e_fail "the old hotkey F1 still fires"
 [ "$(e2e_log_count "capture action")" -eq 0 ] || e2e_fail "the old hotkey F1 still captures"
 e2e_key F2

@@ -2,6 +2,7 @@
 # forged worker results and unknown commands change nothing. Each capture session is ended with
 # Escape once it is on screen, and gone before the next command.
 stub="not available in this build:"
+empty_clipboard="balloon: Ormick Oxel | No image on the clipboard"
 e2e_start
 e2e_wait_main
 e2e_wait_log "message loop"
@@ -15,7 +16,7 @@ e2e_escape_capture 1
 # of its own, not the capture action), the settings window (closed again before the next command).
 e2e_helper post 0x8002 2 0 >/dev/null
 e2e_wait_log "instance command 2"
-e2e_wait_log "$stub pin_clipboard"
+e2e_wait_log "$empty_clipboard"
 e2e_helper post 0x8002 4 0 >/dev/null
 e2e_wait_log "instance command 4"
 e2e_escape_capture 2
@@ -23,7 +24,7 @@ e2e_helper post 0x8002 5 0 >/dev/null
 e2e_wait_log "instance command 5"
 e2e_helper wait-window OrmickOxelPrefs 10000 --visible >/dev/null || e2e_fail "command 5 opened no settings window"
 [ "$(e2e_log_count "capture action")" -eq 1 ] || e2e_fail "command 2, 4 or 5 went through the capture action"
-[ "$(e2e_log_count "$stub pin_clipboard")" -eq 1 ] || e2e_fail "pin_clipboard ran more than once"
+[ "$(e2e_log_count "$empty_clipboard")" -eq 1 ] || e2e_fail "pin_clipboard ran more than once"
 [ "$(e2e_log_count "prefs window: dpi")" -eq 1 ] || e2e_fail "the settings window opened more than once"
 e2e_helper close OrmickOxelPrefs >/dev/null
 e2e_helper wait-gone OrmickOxelPrefs 10000 >/dev/null || e2e_fail "the settings window did not close"
