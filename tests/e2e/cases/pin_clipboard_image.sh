@@ -5,7 +5,7 @@ e2e_wait_main
 e2e_wait_log "message loop"
 
 e2e_helper clip-set-image 120 80 || e2e_fail "cannot put a bitmap on the clipboard"
-xdotool mousemove --sync 500 500
+e2e_mouse_to 500 500
 e2e_start --pin
 e2e_wait_log "instance command 2"
 e2e_wait_log "pin clipboard: bitmap 120x80"
@@ -19,7 +19,7 @@ e2e_wait_until 5 "the bitmap on screen" \
 png="$E2E_DIR/copied.png"
 convert -size 64x48 xc:'#22AA44' "PNG24:$png" || e2e_fail "cannot make the PNG file"
 e2e_helper clip-set-files "$(e2e_win_path "$png")" || e2e_fail "cannot copy the file"
-xdotool mousemove --sync 1000 300
+e2e_mouse_to 1000 300
 e2e_key F3
 e2e_wait_log "pin clipboard: file 64x48"
 e2e_wait_until 10 "a pin of the file" test "$(e2e_helper windows OrmickOxelPin --visible | wc -l)" -eq 2

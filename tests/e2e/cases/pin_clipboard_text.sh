@@ -4,7 +4,7 @@
 e2e_start
 e2e_wait_main
 e2e_wait_log "message loop"
-xdotool mousemove --sync 600 400
+e2e_mouse_to 600 400
 
 e2e_helper clip-set-text "    " || e2e_fail "cannot set the clipboard"
 e2e_key F3
@@ -27,7 +27,7 @@ rgb=$(e2e_helper dark-count $((x + 12)) $((y + 95)) $((x + 168)) $((y + 116)) 17
 [ "$rgb" -gt 30 ] || e2e_fail "no rgb(255, 136, 0) line ($rgb grey pixels)"
 
 e2e_helper clip-set-text "10 20 30 40" || e2e_fail "cannot set the clipboard"
-xdotool mousemove --sync 1200 700
+e2e_mouse_to 1200 700
 e2e_key F3
 e2e_wait_log "pin clipboard: text of 11 bytes"
 e2e_wait_until 10 "a second pin" test "$(e2e_helper windows OrmickOxelPin --visible | wc -l)" -eq 2
