@@ -1,7 +1,8 @@
 # F1, a drag and P: a pin shows the selection's pixels where they were on the screen, its
 # one-pixel border just outside. Space opens it in the overlay; a rectangle drawn there and
 # Enter (Done) put the rectangle into the pin at the place it was drawn. Shift+P asks for a
-# live pin, which Wine cannot show: the overlay closes and no window is left behind.
+# live pin, which Wine cannot show: the overlay closes, no window is left behind, and the log
+# and a balloon say why.
 mkdir -p "$(dirname "$E2E_SETTINGS")"
 printf 'capture_detect=window\r\n' >"$E2E_SETTINGS"
 e2e_start
@@ -55,3 +56,5 @@ e2e_key shift+p
 e2e_helper wait-gone OrmickOxelOverlay 10000 >/dev/null || e2e_fail "Shift+P left the overlay on screen"
 sleep 1
 [ -z "$(e2e_helper windows OrmickOxelLive --visible)" ] || e2e_fail "a live pin window was left behind"
+e2e_wait_log "live pin not made: DwmRegisterThumbnail: "
+e2e_wait_log "balloon: Ormick Oxel | The live pin could not be made: DwmRegisterThumbnail: "

@@ -3,22 +3,13 @@
 #include <windows.h>
 #include <shlobj.h>
 
-#include <cstdio>
-
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 
 #include "helper.h"
 
 namespace {
-
-bool open_clipboard_patiently() {
-    for (int i = 0; i < 50; ++i) {
-        if (OpenClipboard(nullptr)) return true;
-        Sleep(10);
-    }
-    return false;
-}
 
 // Empties the clipboard and gives it the block; false when any step fails.
 bool put_on_clipboard(UINT format, const void* bytes, size_t size) {
@@ -31,7 +22,7 @@ bool put_on_clipboard(UINT format, const void* bytes, size_t size) {
     }
     std::memcpy(p, bytes, size);
     GlobalUnlock(block);
-    if (!open_clipboard_patiently()) {
+    if (!open_clipboard()) {
         GlobalFree(block);
         return false;
     }
