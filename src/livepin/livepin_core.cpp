@@ -54,9 +54,7 @@ std::optional<uint8_t> opacity_from_menu_id(uint32_t id) {
 }
 
 Rect livepin_source_rect(const Rect& area, const Rect& source_window) {
-    const auto rel = [](int32_t v, int32_t origin) {
-        return static_cast<int32_t>(std::clamp<int64_t>(int64_t{v} - origin, INT32_MIN, INT32_MAX));
-    };
+    const auto rel = [](int32_t v, int32_t origin) { return saturate_i32(int64_t{v} - origin); };
     return {rel(area.l, source_window.l), rel(area.t, source_window.t), rel(area.r, source_window.l),
             rel(area.b, source_window.t)};
 }

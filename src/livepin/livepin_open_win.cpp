@@ -8,11 +8,11 @@
 
 #include "livepin/livepin_win.h"
 #include "livepin/livepin_window_win.h"
-#include "main/shell_win.h"
 #include "strings/ui_strings.h"
 #include "util/log.h"
 #include "util/text.h"
 #include "win/error.h"
+#include "win/shell.h"
 
 namespace {
 

@@ -12,7 +12,6 @@
 #include "image/bitmap_ops_win.h"
 #include "image/clipboard_win.h"
 #include "image/image_load_win.h"
-#include "main/shell_win.h"
 #include "pin/clip_image_win.h"
 #include "pin/clip_text.h"
 #include "pin/pins_win.h"
@@ -20,6 +19,7 @@
 #include "util/log.h"
 #include "util/text.h"
 #include "win/handles.h"
+#include "win/shell.h"
 
 namespace {
 
