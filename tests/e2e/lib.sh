@@ -14,7 +14,6 @@
 #   e2e_wait_main [S]          wait for the main window; e2e_main_pid prints its process id
 #   e2e_wait_exit PID [S]      wait for that (Windows) process to end
 #   e2e_key KEY...             focus the desktop's X window and send keys with xdotool
-#   e2e_mouse_to X Y           move the pointer to desktop coordinates (X, Y)
 #   e2e_open_tray_menu         post a tray right-click and wait for the menu window
 #   e2e_escape_capture N       wait for the Nth capture session on screen, end it with Esc
 #   e2e_fail TEXT              fail with the log printed
@@ -241,14 +240,6 @@ e2e_focus_desktop() {
 e2e_key() {
   e2e_focus_desktop
   xdotool key --delay 50 "$@"
-}
-
-e2e_mouse_to() {
-  local id X Y
-  id=$(xdotool search --name "^$E2E_DESKTOP - Wine desktop\$" 2>/dev/null | head -1)
-  [ -n "$id" ] || e2e_fail "no X window for desktop $E2E_DESKTOP"
-  eval "$(xdotool getwindowgeometry --shell "$id" | grep -E '^[XY]=')"
-  xdotool mousemove --sync $(( X + $1 )) $(( Y + $2 ))
 }
 
 # The tray menu is modal inside the program: open it like a right-click on the icon and wait
