@@ -54,7 +54,8 @@ void copy(HWND window, const ActionRules& rules) {
             image = take_output_image(**s);
         }
     }
-    if (image) copy_image_to_clipboard(*image);
+    // A copy that did not happen keeps the capture open, so the user can try again.
+    if (image && !copy_image_or_notify(*image)) return;
     end_capture(window, rules.restore_focus);
     if (image) history_save(*image);
 }

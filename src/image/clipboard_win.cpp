@@ -8,9 +8,11 @@
 
 #include "image/dib_bitmap_win.h"
 #include "image/pixels.h"
+#include "strings/ui_strings.h"
 #include "util/text.h"
 #include "win/handles.h"
 #include "win/main_window.h"
+#include "win/shell.h"
 
 bool open_clipboard_retry() {
     HWND owner = MAIN_HWND.get();
@@ -57,4 +59,10 @@ bool copy_text_to_clipboard(std::string_view text) {
         std::memcpy(lock.get(), wide.c_str(), bytes);
     }
     return put_on_clipboard(CF_UNICODETEXT, memory);
+}
+
+bool copy_image_or_notify(const DibBitmap& bitmap) {
+    if (copy_image_to_clipboard(bitmap)) return true;
+    tray_balloon(ui_text(COPY_FAILED), ui_text(CLIPBOARD_BUSY));
+    return false;
 }

@@ -32,7 +32,7 @@ bool listed(HWND window) {
 RECT to_rect(const Rect& r) { return {r.l, r.t, r.r, r.b}; }
 
 void copy_view(HWND window) {
-    if (const std::optional<DibBitmap> view = livepin_grab_view(window)) copy_image_to_clipboard(*view);
+    if (const std::optional<DibBitmap> view = livepin_grab_view(window)) copy_image_or_notify(*view);
 }
 
 // A still pin of the view where the live pin is; the live pin goes only when that worked.

@@ -81,7 +81,7 @@ void write_pin_annotations(HWND window, std::vector<Annotation> annotations) {
 }
 
 void copy_pin_image(HWND window) {
-    if (const std::optional<DibBitmap> copy = shown_copy(window)) copy_image_to_clipboard(*copy);
+    if (const std::optional<DibBitmap> copy = shown_copy(window)) copy_image_or_notify(*copy);
 }
 
 void save_pin_image(HWND window) {

@@ -59,7 +59,7 @@ void finish_scroll_capture(bool ok, ScrollCommand action) {
     switch (action) {
         case ScrollCommand::Copy:
             // A busy clipboard is not reported as copied; the image still goes to the history.
-            if (copy_image_to_clipboard(*bitmap)) tray_balloon(ui_text(SCROLL_COPIED), size_text(*bitmap));
+            if (copy_image_or_notify(*bitmap)) tray_balloon(ui_text(SCROLL_COPIED), size_text(*bitmap));
             else debug_log("scroll: the clipboard did not take the image");
             history_save(*bitmap);
             break;

@@ -147,4 +147,6 @@ const UiStrings UI_STRINGS_DE = {{
     "Keine Sprache für die Texterkennung installiert. Fügen Sie eine in den Spracheinstellungen von Windows hinzu.",  // OCR_NO_LANGUAGE
     "Das Bild ist für die Texterkennung zu groß.",  // OCR_IMAGE_TOO_LARGE
     "Live-Anheften war nicht möglich: {name}",  // LIVE_PIN_FAILED
+    "Kopieren fehlgeschlagen",  // COPY_FAILED
+    "Ein anderes Programm verwendet die Zwischenablage. Bitte erneut versuchen.",  // CLIPBOARD_BUSY
 }};

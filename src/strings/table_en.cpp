@@ -147,4 +147,6 @@ const UiStrings UI_STRINGS_EN = {{
     "No text recognition language is installed. Add one in Windows' language settings.",  // OCR_NO_LANGUAGE
     "The image is too large for text recognition.",  // OCR_IMAGE_TOO_LARGE
     "The live pin could not be made: {name}",  // LIVE_PIN_FAILED
+    "Copy failed",  // COPY_FAILED
+    "Another program is using the clipboard. Try again.",  // CLIPBOARD_BUSY
 }};

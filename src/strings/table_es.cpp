@@ -147,4 +147,6 @@ const UiStrings UI_STRINGS_ES = {{
     "No hay ningún idioma de reconocimiento de texto instalado. Añada uno en la configuración de idioma de Windows.",  // OCR_NO_LANGUAGE
     "La imagen es demasiado grande para el reconocimiento de texto.",  // OCR_IMAGE_TOO_LARGE
     "No se pudo crear el anclaje en vivo: {name}",  // LIVE_PIN_FAILED
+    "Error al copiar",  // COPY_FAILED
+    "Otro programa está usando el portapapeles. Inténtalo de nuevo.",  // CLIPBOARD_BUSY
 }};

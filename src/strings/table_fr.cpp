@@ -147,4 +147,6 @@ const UiStrings UI_STRINGS_FR = {{
     "Aucune langue de reconnaissance de texte n'est installée. Ajoutez-en une dans les paramètres de langue de Windows.",  // OCR_NO_LANGUAGE
     "L'image est trop grande pour la reconnaissance de texte.",  // OCR_IMAGE_TOO_LARGE
     "Impossible d’épingler en direct : {name}",  // LIVE_PIN_FAILED
+    "Échec de la copie",  // COPY_FAILED
+    "Un autre programme utilise le presse-papiers. Réessayez.",  // CLIPBOARD_BUSY
 }};

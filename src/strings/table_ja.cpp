@@ -147,4 +147,6 @@ const UiStrings UI_STRINGS_JA = {{
     "文字認識の言語がインストールされていません。Windows の言語設定で追加してください。",  // OCR_NO_LANGUAGE
     "画像が大きすぎて文字認識できません。",  // OCR_IMAGE_TOO_LARGE
     "ライブ ピン留めを作成できませんでした: {name}",  // LIVE_PIN_FAILED
+    "コピーできませんでした",  // COPY_FAILED
+    "別のプログラムがクリップボードを使用しています。もう一度お試しください。",  // CLIPBOARD_BUSY
 }};

@@ -147,4 +147,6 @@ const UiStrings UI_STRINGS_KO = {{
     "설치된 텍스트 인식 언어가 없습니다. Windows 언어 설정에서 추가하세요.",  // OCR_NO_LANGUAGE
     "이미지가 너무 커서 텍스트를 인식할 수 없습니다.",  // OCR_IMAGE_TOO_LARGE
     "실시간 고정을 만들 수 없습니다: {name}",  // LIVE_PIN_FAILED
+    "복사하지 못했습니다",  // COPY_FAILED
+    "다른 프로그램이 클립보드를 사용 중입니다. 다시 시도하세요.",  // CLIPBOARD_BUSY
 }};

@@ -147,4 +147,6 @@ const UiStrings UI_STRINGS_PT = {{
     "Nenhum idioma de reconhecimento de texto está instalado. Adicione um nas configurações de idioma do Windows.",  // OCR_NO_LANGUAGE
     "A imagem é grande demais para o reconhecimento de texto.",  // OCR_IMAGE_TOO_LARGE
     "Não foi possível criar a fixação ao vivo: {name}",  // LIVE_PIN_FAILED
+    "Falha ao copiar",  // COPY_FAILED
+    "Outro programa está usando a área de transferência. Tente novamente.",  // CLIPBOARD_BUSY
 }};

@@ -147,4 +147,6 @@ const UiStrings UI_STRINGS_ZH_CN = {{
     "未安装文字识别语言。请在 Windows 语言设置中添加。",  // OCR_NO_LANGUAGE
     "图像太大，无法进行文字识别。",  // OCR_IMAGE_TOO_LARGE
     "无法创建实时贴图：{name}",  // LIVE_PIN_FAILED
+    "复制失败",  // COPY_FAILED
+    "剪贴板正被其他程序使用，请重试。",  // CLIPBOARD_BUSY
 }};

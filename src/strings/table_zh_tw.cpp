@@ -147,4 +147,6 @@ const UiStrings UI_STRINGS_ZH_TW = {{
     "未安裝文字辨識語言。請在 Windows 語言設定中新增。",  // OCR_NO_LANGUAGE
     "影像太大，無法進行文字辨識。",  // OCR_IMAGE_TOO_LARGE
     "無法建立即時釘選：{name}",  // LIVE_PIN_FAILED
+    "複製失敗",  // COPY_FAILED
+    "剪貼簿正被其他程式使用，請再試一次。",  // CLIPBOARD_BUSY
 }};

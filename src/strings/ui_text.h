@@ -148,5 +148,7 @@ enum UiText : uint16_t {
     OCR_NO_LANGUAGE,
     OCR_IMAGE_TOO_LARGE,
     LIVE_PIN_FAILED,
+    COPY_FAILED,
+    CLIPBOARD_BUSY,
     UI_TEXT_COUNT
 };

@@ -12,9 +12,12 @@
 #include "capture/session_win.h"
 #include "redact/redact_types.h"
 #include "util/record_registry.h"
+#include "win/main_window.h"
 #include "win/messages.h"
 #include "win/post_result.h"
 
+#include "strings/ui_strings.h"
+#include "support/main_window_support_win.h"
 #include "support/test_support_win.h"
 
 namespace {
@@ -186,6 +189,29 @@ TEST_F(OverlayInputTest, ADoubleClickInsideTheSelectionCopiesIt) {
     EXPECT_EQ(info->biHeight, 100);
     GlobalUnlock(h);
     CloseClipboard();
+}
+
+TEST_F(OverlayInputTest, ACopyTheClipboardRefusesKeepsTheCaptureAndSaysSo) {
+    const LogCapture log;
+    // The clipboard is opened for the main window; Wine lets a second thread open it for none.
+    const HWND saved_main = MAIN_HWND.get();
+    MAIN_HWND.set(target_);
+    drag(100, 100, 299, 199);
+    {
+        const ClipboardHolder holder;
+        ASSERT_TRUE(holder.held());
+        send(WM_LBUTTONDOWN, MK_LBUTTON, at(150, 150));
+        send(WM_LBUTTONUP, 0, at(150, 150));
+        send(WM_LBUTTONDBLCLK, MK_LBUTTON, at(150, 150));
+    }
+    EXPECT_TRUE(session_open());
+    EXPECT_TRUE(log.has(std::string("balloon: ") + ui_text(COPY_FAILED) + " | " + ui_text(CLIPBOARD_BUSY))) << log.text();
+    // Once the clipboard is free the same command copies and ends the capture.
+    send(WM_LBUTTONDOWN, MK_LBUTTON, at(150, 150));
+    send(WM_LBUTTONUP, 0, at(150, 150));
+    send(WM_LBUTTONDBLCLK, MK_LBUTTON, at(150, 150));
+    EXPECT_FALSE(session_open());
+    MAIN_HWND.set(saved_main);
 }
 
 TEST_F(OverlayInputTest, TheOutputIsReusedOnlyWhileNothingChanged) {
