@@ -166,10 +166,9 @@ void LivePin::show_menu(LPARAM screen_point) {
     if (!menu) return;
     const HWND window = hwnd();
     debug_log("live pin menu: " + menu_summary(items));
-    // A modal loop: the live pin may close while it runs.
-    const auto command = static_cast<uint32_t>(TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON,
-                                                               GET_X_LPARAM(screen_point), GET_Y_LPARAM(screen_point),
-                                                               0, window, nullptr));
+    // The live pin may close while the menu runs: run_live_command looks it up again.
+    const uint32_t command =
+        track_popup_menu(window, menu, POINT{GET_X_LPARAM(screen_point), GET_Y_LPARAM(screen_point)});
     menu.reset();
     if (command) run_live_command(window, command);
 }

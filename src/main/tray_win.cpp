@@ -131,12 +131,8 @@ void show_tray_menu(HWND window) {
     SetMenuDefaultItem(menu.get(), TRAY_CAPTURE, FALSE);
     POINT cursor{};
     GetCursorPos(&cursor);
-    SetForegroundWindow(window);
     debug_log("tray menu: " + tray_menu_summary(items));
-    // A modal loop: other messages of this thread run meanwhile, so no state is held across it.
-    const auto command = static_cast<uint32_t>(
-        TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, window, nullptr));
-    PostMessageW(window, WM_NULL, 0, 0);
+    const uint32_t command = track_popup_menu(window, menu, cursor);
     menu.reset();
     if (command) run_tray_command(window, command);
 }

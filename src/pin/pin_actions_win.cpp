@@ -148,11 +148,9 @@ void show_pin_menu(HWND window) {
     if (!menu) return;
     POINT cursor{};
     GetCursorPos(&cursor);
-    SetForegroundWindow(window);
     debug_log("pin menu: " + menu_summary(items));
-    // A modal loop: the pin may close while it runs.
-    const auto command = static_cast<uint32_t>(
-        TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, window, nullptr));
+    // The pin may close while the menu runs: run_pin_command looks it up again.
+    const uint32_t command = track_popup_menu(window, menu, cursor);
     menu.reset();
     if (command) run_pin_command(window, command);
 }

@@ -13,16 +13,6 @@ inline constexpr float PIN_SCALE_MAX = 16.0f;
 inline constexpr uint8_t PIN_OPACITY_MIN = 10;
 inline constexpr uint8_t PIN_OPACITY_MAX = 100;
 
-struct Size32 {
-    int32_t w = 0, h = 0;
-    friend bool operator==(const Size32&, const Size32&) = default;
-};
-
-struct Point32 {
-    int32_t x = 0, y = 0;
-    friend bool operator==(const Point32&, const Point32&) = default;
-};
-
 // round(v) half away from zero, saturated to [lo, hi]; NaN gives lo.
 int32_t saturating_round(double v, int32_t lo, int32_t hi);
 

@@ -59,7 +59,7 @@ ScrollActions ScrollCore::toggle_auto(int64_t now_ms) {
     return a;
 }
 
-ScrollActions ScrollCore::on_grab(std::span<const uint32_t> pixels, int64_t now_ms, ScrollPoint cursor) {
+ScrollActions ScrollCore::on_grab(std::span<const uint32_t> pixels, int64_t now_ms, Point32 cursor) {
     ScrollActions a;
     if (pixels.size() != static_cast<size_t>(frame_width_) * static_cast<size_t>(frame_height_)) return a;
     if (auto_time_ && (std::abs(int64_t{cursor.x} - cursor_point_.x) > tolerance_ ||

@@ -37,7 +37,7 @@ struct ScrollFrames {
 
 struct ScrollActions {
     std::optional<ScrollStatus> status;
-    std::optional<ScrollPoint> move_cursor;
+    std::optional<Point32> move_cursor;
     bool notch = false;        // send one wheel notch down at the cursor
     bool preview = false;      // redraw the preview from preview_source()
     bool end_reached = false;  // auto-scroll stopped at the end of the page
@@ -57,7 +57,7 @@ public:
     bool begin_tick();
     // A grab of the capture rectangle (width * height pixels; another size is skipped like a
     // failed grab), the time in milliseconds and the cursor position.
-    ScrollActions on_grab(std::span<const uint32_t> pixels, int64_t now_ms, ScrollPoint cursor);
+    ScrollActions on_grab(std::span<const uint32_t> pixels, int64_t now_ms, Point32 cursor);
     ScrollActions toggle_auto(int64_t now_ms);
 
     // The image so far: none before the first frame or when no row lies inside the region.
@@ -96,7 +96,7 @@ private:
     std::vector<uint32_t> last_grab_;
     std::optional<int64_t> auto_time_;  // the last notch; none while auto-scroll is off
     int64_t last_progress_ = 0;
-    ScrollPoint cursor_point_;
+    Point32 cursor_point_;
     uint32_t tolerance_ = 0;
     uint32_t notches_ = 0;
     uint32_t unchanged_ = 0;

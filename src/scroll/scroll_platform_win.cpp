@@ -17,7 +17,7 @@ namespace {
 constexpr uint32_t PREVIEW_BACKGROUND = 0x2C2828;
 constexpr DWORD WHEEL_NOTCH_DOWN = static_cast<DWORD>(-WHEEL_DELTA);
 
-Rect monitor_near(ScrollPoint p) {
+Rect monitor_near(Point32 p) {
     MONITORINFO info{};
     info.cbSize = sizeof info;
     const HMONITOR monitor = MonitorFromPoint(POINT{p.x, p.y}, MONITOR_DEFAULTTONEAREST);

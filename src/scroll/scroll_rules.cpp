@@ -27,12 +27,12 @@ Rect avoid_window(const Rect& a, const Rect& region, const Rect& w) {
 }
 }  // namespace
 
-ScrollPoint region_centre(const Rect& region) {
+Point32 region_centre(const Rect& region) {
     return {static_cast<int32_t>(region.l + region.width64() / 2), static_cast<int32_t>(region.t + region.height64() / 2)};
 }
 
 Rect scroll_capture_rect(const Rect& region, std::span<const Rect> windows, const Rect& monitor) {
-    const ScrollPoint centre = region_centre(region);
+    const Point32 centre = region_centre(region);
     const auto under = std::find_if(windows.begin(), windows.end(),
                                     [&](const Rect& w) { return w.contains(centre.x, centre.y); });
     if (under == windows.end()) return region;

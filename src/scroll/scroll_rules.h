@@ -15,17 +15,13 @@ inline constexpr int32_t SCROLL_MIN_SIDE = 8;
 inline constexpr int64_t SCROLL_MAX_PIXELS = 25000000;
 inline constexpr int32_t SCROLL_MAX_ROWS_CAP = 30000;
 
-struct ScrollPoint {
-    int32_t x = 0, y = 0;
-    friend bool operator==(const ScrollPoint&, const ScrollPoint&) = default;
-};
 
 // The visible part of the window under the region, around the region: `windows` are the
 // top-level windows' rectangles, topmost first; `monitor` is the monitor nearest the region's
 // centre. The region itself when no window holds its centre.
 Rect scroll_capture_rect(const Rect& region, std::span<const Rect> windows, const Rect& monitor);
 
-ScrollPoint region_centre(const Rect& region);
+Point32 region_centre(const Rect& region);
 uint32_t mouse_tolerance(const Rect& region);
 int32_t scroll_max_rows(int32_t region_width);
 

@@ -103,7 +103,7 @@ void toggle_auto_scroll() {
 
 void scroll_tick() {
     Rect capture;
-    ScrollPoint centre;
+    Point32 centre;
     {
         auto session = SCROLL_SESSION.borrow();
         if (!*session || !(*session)->core.begin_tick()) return;
@@ -115,7 +115,7 @@ void scroll_tick() {
     GdiFlush();
     POINT cursor{};
     // A cursor that cannot be read (another desktop has the input) counts as not moved.
-    const ScrollPoint at = GetCursorPos(&cursor) ? ScrollPoint{cursor.x, cursor.y} : centre;
+    const Point32 at = GetCursorPos(&cursor) ? Point32{cursor.x, cursor.y} : centre;
     const PreviewSize size = preview_size();
 
     ScrollActions a;

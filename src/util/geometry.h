@@ -7,6 +7,16 @@ inline int32_t saturate_i32(int64_t v) {
     return v > INT32_MAX ? INT32_MAX : v < INT32_MIN ? INT32_MIN : static_cast<int32_t>(v);
 }
 
+struct Size32 {
+    int32_t w = 0, h = 0;
+    friend bool operator==(const Size32&, const Size32&) = default;
+};
+
+struct Point32 {
+    int32_t x = 0, y = 0;
+    friend bool operator==(const Point32&, const Point32&) = default;
+};
+
 // Right and bottom exclusive.
 struct Rect {
     int32_t l = 0, t = 0, r = 0, b = 0;

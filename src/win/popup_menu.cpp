@@ -24,3 +24,12 @@ Menu make_popup_menu(const std::vector<MenuItem>& items) {
     }
     return menu;
 }
+
+uint32_t track_popup_menu(HWND window, const Menu& menu, POINT at) {
+    SetForegroundWindow(window);
+    const auto command =
+        static_cast<uint32_t>(TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, window, nullptr));
+    // Lets the menu end properly when it was opened from the notification area.
+    PostMessageW(window, WM_NULL, 0, 0);
+    return command;
+}

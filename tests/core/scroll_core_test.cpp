@@ -12,7 +12,7 @@ namespace {
 struct Driver {
     ScrollCore core;
     int64_t now = 0;
-    ScrollPoint cursor{};
+    Point32 cursor{};
 
     explicit Driver(ScrollCore c) : core(std::move(c)) {}
 
@@ -171,7 +171,7 @@ TEST(ScrollCore, AutoScrollOnAPageThatNoLongerMoves) {
     const Rect r{0, 0, 100, 60};
     Driver d = started(r, r);
     const ScrollActions on = d.toggle();
-    EXPECT_EQ(on.move_cursor, (ScrollPoint{50, 30}));
+    EXPECT_EQ(on.move_cursor, (Point32{50, 30}));
     EXPECT_EQ(on.status, ScrollStatus{ScrollStatusKind::AutoRunning});
     const int64_t progress = d.now;
     EXPECT_FALSE(d.tick(page.frame(0)).notch);  // the first frame takes no auto-scroll step
@@ -224,7 +224,7 @@ TEST(ScrollCore, MovingTheMouseAwayStopsAutoScroll) {
     std::mt19937 rng(7);
     const Page page = text_page(rng, 100, 40, 200);
     const Rect r{0, 0, 100, 40};  // tolerance 13
-    struct Case { ScrollPoint cursor; bool stops; };
+    struct Case { Point32 cursor; bool stops; };
     for (const Case& c : {Case{{50 + 13, 20 - 13}, false}, Case{{50 + 14, 20}, true}, Case{{50, 20 - 14}, true}}) {
         Driver d = started(r, r);
         d.toggle();

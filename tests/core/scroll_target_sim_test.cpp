@@ -57,7 +57,7 @@ CaptureRun auto_scroll(const Rect& region) {
     CaptureRun run;
     if (!core) return run;
     int64_t now = 0;
-    ScrollPoint cursor = *core->toggle_auto(now).move_cursor;
+    Point32 cursor = *core->toggle_auto(now).move_cursor;
     int32_t scroll = 0;
     for (int tick = 0; tick < 20000 && !run.ended; ++tick, now += SCROLL_TIMER_MS) {
         if (!core->begin_tick()) continue;
