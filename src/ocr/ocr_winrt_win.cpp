@@ -286,27 +286,37 @@ std::unique_ptr<OcrEngineHandle> WinRtOcrPlatform::engine_for_tag(std::string_vi
     return std::make_unique<WinRtEngine>(std::move(engine));
 }
 
+std::optional<OcrError> wait_for_recognition(IAsyncOperationOfOcrResult& operation) {
+    // Without its status the operation may still be running, and its results are not there yet.
+    ComPtr<IAsyncInfo> info;
+    HRESULT hr = query(&operation, IID_ASYNC_INFO, info);
+    if (std::optional<OcrError> e = check(hr, info.Get(), "IAsyncOperation.QueryInterface(IAsyncInfo)")) return *e;
+    AsyncStatus status = ASYNC_STARTED;
+    if (hr = info->get_Status(&status); FAILED(hr)) return winrt_error(hr, "IAsyncInfo.Status");
+    if (status == ASYNC_STARTED) {
+        const Handle done(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+        if (!done) return winrt_error(HRESULT_FROM_WIN32(GetLastError()), "CreateEventW");
+        CompletedHandler* handler = new CompletedHandler(done.get());
+        hr = operation.put_Completed(handler);
+        handler->Release();
+        if (FAILED(hr)) return winrt_error(hr, "IAsyncOperation.Completed");
+        WaitForSingleObject(done.get(), INFINITE);
+        if (hr = info->get_Status(&status); FAILED(hr)) return winrt_error(hr, "IAsyncInfo.Status");
+    }
+    if (status == ASYNC_ERROR) {
+        HRESULT code = E_FAIL;
+        info->get_ErrorCode(&code);
+        return winrt_error(code, "OcrEngine.RecognizeAsync");
+    }
+    return std::nullopt;
+}
+
 OcrOutcome<std::vector<RawOcrLine>> WinRtOcrPlatform::recognize(OcrEngineHandle& engine, OcrBitmapHandle& bitmap) {
     ComPtr<IAsyncOperationOfOcrResult> operation;
     HRESULT hr = static_cast<WinRtEngine&>(engine).engine->RecognizeAsync(static_cast<WinRtBitmap&>(bitmap).bitmap.Get(),
                                                                           operation.GetAddressOf());
     if (std::optional<OcrError> e = check(hr, operation.Get(), "OcrEngine.RecognizeAsync")) return *e;
-    ComPtr<IAsyncInfo> info;
-    AsyncStatus status = ASYNC_STARTED;
-    if (SUCCEEDED(query(operation.Get(), IID_ASYNC_INFO, info)) && info && SUCCEEDED(info->get_Status(&status)) && status == ASYNC_STARTED) {
-        const Handle done(CreateEventW(nullptr, TRUE, FALSE, nullptr));
-        if (!done) return winrt_error(HRESULT_FROM_WIN32(GetLastError()), "CreateEventW");
-        CompletedHandler* handler = new CompletedHandler(done.get());
-        hr = operation->put_Completed(handler);
-        handler->Release();
-        if (FAILED(hr)) return winrt_error(hr, "IAsyncOperation.Completed");
-        WaitForSingleObject(done.get(), INFINITE);
-    }
-    if (info && SUCCEEDED(info->get_Status(&status)) && status == ASYNC_ERROR) {
-        HRESULT code = E_FAIL;
-        info->get_ErrorCode(&code);
-        return winrt_error(code, "OcrEngine.RecognizeAsync");
-    }
+    if (std::optional<OcrError> e = wait_for_recognition(*operation.Get())) return *e;
     ComPtr<IOcrResult> result;
     hr = operation->GetResults(result.GetAddressOf());
     if (std::optional<OcrError> e = check(hr, result.Get(), "IAsyncOperation.GetResults")) return *e;

@@ -3,9 +3,14 @@
 // Windows.Globalization, Windows.Graphics.Imaging and Windows.Storage.Streams.
 #include <windows.h>
 
+#include <optional>
 #include <string_view>
 
 #include "ocr/ocr_platform.h"
+
+namespace oxel_winrt {
+struct IAsyncOperationOfOcrResult;
+}
 
 class WinRtOcrPlatform final : public OcrPlatform {
 public:
@@ -20,6 +25,9 @@ public:
     std::string system_text(int32_t hresult) override;
 };
 
+// Waits until a recognition has finished. Its failure, or a status that cannot be read, is an
+// error naming the call.
+std::optional<OcrError> wait_for_recognition(oxel_winrt::IAsyncOperationOfOcrResult& operation);
 // The failure of a call with what the thread's error information says about it.
 OcrError winrt_error(HRESULT hr, std::string_view call);
 // The system's message for an HRESULT; codes with the 0x10000000 bit are NTSTATUS values,

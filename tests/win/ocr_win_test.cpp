@@ -4,6 +4,8 @@
 #include <windows.h>
 
 #include <cstring>
+#include <utility>
+#include <vector>
 
 #include "image/ocr_prepare_win.h"
 #include "ocr/ocr_jobs_win.h"
@@ -122,6 +124,74 @@ TEST(OcrAdapter, WithoutTheRuntimeEveryPathFailsWithACallAndCode) {
     EXPECT_EQ(static_cast<uint32_t>(out.error().hresult), 0x80040154u);
     EXPECT_FALSE(platform.engine_for_tag("en-US"));
     EXPECT_TRUE(ocr_list_languages(platform).empty());
+}
+
+// A recognition in progress that answers its status reads from a list and completes at once
+// when a handler is set. It lives on the stack: counting references is not needed.
+class FakeOperation final : public IAsyncOperationOfOcrResult, public IAsyncInfo {
+public:
+    HRESULT info_hr = S_OK;
+    std::vector<std::pair<HRESULT, AsyncStatus>> statuses;
+    HRESULT error_code = S_OK;
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+        *out = iid == IID_ASYNC_INFO && SUCCEEDED(info_hr) ? static_cast<IAsyncInfo*>(this) : nullptr;
+        return *out ? S_OK : info_hr;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 1; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+    HRESULT STDMETHODCALLTYPE GetIids(ULONG*, IID**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetRuntimeClassName(HSTRING*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetTrustLevel(TrustLevel*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE put_Completed(IAsyncCompletedOfOcrResult* handler) override {
+        return handler->Invoke(this, ASYNC_COMPLETED);
+    }
+    HRESULT STDMETHODCALLTYPE get_Completed(IAsyncCompletedOfOcrResult**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetResults(IOcrResult**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE get_Id(UINT32*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE get_Status(AsyncStatus* status) override {
+        if (reads >= statuses.size()) return E_UNEXPECTED;
+        *status = statuses[reads].second;
+        return statuses[reads++].first;
+    }
+    HRESULT STDMETHODCALLTYPE get_ErrorCode(HRESULT* code) override {
+        *code = error_code;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE Cancel() override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE Close() override { return S_OK; }
+
+private:
+    size_t reads = 0;
+};
+
+TEST(OcrAdapter, AnUnreadableStatusIsAnErrorNamingTheCall) {
+    const HRESULT no_memory = static_cast<HRESULT>(0x8007000Eu);
+    struct Case {
+        HRESULT info_hr;
+        std::vector<std::pair<HRESULT, AsyncStatus>> statuses;
+        HRESULT want;  // S_OK: finished without error
+        const char* call;
+    };
+    const Case cases[] = {
+        {E_NOINTERFACE, {}, E_NOINTERFACE, "IAsyncOperation.QueryInterface(IAsyncInfo)"},
+        {S_OK, {{E_FAIL, ASYNC_STARTED}}, E_FAIL, "IAsyncInfo.Status"},
+        {S_OK, {{S_OK, ASYNC_STARTED}, {E_FAIL, ASYNC_STARTED}}, E_FAIL, "IAsyncInfo.Status"},
+        {S_OK, {{S_OK, ASYNC_STARTED}, {S_OK, ASYNC_ERROR}}, no_memory, "OcrEngine.RecognizeAsync"},
+        {S_OK, {{S_OK, ASYNC_STARTED}, {S_OK, ASYNC_COMPLETED}}, S_OK, ""},
+        {S_OK, {{S_OK, ASYNC_COMPLETED}}, S_OK, ""},
+    };
+    for (const Case& c : cases) {
+        FakeOperation operation;
+        operation.info_hr = c.info_hr;
+        operation.statuses = c.statuses;
+        operation.error_code = no_memory;
+        const std::optional<OcrError> e = wait_for_recognition(operation);
+        ASSERT_EQ(e.has_value(), c.want != S_OK) << c.call;
+        if (!e) continue;
+        EXPECT_EQ(e->hresult, c.want) << c.call;
+        EXPECT_EQ(e->call, c.call);
+    }
 }
 
 ScriptedOcrPlatform scripted() {
