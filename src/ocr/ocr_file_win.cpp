@@ -3,9 +3,11 @@
 #include "ocr/ocr_file_win.h"
 
 #include "image/image_load_win.h"
+#include "ocr/ocr_geometry.h"
 #include "ocr/ocr_jobs_win.h"
 #include "ocr/ocr_recognize.h"
 #include "ocr/ocr_report.h"
+#include "strings/ui_strings.h"
 #include "util/log.h"
 #include "win/dev_report.h"
 #include "win/env.h"
@@ -16,6 +18,8 @@ Result<RecognisedFile> recognise_file(const Args& args, size_t at) {
     if (at + 1 >= args.size()) return make_error("ERROR cannot load image\n");
     std::optional<DibBitmap> source = load_image_file(args[at + 1]);
     if (!source) return make_error("ERROR cannot load image\n");
+    if (ocr_canvas_for(source->width, source->height).too_large())
+        return make_error(std::string("ERROR ") + ui_text(OCR_IMAGE_TOO_LARGE) + "\n");
     std::optional<PreparedOcrImage> prepared = prepare_ocr_image(*source);
     if (!prepared) return make_error("ERROR cannot prepare the image\n");
     RecognisedFile file;

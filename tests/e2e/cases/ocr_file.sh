@@ -1,7 +1,8 @@
 # --ocr-file: with the scripted engine the report holds the text and, with --words, every
 # word in prepared pixels (a source's corner word lands at 16,16 of the doubled image); the
 # real program under Wine, which has no OCR engine, writes "ERROR" with the failing call and
-# its code; a file that is no image gives "ERROR cannot load image".
+# its code; a file that is no image gives "ERROR cannot load image", one too large to recognise
+# says so.
 image="$E2E_DIR/sample.png"
 convert -size 100x50 xc:white -fill black -draw "rectangle 10,10 40,20" "$image" || e2e_fail "cannot draw the sample"
 echo "not an image" >"$E2E_DIR/broken.png"
@@ -21,6 +22,21 @@ grep -qE '^ERROR .*DataWriter.*\(0x80040154\)$' "$E2E_DIR/real.txt" || e2e_fail 
 
 run_ocr_file "$E2E_DIR/broken.txt" --ocr-file "$(e2e_win_path "$E2E_DIR/broken.png")"
 [ "$(cat "$E2E_DIR/broken.txt")" = "ERROR cannot load image" ] || e2e_fail "a broken image gives: $(cat "$E2E_DIR/broken.txt")"
+
+# One row of 32,537,632 pixels loads, but with its margin it makes 2^30 pixels or more. As an
+# RLE8 bitmap the file stays small.
+python3 - "$E2E_DIR/wide.bmp" <<'PY' || e2e_fail "cannot write the wide bitmap"
+import struct, sys
+w = 32537632
+runs = bytes([255, 0]) * (w // 255) + bytes([w % 255, 0]) + b'\0\1'
+palette = b'\xff\xff\xff\0' + bytes(4 * 255)
+off = 14 + 40 + len(palette)
+info = struct.pack('<IiiHHIIiiII', 40, w, 1, 1, 8, 1, len(runs), 2835, 2835, 256, 0)
+open(sys.argv[1], 'wb').write(b'BM' + struct.pack('<IHHI', off + len(runs), 0, 0, off) + info + palette + runs)
+PY
+run_ocr_file "$E2E_DIR/wide.txt" --ocr-file "$(e2e_win_path "$E2E_DIR/wide.bmp")"
+[ "$(cat "$E2E_DIR/wide.txt")" = "ERROR The image is too large for text recognition." ] ||
+  e2e_fail "a too large image gives: $(cat "$E2E_DIR/wide.txt")"
 
 cat >"$E2E_DIR/script.txt" <<'SCRIPT'
 language | ja-JP | Japanese
