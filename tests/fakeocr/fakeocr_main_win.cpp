@@ -1,8 +1,8 @@
 // ormick-oxel-fakeocr.exe: the whole program, recognising with the scripted stand-in whose
 // script ORMICK_OXEL_FAKE_OCR names. Test-only.
 //
-// Until the overlay's actions exist, a test starts an OCR job the way a selection does
-// (start_ocr with a bitmap and a placement) by writing an image path into the file that
+// A test that needs no selection starts an OCR job straight from an image file (start_ocr
+// with the image and a placement) by writing its path into the file that
 // ORMICK_OXEL_FAKE_OCR_TRIGGER names; the running instance picks it up within 100 ms.
 #include <windows.h>
 
