@@ -54,8 +54,12 @@ void copy(HWND window, const ActionRules& rules) {
             image = take_output_image(**s);
         }
     }
-    // A copy that did not happen keeps the capture open, so the user can try again.
-    if (image && !copy_image_or_notify(*image)) return;
+    // A copy that did not happen keeps the capture open, so the user can try again; taking the
+    // image finished any open edit, which is shown now.
+    if (image && !copy_image_or_notify(*image)) {
+        if (auto s = OpenSession::of(window)) overlay_invalidate_changes(**s);
+        return;
+    }
     end_capture(window, rules.restore_focus);
     if (image) history_save(*image);
 }
@@ -66,7 +70,10 @@ void save(HWND window, const ActionRules& rules, bool quick) {
         auto s = OpenSession::of(window);
         if (!s) return;
         remember_selection(**s);
-        if (!compose_output_image(**s)) return;
+        const bool composed = compose_output_image(**s) != nullptr;
+        // Composing finished any open edit: show it while the dialog is up, or after a cancel.
+        overlay_invalidate_changes(**s);
+        if (!composed) return;
     }
     const std::optional<std::string> path = quick ? std::optional(auto_save_path("png")) : ask_save_path(window);
     // Cancelled: the overlay stays with everything in it.
@@ -102,7 +109,7 @@ void pin(HWND window) {
 }
 
 void copy_color_text(HWND window, uint32_t rgb) {
-    copy_text_to_clipboard(color_to_text(rgb));
+    if (!copy_text_or_notify(color_to_text(rgb))) return;
     end_capture(window, true);
 }
 

@@ -61,8 +61,17 @@ bool copy_text_to_clipboard(std::string_view text) {
     return put_on_clipboard(CF_UNICODETEXT, memory);
 }
 
-bool copy_image_or_notify(const DibBitmap& bitmap) {
-    if (copy_image_to_clipboard(bitmap)) return true;
+namespace {
+
+bool notify_copy_failed() {
     tray_balloon(ui_text(COPY_FAILED), ui_text(CLIPBOARD_BUSY));
     return false;
 }
+
+}  // namespace
+
+bool copy_image_or_notify(const DibBitmap& bitmap) {
+    return copy_image_to_clipboard(bitmap) || notify_copy_failed();
+}
+
+bool copy_text_or_notify(std::string_view text) { return copy_text_to_clipboard(text) || notify_copy_failed(); }

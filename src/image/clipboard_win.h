@@ -16,6 +16,7 @@ bool put_on_clipboard(UINT format, GlobalMemory& memory);
 // and leaves the clipboard as it was, so a caller must not claim a copy that did not happen.
 bool copy_image_to_clipboard(const DibBitmap& bitmap);
 bool copy_text_to_clipboard(std::string_view text);
-// What a user's copy command calls: the image on the clipboard, or else the "Copy failed" notice,
+// What a user's copy command calls: the image or text on the clipboard, or else the "Copy failed" notice,
 // so a copy that did not happen is never silent. True when copied.
 bool copy_image_or_notify(const DibBitmap& bitmap);
+bool copy_text_or_notify(std::string_view text);

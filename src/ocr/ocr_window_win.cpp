@@ -139,8 +139,7 @@ void OcrWindow::command(int id, int notification) {
     switch (id) {
         case OCR_ID_COPY:
             // A clipboard that stays busy keeps the window, so the text is not lost with it.
-            if (copy_text_to_clipboard(ocr_window_get_text(window))) DestroyWindow(window);
-            else debug_log("ocr window: the clipboard did not take the text");
+            if (copy_text_or_notify(ocr_window_get_text(window))) DestroyWindow(window);
             break;
         case OCR_ID_CLOSE:
             DestroyWindow(window);
@@ -174,10 +173,11 @@ void OcrWindow::translate() {
         open_path(url, false);
         return;
     }
-    // Too long for an address: the text goes to the clipboard and the page opens empty.
-    const bool copied = copy_text_to_clipboard(text);
+    // Too long for an address: the text goes to the clipboard and the page opens empty. An empty
+    // page with nothing to paste is no use, so a refused copy opens nothing.
+    if (!copy_text_or_notify(text)) return;
     open_path(build_translate_url("", settings.translate_to, settings.translate_url, ui_text(LANG_CODE)), false);
-    if (copied) tray_balloon(PROGRAM_NAME, ui_text(TRANSLATE_TEXT_TOO_LONG));
+    tray_balloon(PROGRAM_NAME, ui_text(TRANSLATE_TEXT_TOO_LONG));
 }
 
 void OcrWindow::rerun_done(WPARAM request_number, LPARAM payload) {

@@ -73,10 +73,13 @@ void prefs_save(HWND window) {
     form.translate = selection(window, PREFS_ID_TRANSLATE);
     const SettingPairs pairs = build_save_pairs(form, current, TRANSLATE_CODES.get());
 
+    // Autostart lives in the registry, apart from the file: a refusal there must not cost the
+    // user the other settings.
     const bool autostart = checked(window, PREFS_ID_AUTOSTART);
-    Status written;
-    if (autostart != autostart_enabled()) written = set_autostart(autostart);
-    if (written) written = settings_set_values(pairs);
+    Status autostart_set;
+    if (autostart != autostart_enabled()) autostart_set = set_autostart(autostart);
+    if (!autostart_set) debug_log("prefs autostart not changed: " + autostart_set.error().message);
+    const Status written = settings_set_values(pairs);
     if (!written) {
         // The file stays as it was and the window keeps what the user entered.
         debug_log("prefs save failed: " + written.error().message);
@@ -87,6 +90,7 @@ void prefs_save(HWND window) {
     settings_load();
     DestroyWindow(window);
     reload_settings();
+    if (!autostart_set) tray_balloon(ui_text(AUTOSTART_FAILED), autostart_set.error().message);
 }
 
 void prefs_browse(HWND window) {

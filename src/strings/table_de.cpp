@@ -149,4 +149,5 @@ const UiStrings UI_STRINGS_DE = {{
     "Live-Anheften war nicht möglich: {name}",  // LIVE_PIN_FAILED
     "Kopieren fehlgeschlagen",  // COPY_FAILED
     "Ein anderes Programm verwendet die Zwischenablage. Bitte erneut versuchen.",  // CLIPBOARD_BUSY
+    "„Mit Windows starten“ konnte nicht geändert werden",  // AUTOSTART_FAILED
 }};

@@ -149,4 +149,5 @@ const UiStrings UI_STRINGS_EN = {{
     "The live pin could not be made: {name}",  // LIVE_PIN_FAILED
     "Copy failed",  // COPY_FAILED
     "Another program is using the clipboard. Try again.",  // CLIPBOARD_BUSY
+    "\"Start with Windows\" could not be changed",  // AUTOSTART_FAILED
 }};

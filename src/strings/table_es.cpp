@@ -149,4 +149,5 @@ const UiStrings UI_STRINGS_ES = {{
     "No se pudo crear el anclaje en vivo: {name}",  // LIVE_PIN_FAILED
     "Error al copiar",  // COPY_FAILED
     "Otro programa está usando el portapapeles. Inténtalo de nuevo.",  // CLIPBOARD_BUSY
+    "No se pudo cambiar «Iniciar con Windows»",  // AUTOSTART_FAILED
 }};

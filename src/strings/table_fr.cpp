@@ -149,4 +149,5 @@ const UiStrings UI_STRINGS_FR = {{
     "Impossible d’épingler en direct : {name}",  // LIVE_PIN_FAILED
     "Échec de la copie",  // COPY_FAILED
     "Un autre programme utilise le presse-papiers. Réessayez.",  // CLIPBOARD_BUSY
+    "Impossible de modifier « Lancer au démarrage de Windows »",  // AUTOSTART_FAILED
 }};

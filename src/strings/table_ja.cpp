@@ -149,4 +149,5 @@ const UiStrings UI_STRINGS_JA = {{
     "ライブ ピン留めを作成できませんでした: {name}",  // LIVE_PIN_FAILED
     "コピーできませんでした",  // COPY_FAILED
     "別のプログラムがクリップボードを使用しています。もう一度お試しください。",  // CLIPBOARD_BUSY
+    "「Windows の起動時に開始」を変更できませんでした",  // AUTOSTART_FAILED
 }};

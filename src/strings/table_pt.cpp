@@ -149,4 +149,5 @@ const UiStrings UI_STRINGS_PT = {{
     "Não foi possível criar a fixação ao vivo: {name}",  // LIVE_PIN_FAILED
     "Falha ao copiar",  // COPY_FAILED
     "Outro programa está usando a área de transferência. Tente novamente.",  // CLIPBOARD_BUSY
+    "Não foi possível alterar \"Iniciar com o Windows\"",  // AUTOSTART_FAILED
 }};

@@ -149,4 +149,5 @@ const UiStrings UI_STRINGS_RU = {{
     "Не удалось создать живое закрепление: {name}",  // LIVE_PIN_FAILED
     "Не удалось скопировать",  // COPY_FAILED
     "Буфер обмена занят другой программой. Попробуйте ещё раз.",  // CLIPBOARD_BUSY
+    "Не удалось изменить «Запускать вместе с Windows»",  // AUTOSTART_FAILED
 }};

@@ -149,4 +149,5 @@ const UiStrings UI_STRINGS_ZH_TW = {{
     "無法建立即時釘選：{name}",  // LIVE_PIN_FAILED
     "複製失敗",  // COPY_FAILED
     "剪貼簿正被其他程式使用，請再試一次。",  // CLIPBOARD_BUSY
+    "無法變更「隨 Windows 啟動」",  // AUTOSTART_FAILED
 }};

@@ -150,5 +150,6 @@ enum UiText : uint16_t {
     LIVE_PIN_FAILED,
     COPY_FAILED,
     CLIPBOARD_BUSY,
+    AUTOSTART_FAILED,
     UI_TEXT_COUNT
 };

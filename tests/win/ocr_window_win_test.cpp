@@ -3,6 +3,7 @@
 
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -174,10 +175,13 @@ TEST_F(OcrWindowTest, CopyAndCloseKeepsTheWindowWhileTheClipboardIsBusy) {
     const HWND w = open("kept", "kept");
     ASSERT_NE(w, nullptr);
     {
+        const LogCapture log;
         const ClipboardHolder holder;
         ASSERT_TRUE(holder.held());
         click(w, OCR_ID_COPY);
         EXPECT_TRUE(IsWindow(w)) << "the text would be lost with the window";
+        EXPECT_TRUE(log.has(std::string("balloon: ") + ui_text(COPY_FAILED) + " | " + ui_text(CLIPBOARD_BUSY)))
+            << log.text();
     }
     click(w, OCR_ID_COPY);
     EXPECT_FALSE(IsWindow(w));
@@ -220,6 +224,7 @@ TEST_F(OcrWindowTest, TranslateOpensThePageOrCopiesWhenTooLong) {
         std::string text;
         std::string opened;
         bool copied;
+        bool clipboard_busy = false;
     };
     const Case cases[] = {
         {"  a b\xC3\xBC  ", "oxel-test:de/a%20b%C3%BC", false},
@@ -227,6 +232,8 @@ TEST_F(OcrWindowTest, TranslateOpensThePageOrCopiesWhenTooLong) {
         // limit, since Wine's ShellExecuteW fails on so long a target.)
         {std::string(7988, 'x'), "oxel-test:de/", true},
         {"   ", "", false},
+        // Not copied: an empty page would be no use, so nothing opens and the user is told.
+        {std::string(7988, 'x'), "", false, true},
     };
     const HWND w = open("", "");
     const HWND edit = GetDlgItem(w, OCR_ID_EDIT);
@@ -235,7 +242,14 @@ TEST_F(OcrWindowTest, TranslateOpensThePageOrCopiesWhenTooLong) {
         set_clipboard("before");
         SetWindowTextW(edit, to_wide(c.text).c_str());
         SendMessageW(edit, EM_SETSEL, 0, 0);
-        click(w, OCR_ID_TRANSLATE);
+        {
+            std::optional<ClipboardHolder> holder;
+            if (c.clipboard_busy) {
+                ASSERT_TRUE(holder.emplace().held());
+            }
+            click(w, OCR_ID_TRANSLATE);
+        }
+        EXPECT_EQ(log.has(std::string("balloon: ") + ui_text(COPY_FAILED)), c.clipboard_busy) << log.text();
         if (c.opened.empty()) {
             EXPECT_FALSE(log.has("shell open:"));
         } else {

@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "capture/capture_win.h"
 #include "capture/overlay_actions_win.h"
@@ -197,18 +200,37 @@ TEST_F(OverlayInputTest, ACopyTheClipboardRefusesKeepsTheCaptureAndSaysSo) {
     const HWND saved_main = MAIN_HWND.get();
     MAIN_HWND.set(target_);
     drag(100, 100, 299, 199);
+    auto click = [&](int32_t x, int32_t y) {
+        send(WM_LBUTTONDOWN, MK_LBUTTON, at(x, y));
+        send(WM_LBUTTONUP, 0, at(x, y));
+    };
     {
         const ClipboardHolder holder;
         ASSERT_TRUE(holder.held());
-        send(WM_LBUTTONDOWN, MK_LBUTTON, at(150, 150));
-        send(WM_LBUTTONUP, 0, at(150, 150));
+        click(150, 150);
         send(WM_LBUTTONDBLCLK, MK_LBUTTON, at(150, 150));
+        EXPECT_TRUE(session_open());
+        key('C');  // the colour under the cursor as text
+        EXPECT_TRUE(session_open());
+        // A line still being drawn is finished by the copy and must show at once.
+        key('L');
+        click(110, 180);
+        click(140, 190);
+        ValidateRect(overlay_, nullptr);
+        // The action itself, as the Copy button runs it: a held Ctrl repaints on its own.
+        run_overlay_action(overlay_, pack_action({OverlayAction::Copy}));
+        EXPECT_TRUE(session_open());
+        EXPECT_EQ(with_state([](OverlayState& s) { return s.editor.annotations.size(); }), 1u);
+        EXPECT_TRUE(GetUpdateRect(overlay_, nullptr, FALSE)) << "the finished line is repainted";
+        key('L');
     }
-    EXPECT_TRUE(session_open());
-    EXPECT_TRUE(log.has(std::string("balloon: ") + ui_text(COPY_FAILED) + " | " + ui_text(CLIPBOARD_BUSY))) << log.text();
+    const std::vector<std::string> lines = log.messages();
+    EXPECT_EQ(std::count(lines.begin(), lines.end(),
+                         std::string("balloon: ") + ui_text(COPY_FAILED) + " | " + ui_text(CLIPBOARD_BUSY)),
+              3)
+        << log.text();
     // Once the clipboard is free the same command copies and ends the capture.
-    send(WM_LBUTTONDOWN, MK_LBUTTON, at(150, 150));
-    send(WM_LBUTTONUP, 0, at(150, 150));
+    click(150, 150);
     send(WM_LBUTTONDBLCLK, MK_LBUTTON, at(150, 150));
     EXPECT_FALSE(session_open());
     MAIN_HWND.set(saved_main);

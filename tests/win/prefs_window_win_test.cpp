@@ -63,6 +63,38 @@ PixelPlace place_of(HWND control) {
     return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
+// HKCU, for this process, where the Run key cannot be made: its parent is volatile, and a
+// volatile key takes no lasting child.
+class UnwritableRunKey {
+public:
+    UnwritableRunKey() {
+        RegDeleteTreeW(HKEY_CURRENT_USER, ROOT);
+        HKEY windows = nullptr, current = nullptr;
+        if (RegCreateKeyExW(HKEY_CURRENT_USER, ROOT, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &root_, nullptr) ==
+                ERROR_SUCCESS &&
+            RegCreateKeyExW(root_, L"Software\\Microsoft\\Windows", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                            &windows, nullptr) == ERROR_SUCCESS &&
+            RegCreateKeyExW(windows, L"CurrentVersion", 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr,
+                            &current, nullptr) == ERROR_SUCCESS)
+            overridden_ = RegOverridePredefKey(HKEY_CURRENT_USER, root_) == ERROR_SUCCESS;
+        if (current) RegCloseKey(current);
+        if (windows) RegCloseKey(windows);
+    }
+    ~UnwritableRunKey() {
+        RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
+        if (root_) RegCloseKey(root_);
+        RegDeleteTreeW(HKEY_CURRENT_USER, ROOT);
+    }
+    UnwritableRunKey(const UnwritableRunKey&) = delete;
+    UnwritableRunKey& operator=(const UnwritableRunKey&) = delete;
+    bool overridden() const { return overridden_; }
+
+private:
+    static constexpr wchar_t ROOT[] = L"Software\\OrmickOxelTests\\UnwritableRun";
+    HKEY root_ = nullptr;
+    bool overridden_ = false;
+};
+
 class PrefsWindow : public MainWindow {
 protected:
     void SetUp() override {
@@ -358,7 +390,17 @@ TEST_F(PrefsWindow, SaveWritesInPlaceAppliesAndKeepsEverythingWhenTheFileIsLocke
         balloon = balloon || m.rfind(std::string("balloon: ") + ui_text(SAVE_FAILED) + " | ", 0) == 0;
     EXPECT_TRUE(balloon) << log_.text();
 
-    click(w, PREFS_ID_SAVE);
+    {
+        // Autostart refused: the other settings are still written, and the user is told why
+        // the box did not take.
+        const UnwritableRunKey run;
+        ASSERT_TRUE(run.overridden());
+        ASSERT_FALSE(autostart_enabled());
+        CheckDlgButton(w, PREFS_ID_AUTOSTART, BST_CHECKED);
+        click(w, PREFS_ID_SAVE);
+        EXPECT_FALSE(autostart_enabled());
+    }
+    EXPECT_TRUE(log_.has(std::string("balloon: ") + ui_text(AUTOSTART_FAILED) + " | ")) << log_.text();
     EXPECT_FALSE(IsWindow(w));
     EXPECT_EQ(PREFS_HWND.get(), nullptr);
     EXPECT_EQ(read_whole_file(path),
