@@ -29,7 +29,7 @@ std::optional<GdipBrush> MosaicCacheUse::texture(const DibBitmap& source, bool b
         GdiFlush();
         if (blur) {
             std::vector<uint32_t> scratch;
-            blur_pixels(crop->pixels(), crop->width, crop->height, scratch);
+            if (!blur_pixels(crop->pixels(), crop->width, crop->height, scratch)) return std::nullopt;
         } else {
             mosaic_pixels(crop->pixels(), crop->width, crop->height, area.l - cache_.area_.l, area.t - cache_.area_.t);
         }

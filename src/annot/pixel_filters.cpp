@@ -1,6 +1,7 @@
 #include "annot/pixel_filters.h"
 
 #include <algorithm>
+#include <new>
 #include <system_error>
 #include <thread>
 
@@ -169,17 +170,24 @@ void parallel_transpose(std::span<const uint32_t> source, std::span<uint32_t> ta
                [&](const RowRange& c) { transpose_tile_rows(source, target, width, height, c); });
 }
 
-void blur_pixels(std::span<uint32_t> pixels, int32_t width, int32_t height, std::vector<uint32_t>& scratch,
+bool blur_pixels(std::span<uint32_t> pixels, int32_t width, int32_t height, std::vector<uint32_t>& scratch,
                  size_t max_threads) {
-    if (width <= 0 || height <= 0) return;
+    if (width <= 0 || height <= 0) return true;
     const size_t w = static_cast<size_t>(width), h = static_cast<size_t>(height);
-    if (pixels.size() < w * h) return;
-    scratch.resize(w * h);
-    const std::span<uint32_t> image = pixels.first(w * h);
-    for (int pass = 0; pass < 3; ++pass) {
-        parallel_pixel_filter(image, scratch, w, h, max_threads);
-        parallel_transpose(scratch, image, w, h, max_threads);  // the image's columns are now its rows
-        parallel_pixel_filter(image, scratch, h, w, max_threads);
-        parallel_transpose(scratch, image, h, w, max_threads);
+    if (pixels.size() < w * h) return true;
+    // A selection over a large virtual screen needs a second buffer of its size: running out of
+    // memory leaves this copy unmade instead of ending the process.
+    try {
+        scratch.resize(w * h);
+        const std::span<uint32_t> image = pixels.first(w * h);
+        for (int pass = 0; pass < 3; ++pass) {
+            parallel_pixel_filter(image, scratch, w, h, max_threads);
+            parallel_transpose(scratch, image, w, h, max_threads);  // the image's columns are now its rows
+            parallel_pixel_filter(image, scratch, h, w, max_threads);
+            parallel_transpose(scratch, image, h, w, max_threads);
+        }
+    } catch (const std::bad_alloc&) {
+        return false;
     }
+    return true;
 }

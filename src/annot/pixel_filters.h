@@ -50,5 +50,6 @@ void parallel_transpose(std::span<const uint32_t> source, std::span<uint32_t> ta
 
 // The blurred copy in place: three passes of row blur, transpose, row blur, transpose.
 // `scratch` is resized to the image; max_threads 1 does everything on the caller's thread.
-void blur_pixels(std::span<uint32_t> pixels, int32_t width, int32_t height, std::vector<uint32_t>& scratch,
+// False when memory ran out: the pixels are then part done and of no use.
+bool blur_pixels(std::span<uint32_t> pixels, int32_t width, int32_t height, std::vector<uint32_t>& scratch,
                  size_t max_threads = MAX_FILTER_THREADS);

@@ -27,8 +27,8 @@ Annotation number(float x, float y, uint32_t n, uint32_t color) {
     return a;
 }
 
-Annotation text(float x, float y, std::string s, uint32_t color) {
-    Annotation a = styled(make(Tool::Text, {{x, y}}, color, 24), false, false, false, true);
+Annotation text(float x, float y, std::string s, uint32_t color, bool outline = true) {
+    Annotation a = styled(make(Tool::Text, {{x, y}}, color, 24), false, false, false, outline);
     a.text = std::move(s);
     return a;
 }
@@ -53,11 +53,14 @@ std::vector<Annotation> preview_annotations() {
         number(750, 170, 1, 0xFFFF3B30),
         number(810, 170, 2, 0xFFFFFFFF),
         number(880, 170, 10, 0xFF007AFF),
-        styled(make(Tool::Mosaic, {{20, 250}, {200, 380}}, 0xFFFF3B30, 30), false, true, false, false),
-        styled(make(Tool::Mosaic, {{220, 250}, {400, 380}}, 0xFFFF3B30, 30), false, true, true, false),
-        make(Tool::Mosaic, {{430, 270}, {500, 360}, {560, 280}}, 0xFFFF3B30, 30),
+        make(Tool::Line, {{915, 200}, {985, 145}}, 0xFF007AFF, 4),
+        styled(make(Tool::Mosaic, {{20, 250}, {150, 380}}, 0xFFFF3B30, 30), false, true, false, false),
+        styled(make(Tool::Mosaic, {{165, 250}, {295, 380}}, 0xFFFF3B30, 30), false, true, true, false),
+        make(Tool::Mosaic, {{325, 270}, {370, 360}, {415, 280}}, 0xFFFF3B30, 30),
+        styled(make(Tool::Mosaic, {{460, 360}, {505, 270}, {550, 355}}, 0xFFFF3B30, 30), false, false, true, false),
         text(580, 250, "\xE6\xA8\x99\xE8\xA8\xBB\xE6\x96\x87\xE5\xAD\x97 Text 123", 0xFFFF3B30),
         text(580, 300, "\xE7\x99\xBD\xE8\x89\xB2\xE5\xA4\x96\xE6\xA1\x86\nsecond line", 0xFFFFFFFF),
+        text(580, 356, "Plain text", 0xFF1C1C1E, false),
         make(Tool::Spotlight, {{820, 250}, {980, 380}}, 0xFFFF3B30, 4),
     };
 }

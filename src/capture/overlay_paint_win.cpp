@@ -139,8 +139,11 @@ void paint_editor_marks(OverlayState& s, HDC dc, const Rect& selection, const Ed
                                           Gdiplus::CombineModeIntersect);
     bool ok = true;
     if (marks.selected_bounds) ok = draw_annotation_selection(g->get(), *marks.selected_bounds, marks.handles, s.scale);
-    if (const auto& box = marks.text_box)
+    if (const auto& box = marks.text_box) {
+        // The text box grows past the selection as it is typed into: its frame follows it there.
+        Gdiplus::DllExports::GdipResetClip(g->get());
         ok = draw_text_box_frame(g->get(), box->x, box->y, box->width, box->height, s.scale) && ok;
+    }
     if (!ok) note_failure(s, STEP_EDITOR_MARKS, "annotation handles");
 }
 

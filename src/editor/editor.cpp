@@ -66,6 +66,7 @@ void set_selection(Editor& e, std::optional<size_t> index) {
         e.drag = EditorDrag::None;
         e.drag_copy.reset();
         e.drag_snapshot.reset();
+        e.drag_history.reset();
     }
     e.selected = index;
     if (const Annotation* now = selected_annotation(e)) repaint_annotation(e, *now);
@@ -84,23 +85,36 @@ void replace_annotation(Editor& e, size_t index, Annotation a) {
     repaint_annotation(e, e.annotations[index]);
 }
 
-void push_undo(Editor& e) {
-    e.undo_stack.push_back(e.annotations);
-    cap(e.undo_stack);
-    e.redo_stack.clear();
-}
+void push_undo(Editor& e) { push_undo_entry(e, e.annotations); }
 
 void push_undo_entry(Editor& e, std::vector<Annotation> list) {
     e.undo_stack.push_back(std::move(list));
     cap(e.undo_stack);
     e.redo_stack.clear();
+    e.drag_history.reset();  // what a drag took is no longer the history's state before it
 }
 
 void take_drag_snapshot(Editor& e) {
     if (!e.drag_snapshot) return;
+    Editor::DragHistory kept{std::move(e.redo_stack), std::nullopt, e.dirty};
+    if (e.undo_stack.size() >= UNDO_DEPTH) {
+        kept.dropped = std::move(e.undo_stack.front());
+        e.undo_stack.pop_front();
+    }
     push_undo_entry(e, std::move(*e.drag_snapshot));
     e.drag_snapshot.reset();
+    e.drag_history = std::move(kept);
     e.dirty = true;
+}
+
+void restore_drag_history(Editor& e) {
+    if (e.undo_stack.empty()) return;
+    e.undo_stack.pop_back();
+    if (!e.drag_history) return;
+    if (e.drag_history->dropped) e.undo_stack.push_front(std::move(*e.drag_history->dropped));
+    e.redo_stack = std::move(e.drag_history->redo_stack);
+    e.dirty = e.drag_history->dirty;
+    e.drag_history.reset();
 }
 
 namespace {
@@ -113,6 +127,7 @@ void swap_history(Editor& e, std::deque<std::vector<Annotation>>& from, std::deq
         e.drag_snapshot.reset();
         e.drag_copy.reset();
     }
+    e.drag_history.reset();
     to.push_back(std::move(e.annotations));
     cap(to);
     e.annotations = std::move(from.back());

@@ -98,6 +98,13 @@ struct Editor {
     size_t drag_handle = 0;                 // resize
     // Move, resize and erase: the list at the press, pushed on the undo stack at the first change.
     std::optional<std::vector<Annotation>> drag_snapshot;
+    // What that push took from the history, given back when a move or resize ends where it began.
+    struct DragHistory {
+        std::deque<std::vector<Annotation>> redo_stack;
+        std::optional<std::vector<Annotation>> dropped;  // the oldest undo step, at full depth
+        bool dirty = false;
+    };
+    std::optional<DragHistory> drag_history;
 
     // A finished pin edit's list, moved back into pin image coordinates by the edit's finish (the
     // session's end writes it into the pin as it stands); none while unfinished or when cancelled.

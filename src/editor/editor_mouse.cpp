@@ -112,11 +112,12 @@ void release_edit(Editor& e) {
     if (!e.drag_snapshot) {
         // Changed: unless it came back to where it started, the change stays.
         const Annotation* now = selected_annotation(e);
-        if (now && e.drag_copy && *now == *e.drag_copy && !e.undo_stack.empty()) e.undo_stack.pop_back();
+        if (now && e.drag_copy && *now == *e.drag_copy) restore_drag_history(e);
         else e.dirty = true;
     }
     e.drag_snapshot.reset();
     e.drag_copy.reset();
+    e.drag_history.reset();
 }
 }  // namespace
 
@@ -235,7 +236,10 @@ void editor_mouse_up(Editor& e, float x, float y) {
     case EditorDrag::Polyline: e.drag = EditorDrag::Polyline; break;
     case EditorDrag::Moving:
     case EditorDrag::Resizing: release_edit(e); break;
-    case EditorDrag::Erasing: e.drag_snapshot.reset(); break;
+    case EditorDrag::Erasing:
+        e.drag_snapshot.reset();
+        e.drag_history.reset();
+        break;
     case EditorDrag::None: break;
     }
 }

@@ -248,12 +248,25 @@ TEST(EditorPress, SelectOnlyKeepsUndoAndRedo) {
     EXPECT_EQ(e.redo_stack.size(), 1u);
     EXPECT_EQ(e.undo_stack, undo_before);
 
-    // A move that comes back to its start leaves no undo step either.
+    // A move that comes back to its start leaves no undo step either, keeps redo and the
+    // change flag, and at full depth keeps the oldest step.
+    e.dirty = false;
     editor_mouse_down(e, 250, 200, false);
     editor_mouse_move(e, 280, 220, false);
     editor_mouse_move(e, 250, 200, false);
     editor_mouse_up(e, 250, 200);
     EXPECT_EQ(e.undo_stack, undo_before);
+    EXPECT_EQ(e.redo_stack.size(), 1u);
+    EXPECT_FALSE(e.dirty);
+    while (e.undo_stack.size() < UNDO_DEPTH) e.undo_stack.push_front({rect_at(1, 1, 9, 9)});
+    const auto full = e.undo_stack;
+    editor_mouse_down(e, 300, 260, false);  // the corner handle: a resize
+    editor_mouse_move(e, 330, 290, false);
+    editor_mouse_move(e, 300, 260, false);
+    editor_mouse_up(e, 300, 260);
+    EXPECT_TRUE(e.undo_stack == full);  // (200 lists: too long to print)
+    EXPECT_EQ(e.redo_stack.size(), 1u);
+    e.undo_stack = undo_before;
 
     // A real move: one undo step, and undo puts it back.
     drag(e, {250, 200}, {270, 200});

@@ -2,12 +2,27 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
+#include <cstdlib>
+#include <new>
 #include <vector>
 
 #include "annot/render_win.h"
 #include "annot/text_path_win.h"
 #include "image/bitmap_ops_win.h"
+
+// While a test sets it, every C++ allocation of at least this many bytes fails (0: none do).
+// This replaces the global operator new of the whole test binary; otherwise it allocates as
+// the library's own does, with malloc, which the library's operator delete frees.
+static std::atomic<size_t> failing_allocation_size{0};
+
+void* operator new(std::size_t n) {
+    const size_t limit = failing_allocation_size.load(std::memory_order_relaxed);
+    if (limit != 0 && n >= limit) throw std::bad_alloc();
+    if (void* p = std::malloc(n != 0 ? n : 1)) return p;
+    throw std::bad_alloc();
+}
 
 namespace {
 DibBitmap filled(int32_t w, int32_t h, uint32_t rgb) {
@@ -90,6 +105,21 @@ TEST(AnnotRender, MosaicCellsAreTheSameInTheOverlayAndInThePin) {
         EXPECT_NE(at(*pin, 11, 0), at(*pin, 12, 0));
         EXPECT_EQ(at(*pin, 36, 2), at(*pin, 47, 2));  // the cell the two rectangles share
     }
+}
+
+TEST(AnnotRender, BlurWithoutMemoryLeavesTheMosaicUndrawn) {
+    const DibBitmap source = noise(120, 90, 5);
+    DibBitmap target = filled(120, 90, 0x123456);
+    MosaicCache cache(Rect{0, 0, 120, 90});
+    failing_allocation_size = 120 * 90 * sizeof(uint32_t);  // the blur's second buffer
+    render(target, {boxed_mosaic(10, 10, 110, 80, true)}, source, cache);
+    failing_allocation_size = 0;
+    EXPECT_EQ(at(target, 60, 45), 0x123456u);
+    EXPECT_FALSE(cache.has_copy(true));
+    // The slot stayed empty: the next paint makes the copy.
+    render(target, {boxed_mosaic(10, 10, 110, 80, true)}, source, cache);
+    EXPECT_NE(at(target, 60, 45), 0x123456u);
+    EXPECT_TRUE(cache.has_copy(true));
 }
 
 TEST(AnnotRender, MosaicKeepsItsCellsWhenMoved) {

@@ -140,6 +140,18 @@ TEST(OverlayPaint, AnnotationsClippedToTheSelectionAndTheSelectedOnesHandles) {
     const Canvas under = paint(s);
     EXPECT_NE(under.at(650, 200), 0x007AFFu);
     EXPECT_EQ(under.at(710, 255), 0x007AFFu);
+
+    // An open text box that grew past the selection's right edge keeps its whole dashed frame.
+    s.editor.in_progress.reset();
+    TextBox text;
+    text.x = 850;
+    text.y = 200;
+    text.area = {850, 200, 990, 230};
+    s.editor.text_box = std::move(text);
+    const Canvas typing = paint(s);
+    int framed = 0;
+    for (int32_t x = 905; x < 990; ++x) framed += near_colour(typing.at(x, 197), 0x2B7FFF, 0x30);
+    EXPECT_GT(framed, 40);  // dashes of 3 with gaps of 1
 }
 
 TEST(OverlayPaint, SizeLabelAndToolbar) {
