@@ -131,7 +131,11 @@ LRESULT LivePin::handle(UINT message, WPARAM wparam, LPARAM lparam) {
             // Never to DefWindowProc: a caption double click would maximise.
             DestroyWindow(hwnd());
             return 0;
+        // The whole window is caption: the system's caption right-click would take the capture,
+        // so the release would never come as WM_NCRBUTTONUP.
+        case WM_NCRBUTTONDOWN: return 0;
         case WM_NCRBUTTONUP: show_menu(lparam); return 0;
+        case WM_CONTEXTMENU: show_menu(lparam); return 0;  // the menu key, Shift+F10
         case WM_KEYDOWN: {
             const bool ctrl = GetKeyState(VK_CONTROL) < 0;
             if (wparam == VK_ESCAPE) DestroyWindow(hwnd());
@@ -167,8 +171,13 @@ void LivePin::show_menu(LPARAM screen_point) {
     const HWND window = hwnd();
     debug_log("live pin menu: " + menu_summary(items));
     // The live pin may close while the menu runs: run_live_command looks it up again.
-    const uint32_t command =
-        track_popup_menu(window, menu, POINT{GET_X_LPARAM(screen_point), GET_Y_LPARAM(screen_point)});
+    POINT at{GET_X_LPARAM(screen_point), GET_Y_LPARAM(screen_point)};
+    if (at.x == -1 && at.y == -1) {  // from the keyboard: at the window's top-left
+        RECT r{};
+        GetWindowRect(window, &r);
+        at = {r.left, r.top};
+    }
+    const uint32_t command = track_popup_menu(window, menu, at);
     menu.reset();
     if (command) run_live_command(window, command);
 }

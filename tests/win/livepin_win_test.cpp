@@ -90,6 +90,28 @@ std::optional<DibBitmap> clipboard_bitmap() {
     return out;
 }
 
+// Set by the timer that ends a menu: whether a menu was on screen then.
+bool MENU_SEEN = false;
+
+void CALLBACK end_menu(HWND, UINT, UINT_PTR, DWORD) {
+    const HWND menu = FindWindowW(L"#32768", nullptr);
+    if (menu && IsWindowVisible(menu)) MENU_SEEN = true;
+    EndMenu();
+}
+
+INPUT input_of(DWORD mouse_flags, WORD key, DWORD key_flags) {
+    INPUT in{};
+    if (key) {
+        in.type = INPUT_KEYBOARD;
+        in.ki.wVk = key;
+        in.ki.dwFlags = key_flags;
+    } else {
+        in.type = INPUT_MOUSE;
+        in.mi.dwFlags = mouse_flags;
+    }
+    return in;
+}
+
 class LivePinTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -153,6 +175,35 @@ TEST_F(LivePinTest, WindowOverTheAreaWithItsBorder) {
     WindowDc dc(live);
     EXPECT_EQ(GetPixel(dc.get(), 0, 0), COLORREF{LIVEPIN_BORDER_COLOR});
     EXPECT_EQ(GetPixel(dc.get(), 201, 101), COLORREF{LIVEPIN_BORDER_COLOR});
+}
+
+TEST_F(LivePinTest, ARealRightClickOrTheMenuKeyOpensItsMenu) {
+    struct Way {
+        const char* what;
+        std::vector<INPUT> input;
+    };
+    const Way ways[] = {
+        {"right click", {input_of(MOUSEEVENTF_RIGHTDOWN, 0, 0), input_of(MOUSEEVENTF_RIGHTUP, 0, 0)}},
+        {"menu key", {input_of(0, VK_APPS, 0), input_of(0, VK_APPS, KEYEVENTF_KEYUP)}},
+    };
+    for (const Way& way : ways) {
+        const HWND live = start({150, 160, 350, 260});
+        ASSERT_NE(live, nullptr);
+        LogCapture log;
+        MENU_SEEN = false;
+        SetCursorPos(250, 210);
+        pump_messages_for(100);
+        // Through the system's input queue, so the window's hit test decides what the click is.
+        ASSERT_EQ(SendInput(2, const_cast<INPUT*>(way.input.data()), sizeof(INPUT)), 2u) << way.what;
+        // The menu is modal: the timer, run by the menu's own loop, ends it.
+        const UINT_PTR timer = SetTimer(nullptr, 0, 100, end_menu);
+        for (int i = 0; i < 250 && !MENU_SEEN; ++i) pump_messages_for(20);
+        KillTimer(nullptr, timer);
+        EXPECT_TRUE(MENU_SEEN) << way.what;
+        EXPECT_TRUE(log.has("live pin menu: ")) << way.what << "\n" << log.text();
+        EXPECT_TRUE(IsWindow(live)) << way.what;
+        DestroyWindow(live);
+    }
 }
 
 TEST_F(LivePinTest, WheelZoomsFromTheTopLeftAndCtrlWheelFades) {
