@@ -29,6 +29,28 @@ size_t clipboard_text_length(const char16_t* units, size_t block_bytes) {
     return n;
 }
 
+bool dropped_files_within(const uint8_t* block, size_t block_bytes) {
+    constexpr size_t HEADER = 20;  // offset of the list, drop point, non-client flag, wide flag
+    if (!block || block_bytes < HEADER) return false;
+    const auto u32 = [block](size_t at) {
+        return uint32_t{block[at]} | uint32_t{block[at + 1]} << 8 | uint32_t{block[at + 2]} << 16 |
+               uint32_t{block[at + 3]} << 24;
+    };
+    const size_t start = u32(0);
+    if (start < HEADER || start >= block_bytes) return false;
+    const size_t unit = u32(16) != 0 ? 2 : 1;
+    const size_t units = (block_bytes - start) / unit;
+    const auto at = [&](size_t i) {
+        const uint8_t* p = block + start + i * unit;
+        return unit == 2 ? uint32_t{p[0]} | uint32_t{p[1]} << 8 : uint32_t{p[0]};
+    };
+    if (units == 0 || at(0) == 0) return false;  // no file
+    // Names end with a zero; a second zero in a row is the empty name that ends the list.
+    for (size_t i = 1; i < units; ++i)
+        if (at(i) == 0 && at(i - 1) == 0) return true;
+    return false;
+}
+
 std::string first_code_points(std::string_view utf8, size_t n) {
     size_t i = 0;
     for (size_t count = 0; i < utf8.size() && count < n; ++count) {

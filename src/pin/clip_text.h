@@ -18,6 +18,11 @@ inline constexpr size_t TEXT_IMAGE_MAX_CODE_POINTS = 5000;
 // never reading past the block (block_bytes, GlobalSize) nor beyond 1,000,000 units.
 size_t clipboard_text_length(const char16_t* units, size_t block_bytes);
 
+// Whether another program's CF_HDROP block (block_bytes long, GlobalSize) holds its header and
+// a non-empty file list that ends, with its empty name, inside the block: only then may the
+// system's routines, which trust the block, read the list.
+bool dropped_files_within(const uint8_t* block, size_t block_bytes);
+
 // The first n code points.
 std::string first_code_points(std::string_view utf8, size_t n);
 // Each "\r\n" as "\n".

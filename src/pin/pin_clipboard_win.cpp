@@ -1,6 +1,6 @@
 // Pinning whatever the clipboard holds: a bitmap, a copied image file, a colour code or text.
-// Another program's clipboard data is untrusted: text is read within its block, and the
-// clipboard is closed on every path.
+// Another program's clipboard data is untrusted: text and the copied-file list are read within
+// their blocks, and the clipboard is closed on every path.
 #include <windows.h>
 #include <shellapi.h>
 #include <shellscalingapi.h>
@@ -48,8 +48,17 @@ std::optional<DibBitmap> clipboard_bitmap() {
 std::wstring clipboard_first_file() {
     const ClipboardOpen clipboard;
     if (!clipboard) return {};
-    const auto drop = static_cast<HDROP>(GetClipboardData(CF_HDROP));
-    if (!drop || DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0) == 0) return {};
+    const HANDLE block = GetClipboardData(CF_HDROP);
+    if (!block) return {};
+    {
+        const size_t bytes = GlobalSize(block);
+        const GlobalLockGuard lock(block);
+        if (!lock || !dropped_files_within(static_cast<const uint8_t*>(lock.get()), bytes)) {
+            debug_log("pin clipboard: the copied-file list is malformed");
+            return {};
+        }
+    }
+    const auto drop = static_cast<HDROP>(block);
     // Sized by the path itself: a cut path could name another file.
     const UINT length = DragQueryFileW(drop, 0, nullptr, 0);
     if (length == 0) return {};

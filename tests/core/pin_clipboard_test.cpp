@@ -131,6 +131,40 @@ TEST(ClipText, LengthBoundedByTheBlockAndTheLimit) {
     EXPECT_EQ(clipboard_text_length(huge.data(), huge.size() * 2), CLIPBOARD_TEXT_MAX_UNITS - 1);
 }
 
+// A CF_HDROP block: the header with the list's offset and wide flag, then the list's bytes.
+std::vector<uint8_t> drop_block(uint32_t offset, bool wide, const std::string& list_bytes) {
+    std::vector<uint8_t> b(20, 0);
+    for (int i = 0; i < 4; ++i) b[i] = static_cast<uint8_t>(offset >> (8 * i));
+    b[16] = wide ? 1 : 0;
+    b.insert(b.end(), list_bytes.begin(), list_bytes.end());
+    return b;
+}
+
+TEST(ClipText, DroppedFileListMustEndInsideItsBlock) {
+    using namespace std::string_literals;
+    struct Case {
+        const char* what;
+        std::vector<uint8_t> block;
+        bool want;
+    };
+    const Case cases[] = {
+        {"one wide name", drop_block(20, true, "C\0:\0\0\0\0\0"s), true},
+        {"two narrow names", drop_block(20, false, "a\0b\0\0"s), true},
+        {"list further in", drop_block(24, false, "\xFF\xFF\xFF\xFF" "a\0\0"s), true},
+        {"no name", drop_block(20, true, "\0\0\0\0"s), false},
+        {"name without its end", drop_block(20, true, "C\0:\0"s), false},
+        {"one zero only", drop_block(20, true, "C\0:\0\0\0"s), false},
+        {"last zero cut in half", drop_block(20, true, "C\0\0\0\0"s), false},
+        {"zero bytes across two units", drop_block(20, true, "\x01\0\0\x01"s), false},
+        {"offset past the end", drop_block(4000, true, "C\0\0\0\0\0"s), false},
+        {"offset at the end", drop_block(26, true, "C\0\0\0\0\0"s), false},
+        {"offset inside the header", drop_block(4, false, "a\0\0"s), false},
+        {"header cut short", std::vector<uint8_t>(19, 0), false},
+    };
+    for (const Case& c : cases) EXPECT_EQ(dropped_files_within(c.block.data(), c.block.size()), c.want) << c.what;
+    EXPECT_FALSE(dropped_files_within(nullptr, 100));
+}
+
 TEST(ClipText, SwatchLayoutTruncates) {
     const std::optional<SwatchLayout> one = swatch_layout(1.0f);
     ASSERT_TRUE(one);

@@ -1,6 +1,7 @@
 // Another program's clipboard text: a block of any bytes, with or without a NUL, read within
 // its size; what it becomes is nothing only for white space, a colour only when the text
-// parses as one, and otherwise valid UTF-8 of at most 5,000 code points from its start.
+// parses as one, and otherwise valid UTF-8 of at most 5,000 code points from its start. The
+// same bytes as a copied-file list are checked within the block too.
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -19,6 +20,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(n <= size / 2);
     for (size_t i = 0; i < n; ++i) FUZZ_CHECK(block[i] != 0);
     const std::string utf8 = utf16_to_utf8(std::u16string_view(block.data(), n));
+    // The same bytes as a copied-file list: read within the block.
+    const std::vector<uint8_t> drop(data, data + size);
+    if (dropped_files_within(drop.data(), drop.size())) FUZZ_CHECK(size > 20);
 
     const ClipTextImage image = clip_text_image(utf8);
     if (std::holds_alternative<NoClipImage>(image)) {

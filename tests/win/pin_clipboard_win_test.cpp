@@ -145,6 +145,19 @@ TEST(PinClipboard, CopiedFilesImageOrNot) {
     EXPECT_EQ(from_file->width, 120);
     EXPECT_EQ(pixel(*from_file, 119, 79), 0xEE2211u);
 
+    // Another program's list that does not end inside its block is refused, though it names
+    // the image: without its two closing zeros, with its offset past the block, cut in the header.
+    const std::optional<std::vector<uint8_t>> good = build_dropfiles(utf8_to_utf16(png));
+    ASSERT_TRUE(good);
+    std::vector<uint8_t> beyond = *good;
+    beyond[1] = 0x40;  // the list at 0x4014
+    const std::vector<std::vector<uint8_t>> malformed = {
+        {good->begin(), good->end() - 4}, beyond, {good->begin(), good->begin() + 12}};
+    for (const std::vector<uint8_t>& block : malformed) {
+        set_clipboard(CF_HDROP, block.data(), block.size());
+        EXPECT_FALSE(clipboard_image(1.0f)) << block.size();
+    }
+
     // A copied file that is no image: the text is used when there is one, else nothing.
     const std::string notes = folder.at("notes.txt");
     write_whole_file(notes, std::string_view("just words"));
