@@ -92,9 +92,3 @@ std::optional<size_t> live_pin_source(std::span<const Rect> windows, const Rect&
         if (windows[i].contains(cx, cy)) return i;
     return std::nullopt;
 }
-
-std::optional<Rect> live_pin_area(const Rect& screen_selection, const Rect& window_rect) {
-    const Rect r = intersect(screen_selection, window_rect);
-    if (r.empty()) return std::nullopt;
-    return r;
-}

@@ -70,9 +70,6 @@ Rect overlay_to_screen(const Rect& r, int32_t origin_x, int32_t origin_y);
 // The live pin's source: the first window (topmost first, overlay coordinates) containing the
 // selection's centre; its index, none when no window does.
 std::optional<size_t> live_pin_source(std::span<const Rect> windows, const Rect& selection);
-// The part of the screen selection inside the source window's current rectangle (screen
-// coordinates); none when nothing is.
-std::optional<Rect> live_pin_area(const Rect& screen_selection, const Rect& window_rect);
 
 // GDI's 0x00BBGGRR and GDI+'s 0xAARRGGBB.
 inline constexpr uint32_t argb_to_colorref(uint32_t argb) {

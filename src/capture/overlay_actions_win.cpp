@@ -187,10 +187,7 @@ void live_pin(HWND window) {
     }
     end_capture(window, true);
     if (!source) return tray_balloon(PROGRAM_NAME, ui_text(LIVE_PIN_HINT));
-    RECT wr{};
-    if (!IsWindow(source) || !GetWindowRect(source, &wr)) return;
-    if (const std::optional<Rect> area = live_pin_area(region, Rect{wr.left, wr.top, wr.right, wr.bottom}))
-        open_live_pin(source, *area);
+    open_live_pin(source, region);
 }
 
 }  // namespace

@@ -53,6 +53,12 @@ std::optional<uint8_t> opacity_from_menu_id(uint32_t id) {
     return std::nullopt;
 }
 
+std::optional<Rect> live_pin_area(const Rect& screen_selection, const Rect& window_rect) {
+    const Rect r = intersect(screen_selection, window_rect);
+    if (r.empty()) return std::nullopt;
+    return r;
+}
+
 Rect livepin_source_rect(const Rect& area, const Rect& source_window) {
     const auto rel = [](int32_t v, int32_t origin) { return saturate_i32(int64_t{v} - origin); };
     return {rel(area.l, source_window.l), rel(area.t, source_window.t), rel(area.r, source_window.l),

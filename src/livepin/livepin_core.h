@@ -56,5 +56,8 @@ enum LivePinCommand : uint32_t {
 // Close.
 std::vector<MenuItem> livepin_menu_model(uint8_t opacity);
 
+// The part of the screen selection inside the source window's current rectangle (screen
+// coordinates); none when nothing is.
+std::optional<Rect> live_pin_area(const Rect& screen_selection, const Rect& window_rect);
 // The pinned area (screen coordinates) relative to the source window's rectangle.
 Rect livepin_source_rect(const Rect& area, const Rect& source_window);

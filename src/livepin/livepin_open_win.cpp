@@ -4,8 +4,10 @@
 #include <windows.h>
 #include <imm.h>
 
+#include <optional>
 #include <string>
 
+#include "livepin/livepin_core.h"
 #include "livepin/livepin_win.h"
 #include "livepin/livepin_window_win.h"
 #include "strings/ui_strings.h"
@@ -23,11 +25,14 @@ void report_failure(const Error& error) {
 
 }  // namespace
 
-void open_live_pin(HWND source, const Rect& area) {
-    if (area.empty()) return;
+void open_live_pin(HWND source, const Rect& selection) {
+    // The overlay has just closed: the source may have gone or moved meanwhile.
     RECT wr{};
-    if (!IsWindow(source) || !GetWindowRect(source, &wr)) return report_failure(last_error("GetWindowRect"));
-    const HWND window = create_live_window(source, area, {wr.left, wr.top, wr.right, wr.bottom});
+    if (!GetWindowRect(source, &wr)) return report_failure(last_error("GetWindowRect"));
+    const Rect window_rect{wr.left, wr.top, wr.right, wr.bottom};
+    const std::optional<Rect> area = live_pin_area(selection, window_rect);
+    if (!area) return report_failure(make_error("the selection is outside the window"));
+    const HWND window = create_live_window(source, *area, window_rect);
     if (!window) return report_failure(last_error("CreateWindowExW"));
     ImmAssociateContext(window, nullptr);
     HTHUMBNAIL thumbnail = nullptr;

@@ -8,9 +8,10 @@
 #include "util/geometry.h"
 #include "win/window.h"
 
-// A live pin of `area` (screen coordinates, inside the source window) over where the area is.
-// When it cannot be made nothing is left behind, and the log and a balloon say why.
-void open_live_pin(HWND source, const Rect& area);
+// A live pin of the part of `selection` (screen coordinates) inside the source window, over
+// where it is. When it cannot be made (the source gone or moved away from the selection, no
+// thumbnail) nothing is left behind, and the log and a balloon say why.
+void open_live_pin(HWND source, const Rect& selection);
 
 // Sizes the live pin's window for its scale and pushes the thumbnail's properties.
 void livepin_apply_scale(HWND window);

@@ -81,9 +81,6 @@ TEST(OverlayAction, LivePinSourceIsTheTopmostWindowAtTheCentre) {
     EXPECT_EQ(live_pin_source(windows, {350, 100, 700, 200}), 2u);  // centre (525, 150)
     EXPECT_EQ(live_pin_source(windows, {550, 550, 552, 552}), 0u);
     EXPECT_EQ(live_pin_source(std::vector<Rect>{{0, 0, 10, 10}}, {20, 20, 30, 30}), std::nullopt);
-    // Only the part of a selection spanning two windows that lies in the source is used.
-    EXPECT_EQ(live_pin_area({300, 100, 500, 200}, {0, 0, 400, 300}), (Rect{300, 100, 400, 200}));
-    EXPECT_EQ(live_pin_area({500, 100, 600, 200}, {0, 0, 400, 300}), std::nullopt);
 }
 
 TEST(OverlayAction, ColorrefRoundTrip) {

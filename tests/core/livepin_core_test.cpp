@@ -71,6 +71,9 @@ TEST(LivePin, MenuOpacityIdsAndSourceRectangle) {
     EXPECT_EQ(livepin_source_rect({110, 220, 310, 420}, {100, 200, 900, 800}), (Rect{10, 20, 210, 220}));
     EXPECT_EQ(livepin_source_rect({-1900, 10, -1800, 60}, {-1920, -8, -1000, 700}), (Rect{20, 18, 120, 68}));
     EXPECT_EQ(livepin_source_rect({INT32_MAX - 1, 0, INT32_MAX, 1}, {INT32_MIN, 0, 0, 1}).l, INT32_MAX);
+    // Only the part of a selection spanning two windows that lies in the source is used.
+    EXPECT_EQ(live_pin_area({300, 100, 500, 200}, {0, 0, 400, 300}), (Rect{300, 100, 400, 200}));
+    EXPECT_EQ(live_pin_area({500, 100, 600, 200}, {0, 0, 400, 300}), std::nullopt);
 }
 
 TEST(LivePin, MenuWithTheCurrentOpacityChecked) {

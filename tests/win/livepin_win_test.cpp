@@ -156,6 +156,12 @@ TEST_F(LivePinTest, WithoutThumbnailsNothingStaysAndTheUserIsTold) {
     open_live_pin(gone, {150, 160, 350, 260});
     EXPECT_TRUE(live_windows().empty());
     EXPECT_TRUE(log.has("live pin not made: GetWindowRect")) << log.text();
+    EXPECT_TRUE(log.has(balloon.substr(0, balloon.find("DwmRegisterThumbnail")) + "GetWindowRect")) << log.text();
+
+    // A source that has moved away from the selection.
+    open_live_pin(source_, {600, 160, 700, 260});
+    EXPECT_TRUE(live_windows().empty());
+    EXPECT_TRUE(log.has("live pin not made: the selection is outside the window")) << log.text();
 }
 
 TEST_F(LivePinTest, WindowOverTheAreaWithItsBorder) {
