@@ -172,5 +172,8 @@ Status GifEncoder::finish() {
         pending_.reset();
     }
     if (Status s = out_.put_byte(0x3B); !s) return s;
-    return out_.flush();
+    if (Status s = out_.flush(); !s) return s;
+    // A file without a single image is no animation: viewers refuse it.
+    if (reference_.empty()) return make_error(std::string(GIF_NO_FRAME));
+    return {};
 }

@@ -8,6 +8,7 @@
 #include <limits>
 #include <optional>
 #include <span>
+#include <string_view>
 #include <vector>
 
 #include "record/frame_channel.h"
@@ -15,6 +16,8 @@
 #include "util/result.h"
 
 inline constexpr size_t GIF_WRITE_BUFFER = 8192;
+// The error of a recording that ends before any frame reached the writer.
+inline constexpr std::string_view GIF_NO_FRAME = "no frame was recorded";
 
 // Collects small writes and passes them on in blocks of GIF_WRITE_BUFFER bytes. After a failed
 // write every later call returns that failure.
@@ -83,7 +86,8 @@ public:
     Status begin();
     // Keeps the frame when it changed anything, and writes the one before it.
     Status add(RecordFrame frame);
-    // The last frame, the trailer, the flush.
+    // The last frame, the trailer, the flush. Fails when no frame was added (the file then holds
+    // no image).
     Status finish();
 
     uint64_t written_centiseconds() const { return written_; }

@@ -12,7 +12,8 @@ std::optional<RecordTestArgs> parse_record_test_args(const Args& args, size_t sw
         const std::string& text = args[switch_index + 2];
         double seconds = 0;
         const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), seconds);
-        if (ec == std::errc() && end == text.data() + text.size() && std::isfinite(seconds)) out.seconds = seconds;
+        if (ec == std::errc() && end == text.data() + text.size() && std::isfinite(seconds) && seconds >= 0)
+            out.seconds = seconds;
     }
     for (const std::string& a : args) {
         if (a == "gif") out.gif = true;

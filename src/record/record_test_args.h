@@ -17,6 +17,6 @@ struct RecordTestArgs {
 };
 
 // None without a rectangle right after the switch. The duration is the argument two places
-// after the switch as a decimal number (3 s when absent, not a number or not finite); GIF when
+// after the switch as a decimal number (3 s when absent, not a number, not finite or negative); GIF when
 // any argument is "gif".
 std::optional<RecordTestArgs> parse_record_test_args(const Args& args, size_t switch_index);

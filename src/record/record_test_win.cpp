@@ -26,6 +26,8 @@ void record_for_duration(const Rect& rect, double seconds, bool gif, const std::
     capture_engine_prewarm(clock_ms());
     std::optional<EncoderThread> encoder = setup_recording(rect, gif, 30, true);
     if (!encoder) {
+        // A frame that failed to show leaves its encoder running: join it before the job ends.
+        join_record_thread();
         debug_log("record test: nothing recorded");
         return;
     }

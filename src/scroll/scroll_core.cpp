@@ -104,6 +104,8 @@ ScrollMatch ScrollCore::detect_columns(std::span<const uint32_t> pixels, ScrollA
     const ColumnRange keep = stitch_columns(region_columns_, *cols);
     stitch_ = make_stitch_state(crop_columns(reference_, frame_width_, cols->first, cols->end), width, frame_height_,
                                 keep.first, keep.end);
+    // The stitched image is as wide as the kept columns, which may be wider than the region.
+    max_rows_ = std::min(max_rows_, scroll_max_rows(keep.end - keep.first));
     columns_ = cols;
     phase_ = ScrollPhase::Stitching;
     reference_ = {};

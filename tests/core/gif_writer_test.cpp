@@ -269,6 +269,13 @@ TEST(GifWriter, BufferedOutputAndFailures) {
     std::vector<uint32_t> many(size_t{W} * H);
     for (size_t i = 0; i < many.size(); ++i) many[i] = static_cast<uint32_t>(i * 7919);
     EXPECT_FALSE(small.add({many, 0.0}));
+
+    // A recording that ends before its first frame is a failure, not an animation without an image.
+    GifEncoder empty(sink, q, W, H);
+    ASSERT_TRUE(empty.begin());
+    const Status none = empty.finish();
+    ASSERT_FALSE(none);
+    EXPECT_EQ(none.error().message, GIF_NO_FRAME);
 }
 
 TEST(GifWriter, QuantizerAnswersAreChecked) {

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "record/record_params.h"
+#include "record/record_test_args.h"
 
 TEST(RecordParams, DimsEvenAndLargerThanFourteen) {
     struct Case {
@@ -94,4 +95,18 @@ TEST(RecordParams, ReportEscapesBackslashesAndQuotes) {
               "Ok(\"C:\\\\Users\\\\a \\\"b\\\".gif\")");
     EXPECT_EQ(format_record_report(Result<std::string>(make_error("MFCreateSinkWriterFromURL failed (0x80070057)"))),
               "Err(\"MFCreateSinkWriterFromURL failed (0x80070057)\")");
+}
+
+TEST(RecordParams, TestSwitchDurationIsAFiniteNumberOfSecondsOrThree) {
+    struct Case { std::string arg; double seconds; };
+    const Case cases[] = {
+        {"2", 2.0}, {"0.5", 0.5}, {"0", 0.0}, {"-1", 3.0}, {"-0.5", 3.0},
+        {"nan", 3.0}, {"inf", 3.0}, {"2s", 3.0}, {"gif", 3.0},
+    };
+    for (const Case& c : cases) {
+        const Args args{"x.exe", "--record-test", "0,0,640,480", c.arg};
+        const std::optional<RecordTestArgs> got = parse_record_test_args(args, 1);
+        ASSERT_TRUE(got) << c.arg;
+        EXPECT_EQ(got->seconds, c.seconds) << c.arg;
+    }
 }

@@ -165,6 +165,30 @@ TEST(ScrollCore, OnlyTheRegionsColumnsAndRowsAreKept) {
     EXPECT_EQ(img->pixels, rows_of(doc_only.stitched(150), 200, 50, 150, 0, 250));
 }
 
+TEST(ScrollCore, TheRowCapFollowsTheStitchedWidth) {
+    // A fixed side bar is selected while the 1000-column pane beside it scrolls: the stitched
+    // image is the pane, so 25,000,000 pixels allow 25,000 rows, not the side bar's 30,000.
+    const int32_t bar = 100, pane = 1000, width = bar + pane, view = 60;
+    std::mt19937 rng(9);
+    const Page page = text_page(rng, pane, view, 200);
+    const std::vector<Row> side = document(rng, bar, view, 0);
+    const auto frame = [&](int32_t pos) {
+        Pixels f;
+        const Pixels p = page.frame(pos);
+        for (int32_t y = 0; y < view; ++y) {
+            f.insert(f.end(), side[static_cast<size_t>(y)].begin(), side[static_cast<size_t>(y)].end());
+            f.insert(f.end(), p.begin() + y * pane, p.begin() + (y + 1) * pane);
+        }
+        return f;
+    };
+    Driver d = started({0, 0, bar, view}, {0, 0, width, view});
+    EXPECT_EQ(d.core.max_rows(), 30000);
+    d.tick(frame(0));
+    d.tick(frame(20));
+    EXPECT_EQ(d.core.scrolling_columns(), (ColumnRange{bar, width}));
+    EXPECT_EQ(d.core.max_rows(), 25000);
+}
+
 TEST(ScrollCore, AutoScrollOnAPageThatNoLongerMoves) {
     std::mt19937 rng(5);
     const Page page = text_page(rng, 100, 60, 200);

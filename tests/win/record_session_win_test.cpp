@@ -141,6 +141,7 @@ TEST_F(RecordSession, WhatRefusesToStart) {
     std::optional<EncoderThread> first = setup_recording({0, 0, 100, 100}, true, 15, false);
     ASSERT_TRUE(first);
     EXPECT_FALSE(setup_recording({200, 200, 300, 300}, true, 15, false));  // one runs
+    pump_messages_for(150);  // a few frames: a recording stopped before its first one fails
     stop_recording(false);
     EXPECT_TRUE(join_encoder(*first));
 }
