@@ -36,26 +36,7 @@ FrameSpec spec_with(FrameCallback callback, bool preview = false, bool focus = f
     return spec;
 }
 
-Rect window_rect(HWND w) {
-    RECT r{};
-    GetWindowRect(w, &r);
-    return {r.left, r.top, r.right, r.bottom};
-}
-
-// The frame windows of this process, found by class, with their extended styles.
-std::vector<HWND> frame_windows() {
-    std::vector<HWND> found;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND w, LPARAM list) {
-            wchar_t name[64] = {};
-            GetClassNameW(w, name, 64);
-            if (std::wstring(name) == L"OrmickOxelFrame") reinterpret_cast<std::vector<HWND>*>(list)->push_back(w);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
-}
+std::vector<HWND> frame_windows() { return test_support::thread_windows_of_class(L"OrmickOxelFrame"); }
 
 int STRIP_PAINTS = 0;
 WNDPROC STRIP_PROC = nullptr;
@@ -83,17 +64,17 @@ TEST_F(FrameTest, WindowsAroundTheRectangle) {
     ASSERT_TRUE(strip);
     ASSERT_TRUE(preview);
     EXPECT_EQ(frame_windows().size(), 3u);
-    const Rect s = window_rect(strip);
+    const Rect s = test_support::window_rect(strip);
     EXPECT_EQ(s.t, 510);  // ring bottom 502 + 8
     EXPECT_EQ(s.r, 602);
     EXPECT_EQ(s.height(), 42);
-    EXPECT_EQ(window_rect(preview), (Rect{610, 200, 760, 500}));
+    EXPECT_EQ(test_support::window_rect(preview), (Rect{610, 200, 760, 500}));
     EXPECT_TRUE(GetWindowLongPtrW(strip, GWL_EXSTYLE) & WS_EX_NOACTIVATE);
     EXPECT_TRUE(GetWindowLongPtrW(strip, GWL_EXSTYLE) & WS_EX_TOPMOST);
 
     for (HWND w : frame_windows()) {
         if (w == strip || w == preview) continue;
-        EXPECT_EQ(window_rect(w), (Rect{198, 198, 602, 502}));
+        EXPECT_EQ(test_support::window_rect(w), (Rect{198, 198, 602, 502}));
         const LONG_PTR ex = GetWindowLongPtrW(w, GWL_EXSTYLE);
         EXPECT_EQ(ex & (WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_NOACTIVATE),
                   WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_NOACTIVATE);
@@ -113,7 +94,7 @@ TEST_F(FrameTest, WindowsAroundTheRectangle) {
 TEST_F(FrameTest, FocusAndNoPreview) {
     ASSERT_TRUE(frame_show({1700, 100, 1910, 300}, spec_with(record_event, true, true)));
     EXPECT_FALSE(GetWindowLongPtrW(frame_strip_hwnd(), GWL_EXSTYLE) & WS_EX_NOACTIVATE);
-    EXPECT_EQ(window_rect(frame_preview_hwnd()).r, 1700 - 2 - 8);  // left of the ring
+    EXPECT_EQ(test_support::window_rect(frame_preview_hwnd()).r, 1700 - 2 - 8);  // left of the ring
     ASSERT_TRUE(frame_show({10, 100, 1910, 300}, spec_with(record_event, true)));
     EXPECT_EQ(frame_preview_hwnd(), nullptr);  // no room on either side
     EXPECT_EQ(frame_windows().size(), 2u);
@@ -123,7 +104,7 @@ TEST_F(FrameTest, PaintsStripButtonsAndRing) {
     ASSERT_TRUE(frame_show({200, 200, 600, 500}, spec_with(record_event)));
     frame_set_status("Recording", false);
     test_support::pump_messages_for(150);
-    const Rect s = window_rect(frame_strip_hwnd());
+    const Rect s = test_support::window_rect(frame_strip_hwnd());
     WindowDc screen(nullptr);
     const auto rgb = [&](int x, int y) { return GetPixel(screen.get(), x, y) & 0xFFFFFF; };
     EXPECT_EQ(rgb(s.l + 3, s.t + 3), 0xFDFCFCu);    // background
@@ -187,7 +168,7 @@ TEST_F(FrameTest, ACallbackMayHideOrReplaceTheFrame) {
     ASSERT_TRUE(frame_is_shown());
     EXPECT_NE(frame_strip_hwnd(), first);
     EXPECT_FALSE(IsWindow(first));
-    EXPECT_EQ(window_rect(frame_strip_hwnd()).t, 160);
+    EXPECT_EQ(test_support::window_rect(frame_strip_hwnd()).t, 160);
     SendMessageW(frame_strip_hwnd(), WM_TIMER, 1, 0);  // the new frame's own callback
     EXPECT_EQ(EVENTS.size(), 3u);
 }

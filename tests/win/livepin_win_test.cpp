@@ -53,25 +53,7 @@ LRESULT CALLBACK source_proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
     return DefWindowProcW(w, m, wp, lp);
 }
 
-Rect window_rect(HWND w) {
-    RECT r{};
-    GetWindowRect(w, &r);
-    return {r.left, r.top, r.right, r.bottom};
-}
-
-std::vector<HWND> live_windows() {
-    std::vector<HWND> found;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND w, LPARAM list) {
-            wchar_t name[64] = {};
-            GetClassNameW(w, name, 64);
-            if (std::wstring(name) == L"OrmickOxelLive") reinterpret_cast<std::vector<HWND>*>(list)->push_back(w);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
-}
+std::vector<HWND> live_windows() { return thread_windows_of_class(L"OrmickOxelLive"); }
 
 WPARAM wheel(int delta, bool ctrl) { return MAKEWPARAM(ctrl ? MK_CONTROL : 0, static_cast<WORD>(static_cast<short>(delta))); }
 

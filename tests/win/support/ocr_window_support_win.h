@@ -21,19 +21,7 @@ inline void ensure_ocr_window_class() {
 }
 
 // This thread's OCR windows, newest first.
-inline std::vector<HWND> ocr_windows() {
-    std::vector<HWND> found;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND w, LPARAM out) -> BOOL {
-            wchar_t name[64] = {};
-            GetClassNameW(w, name, 64);
-            if (std::wstring(name) == L"OrmickOxelOcr") reinterpret_cast<std::vector<HWND>*>(out)->push_back(w);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
-}
+inline std::vector<HWND> ocr_windows() { return thread_windows_of_class(L"OrmickOxelOcr"); }
 
 inline void close_ocr_windows() {
     for (HWND w : ocr_windows()) DestroyWindow(w);

@@ -207,4 +207,29 @@ private:
     std::thread thread_;
 };
 
+inline Rect window_rect(HWND w) {
+    RECT r{};
+    GetWindowRect(w, &r);
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+// This thread's windows of one class, in z-order.
+inline std::vector<HWND> thread_windows_of_class(const wchar_t* class_name) {
+    struct Search {
+        const wchar_t* name;
+        std::vector<HWND> found;
+    } search{class_name, {}};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND w, LPARAM p) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(p);
+            wchar_t name[64] = {};
+            GetClassNameW(w, name, 64);
+            if (std::wstring(name) == s->name) s->found.push_back(w);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 }  // namespace test_support
