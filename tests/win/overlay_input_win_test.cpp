@@ -37,23 +37,6 @@ auto with_state(F f) {
 
 LPARAM at(int32_t x, int32_t y) { return MAKELPARAM(x, y); }
 
-// Ctrl or Shift held as GetKeyState sees it, for one scope.
-class HeldKeys {
-public:
-    HeldKeys(bool ctrl, bool shift) {
-        GetKeyboardState(saved_);
-        BYTE keys[256];
-        GetKeyboardState(keys);
-        keys[VK_CONTROL] = ctrl ? 0x80 : 0;
-        keys[VK_SHIFT] = shift ? 0x80 : 0;
-        SetKeyboardState(keys);
-    }
-    ~HeldKeys() { SetKeyboardState(saved_); }
-
-private:
-    BYTE saved_[256];
-};
-
 class OverlayInputTest : public ::testing::Test {
 protected:
     void SetUp() override {

@@ -61,25 +61,6 @@ inline void send_wheel(HWND window, int delta, WPARAM keys, POINT at) {
                  MAKELPARAM(static_cast<WORD>(at.x), static_cast<WORD>(at.y)));
 }
 
-// Ctrl and Shift as GetKeyState reads them on this thread, for one scope.
-class HeldKeys {
-public:
-    HeldKeys(bool ctrl, bool shift) {
-        GetKeyboardState(saved_);
-        BYTE keys[256];
-        GetKeyboardState(keys);
-        keys[VK_CONTROL] = ctrl ? 0x80 : 0;
-        keys[VK_SHIFT] = shift ? 0x80 : 0;
-        SetKeyboardState(keys);
-    }
-    ~HeldKeys() { SetKeyboardState(saved_); }
-    HeldKeys(const HeldKeys&) = delete;
-    HeldKeys& operator=(const HeldKeys&) = delete;
-
-private:
-    BYTE saved_[256]{};
-};
-
 class PinTest : public MainWindow {
 protected:
     void SetUp() override {

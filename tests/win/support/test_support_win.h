@@ -232,4 +232,23 @@ inline std::vector<HWND> thread_windows_of_class(const wchar_t* class_name) {
     return search.found;
 }
 
+// Ctrl and Shift as GetKeyState reads them on this thread, for one scope.
+class HeldKeys {
+public:
+    HeldKeys(bool ctrl, bool shift) {
+        GetKeyboardState(saved_);
+        BYTE keys[256];
+        GetKeyboardState(keys);
+        keys[VK_CONTROL] = ctrl ? 0x80 : 0;
+        keys[VK_SHIFT] = shift ? 0x80 : 0;
+        SetKeyboardState(keys);
+    }
+    ~HeldKeys() { SetKeyboardState(saved_); }
+    HeldKeys(const HeldKeys&) = delete;
+    HeldKeys& operator=(const HeldKeys&) = delete;
+
+private:
+    BYTE saved_[256]{};
+};
+
 }  // namespace test_support
