@@ -176,6 +176,16 @@ e2e_start() {
   E2E_PIDS+=($!)
 }
 
+# A developer job whose report goes to the file given first: starts the program with the rest
+# of the arguments and --out, and waits for the report.
+e2e_run_report() {
+  local out="$1"
+  shift
+  rm -f "$out"
+  e2e_start "$@" --out "$(e2e_win_path "$out")"
+  e2e_wait_until 60 "a report at $out" test -s "$out"
+}
+
 e2e_helper() { wine "$E2E_HELPER" --desktop "$E2E_DESKTOP" "$@" 2>>"$E2E_DIR/wine.out"; }
 
 # The helper as a long-running program of its own in the case's desktop (creating the desktop

@@ -7,20 +7,12 @@ image="$E2E_DIR/sample.png"
 convert -size 100x50 xc:white -fill black -draw "rectangle 10,10 40,20" "$image" || e2e_fail "cannot draw the sample"
 echo "not an image" >"$E2E_DIR/broken.png"
 
-run_ocr_file() {
-  local out="$1"
-  shift
-  rm -f "$out"
-  e2e_start "$@" --out "$(e2e_win_path "$out")"
-  e2e_wait_until 60 "a report at $out" test -s "$out"
-}
-
 real_exe="$E2E_EXE"
-run_ocr_file "$E2E_DIR/real.txt" --ocr-file "$(e2e_win_path "$image")"
+e2e_run_report "$E2E_DIR/real.txt" --ocr-file "$(e2e_win_path "$image")"
 cat "$E2E_DIR/real.txt"
 grep -qE '^ERROR .*DataWriter.*\(0x80040154\)$' "$E2E_DIR/real.txt" || e2e_fail "the real engine's failure does not name the call and code"
 
-run_ocr_file "$E2E_DIR/broken.txt" --ocr-file "$(e2e_win_path "$E2E_DIR/broken.png")"
+e2e_run_report "$E2E_DIR/broken.txt" --ocr-file "$(e2e_win_path "$E2E_DIR/broken.png")"
 [ "$(cat "$E2E_DIR/broken.txt")" = "ERROR cannot load image" ] || e2e_fail "a broken image gives: $(cat "$E2E_DIR/broken.txt")"
 
 # One row of 32,537,632 pixels loads, but with its margin it makes 2^30 pixels or more. As an
@@ -34,7 +26,7 @@ off = 14 + 40 + len(palette)
 info = struct.pack('<IiiHHIIiiII', 40, w, 1, 1, 8, 1, len(runs), 2835, 2835, 256, 0)
 open(sys.argv[1], 'wb').write(b'BM' + struct.pack('<IHHI', off + len(runs), 0, 0, off) + info + palette + runs)
 PY
-run_ocr_file "$E2E_DIR/wide.txt" --ocr-file "$(e2e_win_path "$E2E_DIR/wide.bmp")"
+e2e_run_report "$E2E_DIR/wide.txt" --ocr-file "$(e2e_win_path "$E2E_DIR/wide.bmp")"
 [ "$(cat "$E2E_DIR/wide.txt")" = "ERROR The image is too large for text recognition." ] ||
   e2e_fail "a too large image gives: $(cat "$E2E_DIR/wide.txt")"
 
@@ -47,7 +39,7 @@ line | en-US | Corner@0,0,30,10 | text@40,0,20,10
 line | ja-JP | x@0,30,5,5
 SCRIPT
 e2e_use_fake_ocr "$E2E_DIR/script.txt"
-run_ocr_file "$E2E_DIR/fake.txt" --ocr-file "$(e2e_win_path "$image")" --words
+e2e_run_report "$E2E_DIR/fake.txt" --ocr-file "$(e2e_win_path "$image")" --words
 cat "$E2E_DIR/fake.txt"
 expected='image 100x50 prepared 232x132 scale 2
 language all installed
@@ -65,7 +57,7 @@ e2e_wait_log "fake ocr: recognize ja-jp"
 grep -n "fake ocr: recognize " "$E2E_LOG" | head -1 | grep -q "en-us" || e2e_fail "the profile language did not run first"
 
 # A language that is not installed falls back to all recognisers.
-run_ocr_file "$E2E_DIR/fallback.txt" --ocr-file "$(e2e_win_path "$image")" --lang ko-KR
+e2e_run_report "$E2E_DIR/fallback.txt" --ocr-file "$(e2e_win_path "$image")" --lang ko-KR
 e2e_wait_log "engine_for_tag ko-KR -> none"
 grep -qx 'Corner text' "$E2E_DIR/fallback.txt" || e2e_fail "an unknown language did not fall back to all recognisers"
 E2E_EXE="$real_exe"

@@ -6,21 +6,13 @@ image="$E2E_DIR/sample.png"
 convert -size 200x60 xc:white -fill black -draw "rectangle 10,10 90,20" "$image" || e2e_fail "cannot draw the sample"
 echo "not an image" >"$E2E_DIR/broken.png"
 
-run_redact_file() {
-  local out="$1"
-  shift
-  rm -f "$out"
-  e2e_start "$@" --out "$(e2e_win_path "$out")"
-  e2e_wait_until 60 "a report at $out" test -s "$out"
-}
-
 real_exe="$E2E_EXE"
-run_redact_file "$E2E_DIR/real.txt" --redact-file "$(e2e_win_path "$image")"
+e2e_run_report "$E2E_DIR/real.txt" --redact-file "$(e2e_win_path "$image")"
 cat "$E2E_DIR/real.txt"
 grep -qE '^ERROR .*DataWriter.*\(0x80040154\)$' "$E2E_DIR/real.txt" || e2e_fail "the real engine's failure does not name the call and code"
 e2e_wait_log "redact-file done: ERROR "
 
-run_redact_file "$E2E_DIR/broken.txt" --redact-file "$(e2e_win_path "$E2E_DIR/broken.png")"
+e2e_run_report "$E2E_DIR/broken.txt" --redact-file "$(e2e_win_path "$E2E_DIR/broken.png")"
 [ "$(cat "$E2E_DIR/broken.txt")" = "ERROR cannot load image" ] || e2e_fail "a broken image gives: $(cat "$E2E_DIR/broken.txt")"
 
 cat >"$E2E_DIR/script.txt" <<'SCRIPT'
@@ -32,7 +24,7 @@ line | en-US | Call@10,22,20,10 | +1@35,22,10,10 | 415-555-0132@50,22,60,10 | to
 line | en-US | See@10,40,15,10 | you@30,40,15,10
 SCRIPT
 e2e_use_fake_ocr "$E2E_DIR/script.txt"
-run_redact_file "$E2E_DIR/fake.txt" --redact-file "$(e2e_win_path "$image")"
+e2e_run_report "$E2E_DIR/fake.txt" --redact-file "$(e2e_win_path "$image")"
 cat "$E2E_DIR/fake.txt"
 # Each covered piece is its words' box grown by a quarter of its height to the sides and a
 # fifth above and below, in the file's pixels (the prepared image is doubled, with a margin).
@@ -61,7 +53,7 @@ line 2: 32.5,20.0 80.0x14.0 (prepared 81.0,56.0 160.0x28.0) "+1 415-555-0132"
 # A file that shows nothing gives the four sections with nothing in them.
 printf 'profile | en-US\n' >"$E2E_DIR/empty.txt"
 e2e_use_fake_ocr "$E2E_DIR/empty.txt"
-run_redact_file "$E2E_DIR/none.txt" --redact-file "$(e2e_win_path "$image")"
+e2e_run_report "$E2E_DIR/none.txt" --redact-file "$(e2e_win_path "$image")"
 [ "$(cat "$E2E_DIR/none.txt")" = "$(printf '== merged ==\n\n== lines ==\n\n== marks ==\n== words ==')" ] ||
   e2e_fail "an image without text gives: $(cat "$E2E_DIR/none.txt")"
 E2E_EXE="$real_exe"
