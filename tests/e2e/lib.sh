@@ -186,6 +186,20 @@ e2e_run_report() {
   e2e_wait_until 60 "a report at $out" test -s "$out"
 }
 
+# The settings file the program will find, from a printf format (lines end in \r\n).
+e2e_write_settings() {
+  mkdir -p "$(dirname "$E2E_SETTINGS")"
+  # shellcheck disable=SC2059
+  printf "$1" >"$E2E_SETTINGS"
+}
+
+# Starts the program and waits until its message loop runs and its main window exists.
+e2e_start_program() {
+  e2e_start
+  e2e_wait_log "message loop" 1 60
+  e2e_wait_main
+}
+
 e2e_helper() { wine "$E2E_HELPER" --desktop "$E2E_DESKTOP" "$@" 2>>"$E2E_DIR/wine.out"; }
 
 # The helper as a long-running program of its own in the case's desktop (creating the desktop

@@ -1,10 +1,7 @@
 # C over a pixel copies its colour as the readout writes it and ends the capture; Shift first
 # switches the readout to rgb().
-mkdir -p "$(dirname "$E2E_SETTINGS")"
-printf 'capture_detect=window\r\n' >"$E2E_SETTINGS"
-e2e_start
-e2e_wait_log "message loop" 1 60
-e2e_wait_main
+e2e_write_settings 'capture_detect=window\r\n'
+e2e_start_program
 e2e_show_pattern 300 200 400 300
 
 # The pattern's pixel (100, 100) is (300 mod 256, 300 mod 256, 1400 mod 256) = (44, 44, 120).

@@ -1,10 +1,7 @@
 # F1, a drag across a window with a known pattern, Ctrl+C: the clipboard's image is the dragged
 # rectangle (both corners included) with the screen's pixels, and the overlay is gone.
-mkdir -p "$(dirname "$E2E_SETTINGS")"
-printf 'capture_detect=window\r\n' >"$E2E_SETTINGS"
-e2e_start
-e2e_wait_log "message loop" 1 60
-e2e_wait_main
+e2e_write_settings 'capture_detect=window\r\n'
+e2e_start_program
 e2e_show_pattern 300 200 400 300
 e2e_helper screen-bmp "$(e2e_win_path "$E2E_DIR/before.bmp")" || e2e_fail "no screenshot"
 

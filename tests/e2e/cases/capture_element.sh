@@ -1,11 +1,8 @@
 # Element detection asks UI Automation before the overlay shows: without it (as under Wine)
 # the worker still answers at once, with no rectangles, and the session takes that answer
 # (not the 80 ms deadline) before its "element" mark.
-mkdir -p "$(dirname "$E2E_SETTINGS")"
-printf 'capture_detect=element\r\n' >"$E2E_SETTINGS"
-e2e_start
-e2e_wait_log "message loop" 1 60
-e2e_wait_main
+e2e_write_settings 'capture_detect=element\r\n'
+e2e_start_program
 e2e_key F1
 e2e_wait_log "(ms since trigger)"
 line=$(grep -F "(ms since trigger)" "$E2E_LOG")

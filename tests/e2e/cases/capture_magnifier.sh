@@ -1,11 +1,8 @@
 # The overlay shows the magnifier beside the pointer: a lens with a white border 20 pixels right
 # of and below it, over the dark readout band; it follows the pointer and flips above it near
 # the bottom of the screen. Screenshots are taken again until they show it.
-mkdir -p "$(dirname "$E2E_SETTINGS")"
-printf 'capture_detect=window\r\n' >"$E2E_SETTINGS"  # an existing file: no first-run balloon
-e2e_start
-e2e_wait_log "message loop" 1 60
-e2e_wait_main
+e2e_write_settings 'capture_detect=window\r\n'  # an existing file: no first-run balloon
+e2e_start_program
 
 e2e_focus_desktop
 xdotool mousemove 400 300

@@ -1,8 +1,7 @@
 # Text on the screen, F1, a drag over it and O, through the scripted OCR engine: the overlay
 # goes, the recogniser gets the selection as it was dragged, and the result window shows the
 # recognised text 8 pixels right of the selection, level with its top.
-mkdir -p "$(dirname "$E2E_SETTINGS")"
-printf 'capture_detect=window\r\nocr_lang=en-US\r\n' >"$E2E_SETTINGS"
+e2e_write_settings 'capture_detect=window\r\nocr_lang=en-US\r\n'
 convert -size 240x60 xc:white -fill black -font /usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf \
   -pointsize 28 -annotate +10+40 'Hello world' "$E2E_DIR/text.png" || e2e_fail "cannot draw the text"
 # The selection (290, 190) to (550, 270) holds the text at (300, 200); word boxes in its pixels.
@@ -12,9 +11,7 @@ source | 260 | 80
 line | en-US | Hello@18,22,70,30 | world@98,22,72,30
 SCRIPT
 e2e_use_fake_ocr "$E2E_DIR/script.txt"
-e2e_start
-e2e_wait_log "message loop" 1 60
-e2e_wait_main
+e2e_start_program
 e2e_show_image 300 200 "$E2E_DIR/text.png"
 
 OCR=OrmickOxelOcr

@@ -1,11 +1,8 @@
 # F1 freezes the desktop dimmed in the overlay, a second F1 while it shows starts nothing,
 # and Esc gives the desktop back untouched. Screenshots are taken again until what they
 # should show is on the display.
-mkdir -p "$(dirname "$E2E_SETTINGS")"
-printf 'capture_detect=window\r\n' >"$E2E_SETTINGS"  # an existing file: no first-run balloon
-e2e_start
-e2e_wait_log "message loop" 1 60
-e2e_wait_main
+e2e_write_settings 'capture_detect=window\r\n'  # an existing file: no first-run balloon
+e2e_start_program
 
 shot() { import -window root "$1"; }
 mean_grey() { convert "$1" -colorspace gray -format '%[fx:mean*255]' info:; }

@@ -1,14 +1,11 @@
 # A QR code on the screen, F1, a drag over it and Q: the QR window shows the decoded text and
 # offers Open link for an address; a second code with plain text gets no Open link.
-mkdir -p "$(dirname "$E2E_SETTINGS")"
-printf 'capture_detect=window\r\n' >"$E2E_SETTINGS"
+e2e_write_settings 'capture_detect=window\r\n'
 url='https://example.com/oxel?from=qr&n=1'
 plain='Grüße aus Köln'
 qrencode -s 4 -m 4 -o "$E2E_DIR/url.png" "$url" || e2e_fail "qrencode failed"
 qrencode -s 4 -m 4 -o "$E2E_DIR/plain.png" "$plain" || e2e_fail "qrencode failed"
-e2e_start
-e2e_wait_log "message loop" 1 60
-e2e_wait_main
+e2e_start_program
 e2e_show_image 300 200 "$E2E_DIR/url.png"
 e2e_show_image 800 200 "$E2E_DIR/plain.png"
 

@@ -4,9 +4,7 @@
 saves="$E2E_DIR/saves"
 mkdir -p "$saves" "$(dirname "$E2E_SETTINGS")"
 printf 'capture_detect=window\r\nsave_dir=%s\r\n' "$(e2e_win_path "$saves")" >"$E2E_SETTINGS"
-e2e_start
-e2e_wait_log "message loop" 1 60
-e2e_wait_main
+e2e_start_program
 e2e_show_pattern 300 200 400 300
 
 e2e_capture 1

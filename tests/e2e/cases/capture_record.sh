@@ -6,9 +6,7 @@
 saves="$E2E_DIR/saves"
 mkdir -p "$saves" "$(dirname "$E2E_SETTINGS")"
 printf 'capture_detect=window\r\nrecord_format=gif\r\nsave_dir=%s\r\n' "$(e2e_win_path "$saves")" >"$E2E_SETTINGS"
-e2e_start
-e2e_wait_log "message loop" 1 60
-e2e_wait_main
+e2e_start_program
 e2e_start_helper --out "$(e2e_win_path "$E2E_DIR/animation.txt")" animate 100 100 400 300 120
 e2e_poll 30 grep -qs shown "$E2E_DIR/animation.txt" || e2e_fail "the animation window did not show"
 

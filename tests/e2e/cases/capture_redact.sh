@@ -14,9 +14,7 @@ line | en-US | Mail:@20,20,40,16 | jo@ex.io@70,20,60,16
 line | en-US | Call@20,100,30,16 | 415-555-0132@60,100,90,16
 SCRIPT
 e2e_use_fake_ocr "$E2E_DIR/script.txt"
-e2e_start
-e2e_wait_log "message loop" 1 60
-e2e_wait_main
+e2e_start_program
 e2e_show_pattern 300 200 400 300
 e2e_helper screen-bmp "$(e2e_win_path "$E2E_DIR/before.bmp")" || e2e_fail "no screenshot"
 

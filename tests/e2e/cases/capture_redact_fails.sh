@@ -1,10 +1,7 @@
 # D starts the personal-data scan; under Wine the recogniser is missing, so the user sees
 # "Text recognition failed" with the reason, and the overlay is usable again: Ctrl+C copies.
-mkdir -p "$(dirname "$E2E_SETTINGS")"
-printf 'capture_detect=window\r\n' >"$E2E_SETTINGS"
-e2e_start
-e2e_wait_log "message loop" 1 60
-e2e_wait_main
+e2e_write_settings 'capture_detect=window\r\n'
+e2e_start_program
 e2e_show_pattern 300 200 400 300
 
 e2e_capture 1

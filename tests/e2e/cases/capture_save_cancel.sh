@@ -1,10 +1,7 @@
 # Save As cancelled keeps the overlay with its selection and annotations and writes no history;
 # a rectangle drawn afterwards is in the copy, and the history then holds that copy.
-mkdir -p "$(dirname "$E2E_SETTINGS")"
-printf 'capture_detect=window\r\n' >"$E2E_SETTINGS"
-e2e_start
-e2e_wait_log "message loop" 1 60
-e2e_wait_main
+e2e_write_settings 'capture_detect=window\r\n'
+e2e_start_program
 e2e_show_pattern 300 200 400 300
 
 e2e_capture 1

@@ -5,11 +5,8 @@
 # (which Wine cannot keep out of grabs) lie outside what is grabbed; the ring's left side shows
 # in the grabs inside the document, left of the selection's columns.
 . "$here/tests/e2e/scroll_target/scroll_cases.sh"
-mkdir -p "$(dirname "$E2E_SETTINGS")"
-printf 'capture_detect=window\r\n' >"$E2E_SETTINGS"
-e2e_start
-e2e_wait_log "message loop" 1 60
-e2e_wait_main
+e2e_write_settings 'capture_detect=window\r\n'
+e2e_start_program
 scroll_start_target
 wine "$SCROLL_TARGET" --expected "$(e2e_win_path "$E2E_DIR/expected.bmp")" 2>>"$E2E_DIR/wine.out" ||
   e2e_fail "no expected picture"

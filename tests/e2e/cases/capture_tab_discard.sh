@@ -1,11 +1,8 @@
 # Tab switches the detection mode, writes it to settings.ini at once and shows it in the open
 # settings window; Esc with an annotation asks before discarding: No keeps the overlay, Yes
 # ends it.
-mkdir -p "$(dirname "$E2E_SETTINGS")"
-printf '; mine\r\ncapture_detect=window\r\n' >"$E2E_SETTINGS"
-e2e_start
-e2e_wait_log "message loop" 1 60
-e2e_wait_main
+e2e_write_settings '; mine\r\ncapture_detect=window\r\n'
+e2e_start_program
 e2e_show_pattern 300 200 400 300
 e2e_start --settings
 e2e_helper wait-window OrmickOxelPrefs 10000 --visible >/dev/null || e2e_fail "no settings window"

@@ -2,11 +2,8 @@
 # with Enter between them and Ctrl+Enter to commit; Ctrl+C copies the selection with both
 # lines drawn where the box was and nothing else changed. Esc in an open box commits it too
 # and leaves the overlay open.
-mkdir -p "$(dirname "$E2E_SETTINGS")"
-printf 'capture_detect=window\r\n' >"$E2E_SETTINGS"
-e2e_start
-e2e_wait_log "message loop" 1 60
-e2e_wait_main
+e2e_write_settings 'capture_detect=window\r\n'
+e2e_start_program
 e2e_show_pattern 300 200 400 300
 e2e_helper screen-bmp "$(e2e_win_path "$E2E_DIR/before.bmp")" || e2e_fail "no screenshot"
 convert "$E2E_DIR/before.bmp" -crop 300x200+320+220 +repage "$E2E_DIR/before-sel.bmp" || e2e_fail "cannot crop"

@@ -3,8 +3,7 @@
 # breaks" shows the recognised lines (and stays on for the next window); Copy and close puts
 # the text on the clipboard; two quick language changes show only the second result, store
 # the language, and the earlier, slower answer is dropped.
-mkdir -p "$(dirname "$E2E_SETTINGS")"
-printf 'ocr_lang=en-US\r\n' >"$E2E_SETTINGS"  # an existing file: no first-run balloon
+e2e_write_settings 'ocr_lang=en-US\r\n'  # an existing file: no first-run balloon
 
 # Two lines that make one wrapped paragraph (the first is full, the second starts under it).
 cat >"$E2E_DIR/script.txt" <<'SCRIPT'

@@ -3,8 +3,7 @@
 # centre; a drag moves it; Esc closes it and the tray's "Restore last closed pin" brings it
 # back where it was at its zoom; Space opens it in the overlay and Esc gives it back; its
 # right-click menu rotates it on the same centre.
-mkdir -p "$(dirname "$E2E_SETTINGS")"
-printf 'capture_detect=window\r\n' >"$E2E_SETTINGS"  # an existing file: no first-run balloon
+e2e_write_settings 'capture_detect=window\r\n'  # an existing file: no first-run balloon
 history="$E2E_LOCALAPPDATA/Ormick Oxel/History"
 mkdir -p "$history"
 # 300 x 100: red left half, blue right half, a green mark in the top-left corner.
@@ -12,9 +11,7 @@ convert -size 300x100 xc:'#0000FF' -fill '#FF0000' -draw 'rectangle 0,0 149,99' 
   -fill '#00FF00' -draw 'rectangle 0,0 9,9' "PNG24:$history/Ormick_20240101_000000.png" \
   || e2e_fail "cannot make the history image"
 
-e2e_start
-e2e_wait_log "message loop" 1 60
-e2e_wait_main
+e2e_start_program
 
 e2e_focus_desktop
 desktop=$(xdotool search --name "^$E2E_DESKTOP - Wine desktop\$" | head -1)

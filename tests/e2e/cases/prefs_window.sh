@@ -6,8 +6,7 @@ held="$E2E_DIR/held.txt"
 e2e_start_helper --out "$(e2e_win_path "$held")" hold-hotkey 0x48 3 0
 e2e_wait_until 20 "the helper could not hold Ctrl+Alt+H" grep -qs held "$held"
 
-mkdir -p "$(dirname "$E2E_SETTINGS")"
-printf 'capture_hotkey=F1\r\npin_hotkey=F3\r\ncapture_copy_hotkey=Ctrl+Alt+H\r\n' >"$E2E_SETTINGS"
+e2e_write_settings 'capture_hotkey=F1\r\npin_hotkey=F3\r\ncapture_copy_hotkey=Ctrl+Alt+H\r\n'
 before=$(sha1sum <"$E2E_SETTINGS")
 
 control() { e2e_helper control-text OrmickOxelPrefs "$1"; }
