@@ -24,6 +24,7 @@
 #include "scroll/scroll_win.h"
 #include "strings/ui_strings.h"
 #include "util/text.h"
+#include "win/error.h"
 #include "win/main_window.h"
 
 UiCell<std::array<COLORREF, 16>> CUSTOM_COLORS;
@@ -44,16 +45,26 @@ void ask_discard(HWND window) {
         end_capture(window, true);
 }
 
+// A selection whose output image could not be made (memory is short): the capture stays as it
+// is, with any edit the attempt finished shown, so nothing is lost and the user can try again.
+void keep_capture(HWND window, std::string_view title) {
+    if (auto s = OpenSession::of(window)) overlay_invalidate_changes(**s);
+    tray_balloon(title, system_message(ERROR_NOT_ENOUGH_MEMORY));
+}
+
 void copy(HWND window, const ActionRules& rules) {
     std::optional<DibBitmap> image;
+    bool selected = false;
     if (auto s = OpenSession::of(window)) {
         if (rules.pin_edit_outcome) {
             finish_pin_edit(**s, *rules.pin_edit_outcome);
         } else {
             remember_selection(**s);
+            selected = (*s)->selection.rect.has_value();
             image = take_output_image(**s);
         }
     }
+    if (selected && !image) return keep_capture(window, ui_text(COPY_FAILED));
     // A copy that did not happen keeps the capture open, so the user can try again; taking the
     // image finished any open edit, which is shown now.
     if (image && !copy_image_or_notify(*image)) {
@@ -66,35 +77,60 @@ void copy(HWND window, const ActionRules& rules) {
 
 void save(HWND window, const ActionRules& rules, bool quick) {
     if (rules.pin_edit_outcome) return copy(window, rules);
+    bool composed = false, selected = false;
     {
         auto s = OpenSession::of(window);
         if (!s) return;
         remember_selection(**s);
-        const bool composed = compose_output_image(**s) != nullptr;
+        composed = compose_output_image(**s) != nullptr;
+        selected = (*s)->selection.rect.has_value();
         // Composing finished any open edit: show it while the dialog is up, or after a cancel.
         overlay_invalidate_changes(**s);
-        if (!composed) return;
+    }
+    if (!composed) {
+        if (selected) keep_capture(window, ui_text(SAVE_FAILED));
+        return;
     }
     const std::optional<std::string> path = quick ? std::optional(auto_save_path("png")) : ask_save_path(window);
     // Cancelled: the overlay stays with everything in it.
     if (!path) return;
     std::optional<DibBitmap> image;
-    if (auto s = OpenSession::of(window)) image = take_output_image(**s);  // what shows now, after the dialog
-    if (!image) return;
+    ScreenPoint at;
+    selected = false;
+    if (auto s = OpenSession::of(window)) {
+        const OverlayState& st = **s;
+        if (st.selection.rect) {
+            selected = true;
+            at = pin_origin(*st.selection.rect, st.origin_x(), st.origin_y());
+        }
+        image = take_output_image(**s);  // what shows now, after the dialog
+    }
+    if (!image) {
+        if (selected) keep_capture(window, ui_text(SAVE_FAILED));
+        return;
+    }
+    // The overlay goes at once; the file is written after.
     end_capture(window, true);
     history_save(*image);
-    if (const Status st = save_image(*image, *path); !st) tray_balloon(ui_text(SAVE_FAILED), st.error().message);
-    else if (quick) tray_balloon(ui_text(SAVED), *path);
+    if (const Status st = save_image(*image, *path); !st) {
+        // The capture must not be lost with the overlay: it stays on screen as a pin where it was.
+        pin_image_at(std::move(*image), at.x, at.y);
+        tray_balloon(ui_text(SAVE_FAILED), st.error().message);
+    } else if (quick) {
+        tray_balloon(ui_text(SAVED), *path);
+    }
 }
 
 void pin(HWND window) {
     std::optional<DibBitmap> composed, plain;
     std::vector<Annotation> annotations;
     ScreenPoint at;
+    bool selected = false;
     if (auto s = OpenSession::of(window)) {
         OverlayState& st = **s;
         remember_selection(st);
         composed = take_output_image(st);
+        selected = st.selection.rect.has_value();
         if (st.selection.rect && st.images.frozen) {
             const Rect sel = *st.selection.rect;
             plain = crop_bitmap(*st.images.frozen, sel);
@@ -103,7 +139,8 @@ void pin(HWND window) {
             at = pin_origin(sel, st.origin_x(), st.origin_y());
         }
     }
-    if (plain) create_pin(std::move(*plain), std::move(annotations), at.x, at.y, 1.0f, 100);
+    if (selected && (!plain || !create_pin(std::move(*plain), std::move(annotations), at.x, at.y, 1.0f, 100)))
+        return keep_capture(window, PROGRAM_NAME);
     end_capture(window, false);
     if (composed) history_save(*composed);
 }
@@ -137,16 +174,22 @@ void custom_color(HWND window) {
 void recognise(HWND window, const ActionRules& rules, bool qr) {
     std::optional<DibBitmap> image;
     Rect placement;
+    bool selected = false;
     if (auto s = OpenSession::of(window)) {
         OverlayState& st = **s;
         commit_open_edits(st.editor);
-        if (rules.pin_edit_outcome) finish_pin_edit(st, *rules.pin_edit_outcome);
-        remember_selection(st);
+        selected = st.selection.rect.has_value();
         if (st.selection.rect && st.images.frozen) {
             image = crop_bitmap(*st.images.frozen, *st.selection.rect);
             placement = overlay_to_screen(*st.selection.rect, st.origin_x(), st.origin_y());
         }
+        // A pin edit is finished only when the capture ends here.
+        if (image || !selected) {
+            if (rules.pin_edit_outcome) finish_pin_edit(st, *rules.pin_edit_outcome);
+            remember_selection(st);
+        }
     }
+    if (selected && !image) return keep_capture(window, PROGRAM_NAME);
     end_capture(window, rules.restore_focus);
     if (!image) return;
     if (!qr) return start_ocr(*image, placement);

@@ -3,6 +3,7 @@
 #include <commdlg.h>
 
 #include <climits>
+#include <cstdio>
 #include <cstring>
 #include <cwchar>
 
@@ -14,11 +15,13 @@
 #include "settings/settings_win.h"
 #include "strings/ui_strings.h"
 #include "util/fatal.h"
+#include "util/log.h"
 #include "util/text.h"
 #include "win/env.h"
 #include "win/error.h"
 #include "win/file_io.h"
 #include "win/handles.h"
+#include "win/shell.h"
 
 UiCell<SaveDialogState> SAVE_DIALOG_STATE;
 
@@ -30,7 +33,8 @@ constexpr GUID JPEG_ENCODER_CLSID = {0x557CF401, 0x1A04, 0x11D3, {0x9A, 0x73, 0x
 constexpr GUID ENCODER_QUALITY = {0x1D5BE4B5, 0xFA4A, 0x452D, {0x9C, 0xDD, 0x5D, 0xB3, 0x51, 0x05, 0xE7, 0xEB}};
 constexpr ULONG JPEG_QUALITY = 92;
 constexpr DWORD SAVE_DIALOG_FLAGS = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_OVERWRITEPROMPT;
-constexpr size_t SAVE_DIALOG_BUFFER = 1024;
+// Long enough for any path the system accepts, so a long typed name is never refused.
+constexpr size_t SAVE_DIALOG_BUFFER = 32768;
 static_assert(SAVE_DIALOG_FLAGS == 0x8080A);
 static_assert(sizeof(OPENFILENAMEW) == 152);
 
@@ -122,7 +126,8 @@ std::string auto_save_path(std::string_view extension) {
     return next_free_name(stem, extension, path_exists);
 }
 
-std::optional<std::string> ask_save_path(HWND owner) {
+std::optional<std::string> ask_save_path(HWND owner, bool* failed) {
+    if (failed) *failed = false;
     // Copied out: the dialog pumps messages, so no cell stays borrowed across it.
     std::optional<std::string> remembered = SAVE_DIALOG_STATE.borrow()->folder;
     const std::wstring initial_dir = to_wide(remembered ? *remembered : effective_save_dir());
@@ -145,7 +150,17 @@ std::optional<std::string> ask_save_path(HWND owner) {
     ofn.lpstrInitialDir = initial_dir.empty() ? nullptr : initial_dir.c_str();
     ofn.lpstrDefExt = L"png";
     ofn.Flags = SAVE_DIALOG_FLAGS;
-    if (!GetSaveFileNameW(&ofn)) return std::nullopt;
+    if (!GetSaveFileNameW(&ofn)) {
+        // Zero is the user's cancel; anything else is the dialog's own failure.
+        if (const DWORD code = CommDlgExtendedError(); code != 0) {
+            char text[48];
+            std::snprintf(text, sizeof text, "GetSaveFileNameW: 0x%lX", static_cast<unsigned long>(code));
+            debug_log(std::string("save dialog failed: ") + text);
+            tray_balloon(ui_text(SAVE_FAILED), text);
+            if (failed) *failed = true;
+        }
+        return std::nullopt;
+    }
 
     buffer.back() = L'\0';
     const std::string path = from_wide(std::wstring_view(buffer.data()));

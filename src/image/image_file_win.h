@@ -32,5 +32,6 @@ Status save_image(const DibBitmap& bitmap, const std::string& path);
 
 // A free "Ormick_YYYYMMDD_HHMMSS[_N].ext" in the save folder.
 std::string auto_save_path(std::string_view extension);
-// The Save As dialog (modal, pumps messages); none when the user cancels.
-std::optional<std::string> ask_save_path(HWND owner);
+// The Save As dialog (modal, pumps messages); none when the user cancels or the dialog fails.
+// A failure is shown in a balloon and reported through `failed`.
+std::optional<std::string> ask_save_path(HWND owner, bool* failed = nullptr);

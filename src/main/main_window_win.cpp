@@ -61,6 +61,7 @@ void on_timer(HWND window, WPARAM id) {
             debug_log("delayed capture and copy (timer 3)");
             start_capture_copy();
             break;
+        case TIMER_TRAY_RETRY: tray_retry_add_icon(window); break;
         default: break;
     }
 }

@@ -18,6 +18,10 @@ extern const WindowClass MAIN_WINDOW_CLASS;
 // does nothing while a scrolling capture runs.
 void capture_action();
 
+// Adds the tray icon; when the shell refuses, tries again on a main-window timer every 2 s, up
+// to 30 times.
 void tray_add_icon(HWND window);
+// The retry timer's tick: stops once the icon is there or the tries are used up.
+void tray_retry_add_icon(HWND window);
 // "{cap}" and "{pin}" replaced by the current hotkey texts ("—" for one that is off).
 std::string fill_hotkey_placeholders(std::string_view text);

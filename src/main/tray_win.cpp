@@ -16,6 +16,7 @@
 #include "strings/ui_strings.h"
 #include "util/log.h"
 #include "util/text.h"
+#include "win/error.h"
 #include "win/handles.h"
 #include "win/main_window.h"
 #include "win/messages.h"
@@ -90,7 +91,14 @@ NOTIFYICONDATAW tray_balloon_data(HWND window, std::string_view title, std::stri
 
 std::string tray_tooltip() { return fill_hotkey_placeholders(ui_text(TRAY_TOOLTIP)); }
 
-void tray_add_icon(HWND window) {
+namespace {
+
+// The shell often refuses the icon while Windows is still starting, when autostart runs us.
+constexpr UINT TRAY_RETRY_MS = 2000;
+constexpr int TRAY_RETRY_TRIES = 30;
+int tray_tries_left = 0;
+
+bool add_icon(HWND window) {
     Icon owned(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON,
                                              GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
                                              LR_DEFAULTCOLOR)));
@@ -98,8 +106,29 @@ void tray_add_icon(HWND window) {
     HICON icon = owned ? owned.get() : LoadIconW(nullptr, IDI_APPLICATION);
     const std::string tip = tray_tooltip();
     NOTIFYICONDATAW data = tray_icon_data(window, icon, tip);
-    Shell_NotifyIconW(NIM_ADD, &data);
+    // A refused add may still have put the icon there: then it takes a modify.
+    if (!Shell_NotifyIconW(NIM_ADD, &data)) {
+        const Error e = last_error();
+        if (!Shell_NotifyIconW(NIM_MODIFY, &data)) {
+            debug_log("tray icon not added: " + e.message);
+            return false;
+        }
+    }
     debug_log("tray tip: " + replace_all(tip, "\n", "\\n"));
+    return true;
+}
+
+}  // namespace
+
+void tray_add_icon(HWND window) {
+    KillTimer(window, TIMER_TRAY_RETRY);
+    if (add_icon(window)) return;
+    tray_tries_left = TRAY_RETRY_TRIES;
+    SetTimer(window, TIMER_TRAY_RETRY, TRAY_RETRY_MS, nullptr);
+}
+
+void tray_retry_add_icon(HWND window) {
+    if (add_icon(window) || --tray_tries_left <= 0) KillTimer(window, TIMER_TRAY_RETRY);
 }
 
 void tray_balloon(std::string_view title, std::string_view body) {
@@ -149,7 +178,10 @@ void run_tray_command(HWND window, uint32_t command) {
         case TRAY_RESTORE_CLOSED_PIN: restore_last_closed_pin(); break;
         case TRAY_START_WITH_WINDOWS:
             // The menu shows the registry's state next time, so a refused change shows there.
-            if (const Status s = set_autostart(!autostart_enabled()); !s) debug_log("autostart: " + s.error().message);
+            if (const Status s = set_autostart(!autostart_enabled()); !s) {
+                debug_log("autostart: " + s.error().message);
+                tray_balloon(ui_text(AUTOSTART_FAILED), s.error().message);
+            }
             break;
         case TRAY_SETTINGS: show_prefs_window(); break;
         case TRAY_RELOAD_SETTINGS: reload_settings(); break;

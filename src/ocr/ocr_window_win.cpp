@@ -16,6 +16,7 @@
 #include "util/log.h"
 #include "util/text.h"
 #include "win/draw.h"
+#include "win/error.h"
 #include "win/handles.h"
 #include "win/messages.h"
 #include "win/monitor.h"
@@ -279,7 +280,14 @@ void show_ocr_window(std::string assembled, std::string lines, Rect placement, b
     setup.image = std::move(image);
     if (setup.image) setup.languages = list_ocr_languages();  // the UI thread waits for the list
     setup.start_rerun = start_ocr_rerun;
-    create_ocr_window(std::move(setup));
+    // Kept for when the window cannot be made: the text the window would have shown.
+    std::string shown = keep_line_breaks ? setup.lines : setup.assembled;
+    if (create_ocr_window(std::move(setup))) return;
+    const DWORD code = GetLastError();
+    const std::string reason = error_from_win32(code ? code : ERROR_NOT_ENOUGH_MEMORY).message;
+    debug_log("result window not made: " + reason);
+    tray_balloon(PROGRAM_NAME, reason);
+    copy_text_or_notify(shown);
 }
 
 bool ocr_window_dialog_message(MSG& message) {

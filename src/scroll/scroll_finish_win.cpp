@@ -23,14 +23,21 @@ std::string size_text(const DibBitmap& image) {
     return scroll_status_text(ScrollStatus{ScrollStatusKind::Size, image.width, image.height}, ui_strings());
 }
 
-void save(const DibBitmap& image) {
+// A save that fails keeps the stitched image as a pin where it was taken; a cancelled dialog
+// is the user's choice.
+void save(DibBitmap& image, const Rect& region) {
     // Modal: the session is already out of its cell and the frame gone.
-    const std::optional<std::string> path = ask_save_path(MAIN_HWND.get());
-    if (!path) return;
+    bool dialog_failed = false;
+    const std::optional<std::string> path = ask_save_path(MAIN_HWND.get(), &dialog_failed);
+    if (!path) {
+        if (dialog_failed) pin_image_at(std::move(image), region.l, region.t);
+        return;
+    }
     const Status saved = save_image(image, *path);
     if (saved) tray_balloon(ui_text(SAVED), *path);
     else tray_balloon(ui_text(SAVE_FAILED), saved.error().message);
     history_save(image);
+    if (!saved) pin_image_at(std::move(image), region.l, region.t);
 }
 
 }  // namespace
@@ -63,7 +70,7 @@ void finish_scroll_capture(bool ok, ScrollCommand action) {
             else debug_log("scroll: the clipboard did not take the image");
             history_save(*bitmap);
             break;
-        case ScrollCommand::Save: save(*bitmap); break;
+        case ScrollCommand::Save: save(*bitmap, region); break;
         case ScrollCommand::Pin:
             history_save(*bitmap);
             pin_image_at(std::move(*bitmap), region.l, region.t);

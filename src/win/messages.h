@@ -18,4 +18,5 @@ inline constexpr UINT WM_APP_RECORD_DONE = 0x8032;
 inline constexpr UINT_PTR TIMER_DELAYED_CAPTURE = 1;
 inline constexpr UINT_PTR TIMER_PREWARM = 2;
 inline constexpr UINT_PTR TIMER_DELAYED_CAPTURE_COPY = 3;
+inline constexpr UINT_PTR TIMER_TRAY_RETRY = 4;
 inline constexpr UINT PREWARM_INTERVAL_MS = 500;

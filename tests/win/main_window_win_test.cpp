@@ -188,6 +188,14 @@ TEST_F(MainWindow, TaskbarCreatedAddsTheIconButWmNullDoesNot) {
         EXPECT_EQ(main_window_proc(window_, id, 0, 0), 0);
         EXPECT_TRUE(log.has("tray tip"));
     }
+    {
+        // A refused icon is tried again on a timer, which stops once the icon is there.
+        LogCapture log;
+        SetTimer(window_, TIMER_TRAY_RETRY, 60000, nullptr);
+        EXPECT_EQ(main_window_proc(window_, WM_TIMER, TIMER_TRAY_RETRY, 0), 0);
+        EXPECT_TRUE(log.has("tray tip"));
+        EXPECT_FALSE(KillTimer(window_, TIMER_TRAY_RETRY));
+    }
     TASKBAR_CREATED_MSG.set(saved);
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <optional>
@@ -168,6 +169,23 @@ TEST_F(OcrWindowTest, CopyAndCloseTakesTheSelectionOrAll) {
         EXPECT_FALSE(IsWindow(w));
         EXPECT_EQ(clipboard_text(), c.copied) << c.start << "-" << c.end;
     }
+}
+
+TEST_F(OcrWindowTest, AWindowThatCannotBeMadeLeavesTheTextOnTheClipboardAndSaysWhy) {
+    set_clipboard("before");
+    close_ocr_windows();
+    // Without its class the window cannot be made.
+    ASSERT_TRUE(UnregisterClassW(OCR_WINDOW_CLASS.name, GetModuleHandleW(nullptr)));
+    const LogCapture log;
+    show_ocr_window("found text", "found text", Rect{100, 100, 400, 300}, true, std::nullopt);
+    ensure_ocr_window_class();
+    EXPECT_TRUE(ocr_windows().empty());
+    EXPECT_EQ(clipboard_text(), "found text");
+    const std::string notice = "balloon: Ormick Oxel | ";  // and the system's reason
+    const std::vector<std::string> lines = log.messages();
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const std::string& l) {
+        return l.size() > notice.size() && l.compare(0, notice.size(), notice) == 0;
+    })) << log.text();
 }
 
 TEST_F(OcrWindowTest, CopyAndCloseKeepsTheWindowWhileTheClipboardIsBusy) {

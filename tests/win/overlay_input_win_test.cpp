@@ -13,8 +13,11 @@
 #include "capture/overlay_actions_win.h"
 #include "capture/overlay_paint_win.h"
 #include "capture/session_win.h"
+#include "pin/pins_win.h"
 #include "redact/redact_types.h"
+#include "settings/settings_win.h"
 #include "util/record_registry.h"
+#include "win/error.h"
 #include "win/main_window.h"
 #include "win/messages.h"
 #include "win/post_result.h"
@@ -217,6 +220,56 @@ TEST_F(OverlayInputTest, ACopyTheClipboardRefusesKeepsTheCaptureAndSaysSo) {
     send(WM_LBUTTONDBLCLK, MK_LBUTTON, at(150, 150));
     EXPECT_FALSE(session_open());
     MAIN_HWND.set(saved_main);
+}
+
+TEST_F(OverlayInputTest, AnOutputThatCannotBeMadeKeepsTheCaptureAndSaysSo) {
+    const LogCapture log;
+    const std::vector<HWND> pins_before = pin_windows();
+    drag(100, 100, 299, 199);
+    // A selection the frozen screen cannot give, as when memory is short: every crop fails.
+    with_state([](OverlayState& s) { s.selection.rect = Rect{s.width() + 10, 0, s.width() + 60, 50}; });
+    const struct {
+        ActionCall call;
+        std::string_view title;
+    } cases[] = {
+        {{OverlayAction::Copy}, ui_text(COPY_FAILED)},
+        {{OverlayAction::Save, true}, ui_text(SAVE_FAILED)},
+        {{OverlayAction::Pin}, PROGRAM_NAME},
+        {{OverlayAction::RecognizeText}, PROGRAM_NAME},
+        {{OverlayAction::DecodeQr}, PROGRAM_NAME},
+    };
+    const std::string why = system_message(ERROR_NOT_ENOUGH_MEMORY);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.call.action));
+        const std::string line = "balloon: " + std::string(c.title) + " | " + why;
+        const std::vector<std::string> before = log.messages();
+        run_overlay_action(overlay_, pack_action(c.call));
+        EXPECT_TRUE(session_open());
+        const std::vector<std::string> after = log.messages();
+        EXPECT_EQ(std::count(after.begin(), after.end(), line), std::count(before.begin(), before.end(), line) + 1)
+            << log.text();
+    }
+    EXPECT_EQ(pin_windows(), pins_before);
+}
+
+TEST_F(OverlayInputTest, ASaveThatFailsAfterTheOverlayClosedLeavesTheCaptureAsAPin) {
+    const LogCapture log;
+    const std::optional<std::string> saved_dir = SETTINGS.borrow()->save_dir;
+    SETTINGS.borrow()->save_dir = "Z:\\proc";  // a folder where no file can be made
+    const std::vector<HWND> pins_before = pin_windows();
+    drag(100, 100, 299, 199);
+    run_overlay_action(overlay_, pack_action({OverlayAction::Save, true}));
+    SETTINGS.borrow()->save_dir = saved_dir;
+    EXPECT_FALSE(session_open()) << "the overlay closes at once";
+    EXPECT_TRUE(log.has("balloon: " + std::string(ui_text(SAVE_FAILED)) + " | ")) << log.text();
+    const std::vector<HWND> pins = pin_windows();
+    ASSERT_EQ(pins.size(), pins_before.size() + 1);
+    RECT r{};
+    GetWindowRect(pins.back(), &r);
+    // The image where the selection was, inside the pin's one-pixel border.
+    EXPECT_EQ((Rect{r.left, r.top, r.right, r.bottom}),
+              (Rect{origin_.x + 99, origin_.y + 99, origin_.x + 301, origin_.y + 201}));
+    DestroyWindow(pins.back());
 }
 
 TEST_F(OverlayInputTest, TheOutputIsReusedOnlyWhileNothingChanged) {
