@@ -264,11 +264,8 @@ TEST_F(OverlayInputTest, ASaveThatFailsAfterTheOverlayClosedLeavesTheCaptureAsAP
     EXPECT_TRUE(log.has("balloon: " + std::string(ui_text(SAVE_FAILED)) + " | ")) << log.text();
     const std::vector<HWND> pins = pin_windows();
     ASSERT_EQ(pins.size(), pins_before.size() + 1);
-    RECT r{};
-    GetWindowRect(pins.back(), &r);
     // The image where the selection was, inside the pin's one-pixel border.
-    EXPECT_EQ((Rect{r.left, r.top, r.right, r.bottom}),
-              (Rect{origin_.x + 99, origin_.y + 99, origin_.x + 301, origin_.y + 201}));
+    EXPECT_EQ(window_rect(pins.back()), (Rect{origin_.x + 99, origin_.y + 99, origin_.x + 301, origin_.y + 201}));
     DestroyWindow(pins.back());
 }
 
