@@ -9,6 +9,9 @@
 //         LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam);  // default_handle() for the rest
 //         // Optional: takes the record over when the window is gone (else it is deleted).
 //         static void after_destroy(std::unique_ptr<PinWindow> record);
+//         // Optional: frees the worker records still queued for it (drain_results for each
+//         // message it receives them by); run at WM_NCDESTROY, after handle.
+//         void drain_posted();
 //     };
 //     const WindowClass PIN_WINDOW_CLASS = window_class<PinWindow>(CS_DBLCLKS, IDC_ARROW);
 //
@@ -147,6 +150,9 @@ private:
             BaseWindow& base = *self;
             base.dying_ = true;
             const LRESULT result = run(self, message, wparam, lparam);
+            // The last message: a worker's post that landed during the destruction is still
+            // queued, and goes with the window unless taken now.
+            if constexpr (requires(T& t) { t.drain_posted(); }) self->drain_posted();
             SetWindowLongPtrW(window, GWLP_USERDATA, 0);
             base.hwnd_ = nullptr;
             if (base.creating_) base.creating_->freed = true;
