@@ -49,7 +49,7 @@ void store_detection(DetectMode mode) {
     if (const Status st = settings_set_values({{"capture_detect", element ? "element" : "window"}}); !st)
         debug_log("capture_detect not written: " + st.error().message);
     SETTINGS.borrow()->capture_detect = element ? CaptureDetect::Element : CaptureDetect::Window;
-    if (const HWND prefs = PREFS_HWND.get()) {
+    if (const HWND prefs = prefs_window()) {
         if (const HWND combo = GetDlgItem(prefs, PREFS_ID_DETECT)) SendMessageW(combo, CB_SETCURSEL, element ? 0 : 1, 0);
     }
 }

@@ -22,8 +22,9 @@
 // One record per window: PinWindow::create(std::make_unique<PinWindow>(...), ...) makes the
 // window and hands it the record. The record's pointer sits in GWLP_USERDATA from WM_NCCREATE
 // until WM_NCDESTROY; then it is cleared and the record deleted (or given to after_destroy).
-// A record whose window destroys itself inside one of its own handlers is kept until that
-// handler returns: after any call that may destroy the window, check alive().
+// A record whose window is destroyed while one of its handlers runs (by the handler itself, or
+// in a message loop the handler runs, such as a dialog's) is kept until that handler returns:
+// after any call that may destroy the window, check alive().
 //
 // Single windows (the main window, the overlay) keep their state in UI cells and use a plain
 // procedure wrapped by guarded_window_proc. Either way nothing is thrown through a window
