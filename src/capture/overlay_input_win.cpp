@@ -49,7 +49,7 @@ void store_detection(DetectMode mode) {
     if (const Status st = settings_set_values({{"capture_detect", element ? "element" : "window"}}); !st)
         debug_log("capture_detect not written: " + st.error().message);
     SETTINGS.borrow()->capture_detect = element ? CaptureDetect::Element : CaptureDetect::Window;
-    if (const HWND prefs = PREFS_HWND.get()) {
+    if (const HWND prefs = prefs_window()) {
         if (const HWND combo = GetDlgItem(prefs, PREFS_ID_DETECT)) SendMessageW(combo, CB_SETCURSEL, element ? 0 : 1, 0);
     }
 }
@@ -190,11 +190,12 @@ LRESULT CALLBACK overlay_wndproc(HWND window, UINT message, WPARAM wparam, LPARA
         case WM_APP_REDACT_DONE: on_redact_done(window, wparam, lparam); return 0;
         case WM_APP_UIA_RESULT: on_uia_result(window, wparam, lparam); return 0;
         case WM_DESTROY:
-            drain_results<UiaResult>(window, WM_APP_UIA_RESULT);
-            drain_results<RedactResult>(window, WM_APP_REDACT_DONE);
             if (auto cell = OVERLAY_HWND.try_borrow(); cell && **cell == window) **cell = nullptr;
             return 0;
         case WM_NCDESTROY:
+            // The last message: records posted up to now are queued and would go with the window.
+            drain_results<UiaResult>(window, WM_APP_UIA_RESULT);
+            drain_results<RedactResult>(window, WM_APP_REDACT_DONE);
             // The session's buffers go with the window that showed them.
             if (auto cell = OVERLAY_SESSION.try_borrow(); cell && **cell && (**cell)->window == window) (*cell)->reset();
             break;

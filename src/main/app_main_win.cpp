@@ -103,8 +103,7 @@ void run_message_loop() {
     for (;;) {
         const BOOL got = GetMessageW(&message, nullptr, 0, 0);
         if (got == 0 || got == -1) break;
-        HWND prefs = PREFS_HWND.get();
-        if (prefs && IsDialogMessageW(prefs, &message)) continue;
+        if (prefs_window_dialog_message(message)) continue;
         if (ocr_window_dialog_message(message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);

@@ -113,14 +113,18 @@ void on_record_done(std::unique_ptr<RecordingResult> recording) {
     tray_balloon(ui_text(RECORD_SAVED), record_saved_body(recording->text, on_clipboard));
 }
 
-void on_destroy(HWND window) {
+void on_destroy() {
     if (recorder_is_recording()) stop_recording(false);
     // The file is finished before the program goes.
     join_record_thread();
+    PostQuitMessage(0);
+}
+
+// The last message: records posted up to now are queued and would go with the window.
+void drain_posted(HWND window) {
     drain_results<OcrJobResult>(window, WM_APP_OCR_DONE);
     drain_results<QrScanResult>(window, WM_APP_QR_DONE);
     drain_results<RecordingResult>(window, WM_APP_RECORD_DONE);
-    PostQuitMessage(0);
 }
 
 }  // namespace
@@ -160,7 +164,8 @@ LRESULT CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPAR
         case WM_APP_RECORD_DONE:
             if (auto recording = take_result<RecordingResult>(lparam)) on_record_done(std::move(recording));
             return 0;
-        case WM_DESTROY: on_destroy(window); return 0;
+        case WM_DESTROY: on_destroy(); return 0;
+        case WM_NCDESTROY: drain_posted(window); break;
         default: break;
     }
     // Registered message ids are never 0, so an unset id never matches WM_NULL.

@@ -42,6 +42,7 @@ struct OcrWindow : BaseWindow<OcrWindow> {
     OcrRerunStarter start_rerun = nullptr;
 
     LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam);
+    void drain_posted() { drain_results<OcrTextResult>(hwnd(), WM_APP_OCR_RERUN_DONE); }
     void command(int id, int notification);
     void translate();
     void rerun_done(WPARAM request_number, LPARAM payload);
@@ -120,9 +121,6 @@ LRESULT OcrWindow::handle(UINT message, WPARAM wparam, LPARAM lparam) {
             return 0;
         case WM_CLOSE:
             DestroyWindow(hwnd());
-            return 0;
-        case WM_DESTROY:
-            drain_results<OcrTextResult>(hwnd(), WM_APP_OCR_RERUN_DONE);
             return 0;
         case WM_COMMAND:
             command(LOWORD(wparam), HIWORD(wparam));

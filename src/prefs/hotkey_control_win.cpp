@@ -1,5 +1,6 @@
 // The hotkey entry control OrmickOxelHotkey: a box that takes the key combination pressed in it.
 // While one has the focus the program's own hotkeys are let go, so their keys reach the box.
+// What it shows is kept in its parent's record (PrefsWindow).
 #include <algorithm>
 
 #include "prefs/prefs_layout.h"
@@ -12,9 +13,6 @@
 #include "win/draw.h"
 #include "win/handles.h"
 #include "win/main_window.h"
-
-UiCell<HotkeySlots> HOTKEY_SLOTS;
-UiCell<uint32_t> HOTKEY_LIVE_MODIFIERS;
 
 const WindowClass HOTKEY_CONTROL_CLASS{L"OrmickOxelHotkey", guarded_window_proc<hotkey_control_proc>, 0, IDC_IBEAM};
 
@@ -30,6 +28,12 @@ int slot_of(HWND control) { return std::clamp(GetDlgCtrlID(control) - PREFS_ID_H
 
 void repaint(HWND control) { InvalidateRect(control, nullptr, FALSE); }
 
+PrefsWindow* record_of(HWND control) { return PrefsWindow::from(GetParent(control)); }
+
+void set_live_modifiers(HWND control, uint32_t modifiers) {
+    if (PrefsWindow* record = record_of(control)) record->live_modifiers = modifiers;
+}
+
 void fill(HDC dc, const RECT& r, COLORREF colour) {
     SetDCBrushColor(dc, colour);
     FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
@@ -41,10 +45,12 @@ void paint_hotkey_control(HWND control) {
     const HDC dc = paint.get();
     RECT client{};
     GetClientRect(control, &client);
-    const uint32_t dpi = PREFS_DPI.get();
+    const PrefsWindow* record = record_of(control);
+    if (!record) return;
+    const uint32_t dpi = record->dpi;
     const bool focused = GetFocus() == control;
-    const uint32_t live = HOTKEY_LIVE_MODIFIERS.get();
-    const std::optional<HotkeySetting> slot = HOTKEY_SLOTS.borrow()->at(static_cast<size_t>(slot_of(control)));
+    const uint32_t live = record->live_modifiers;
+    const std::optional<HotkeySetting> slot = record->slots.at(static_cast<size_t>(slot_of(control)));
 
     fill(dc, client, RGB(255, 255, 255));
     const Rect whole{client.left, client.top, client.right, client.bottom};
@@ -86,10 +92,10 @@ bool hotkey_is_free(const Hotkey& hotkey) {
     return true;
 }
 
-void validate_hotkey_fields() {
-    const HWND window = PREFS_HWND.get();
-    if (!window) return;
-    const HotkeySlots slots = HOTKEY_SLOTS.get();
+void validate_hotkey_fields(HWND window) {
+    const PrefsWindow* record = PrefsWindow::from(window);
+    if (!record || record->closing) return;
+    const HotkeySlots slots = record->slots;
     const std::vector<Hotkey> registered = REGISTERED_HOTKEYS.get();
     const auto statuses = hotkey_statuses(slots, registered, hotkey_is_free);
     for (int slot = 0; slot < HOTKEY_SLOT_COUNT; ++slot)
@@ -108,11 +114,13 @@ void hotkey_control_key(HWND control, int slot, uint32_t vk) {
         case HotkeyKeyOutcome::Clear:
         case HotkeyKeyOutcome::Set: {
             const std::string text = result.hotkey ? result.hotkey->text : "";
-            HOTKEY_SLOTS.borrow()->at(static_cast<size_t>(slot)) = result.hotkey;
-            HOTKEY_LIVE_MODIFIERS.set(0);
+            PrefsWindow* record = record_of(control);
+            if (!record) break;
+            record->slots.at(static_cast<size_t>(slot)) = result.hotkey;
+            record->live_modifiers = 0;
             debug_log("hotkey box " + std::to_string(slot) + ": " + (text.empty() ? "off" : text));
             SetWindowTextW(control, to_wide(text).c_str());
-            validate_hotkey_fields();
+            validate_hotkey_fields(GetParent(control));
             break;
         }
     }
@@ -123,11 +131,11 @@ LRESULT CALLBACK hotkey_control_proc(HWND control, UINT message, WPARAM wparam, 
     switch (message) {
         case WM_SETFOCUS:
             unregister_hotkeys();
-            HOTKEY_LIVE_MODIFIERS.set(0);
+            set_live_modifiers(control, 0);
             repaint(control);
             return 0;
         case WM_KILLFOCUS:
-            HOTKEY_LIVE_MODIFIERS.set(0);
+            set_live_modifiers(control, 0);
             (void)register_hotkeys(MAIN_HWND.get());
             repaint(control);
             return 0;
@@ -151,7 +159,7 @@ LRESULT CALLBACK hotkey_control_proc(HWND control, UINT message, WPARAM wparam, 
             if (hotkey_key_message_is_key(down, vk)) {
                 hotkey_control_key(control, slot_of(control), vk);
             } else {
-                HOTKEY_LIVE_MODIFIERS.set(modifier_state());
+                set_live_modifiers(control, modifier_state());
                 repaint(control);
             }
             return 0;

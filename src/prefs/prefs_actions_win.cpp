@@ -59,10 +59,11 @@ std::string read_number_field(HWND window, int id, uint64_t current, uint64_t mi
     return read_number_text(control_text(window, id), current, minimum, maximum);
 }
 
-void prefs_save(HWND window) {
+void PrefsWindow::save() {
+    const HWND window = hwnd();
     const Settings current = current_settings();
     PrefsForm form;
-    form.slots = HOTKEY_SLOTS.get();
+    form.slots = slots;
     form.save_dir = control_text(window, PREFS_ID_SAVE_DIR);
     form.history = control_text(window, PREFS_ID_HISTORY);
     form.record_fps = control_text(window, PREFS_ID_RECORD_FPS);
@@ -71,7 +72,7 @@ void prefs_save(HWND window) {
     form.detect = selection(window, PREFS_ID_DETECT);
     form.record_format = selection(window, PREFS_ID_RECORD_FORMAT);
     form.translate = selection(window, PREFS_ID_TRANSLATE);
-    const SettingPairs pairs = build_save_pairs(form, current, TRANSLATE_CODES.get());
+    const SettingPairs pairs = build_save_pairs(form, current, translate_codes);
 
     // Autostart lives in the registry, apart from the file: a refusal there must not cost the
     // user the other settings.
@@ -93,11 +94,13 @@ void prefs_save(HWND window) {
     if (!autostart_set) tray_balloon(ui_text(AUTOSTART_FAILED), autostart_set.error().message);
 }
 
-void prefs_browse(HWND window) {
+void PrefsWindow::browse() {
+    const HWND window = hwnd();
     const std::string typed = control_text(window, PREFS_ID_SAVE_DIR);
     const std::string start = !typed.empty() && is_folder(typed) ? typed : default_save_dir();
-    // The dialog runs its own message loop: no cell is borrowed here.
+    // The dialog runs its own message loop, where the window may be closed: this record is kept
+    // until the handler that called here returns, but the window may be gone.
     const std::optional<std::string> chosen = pick_folder(window, start);
-    if (!chosen || !IsWindow(window) || PREFS_HWND.get() != window) return;
+    if (!chosen || !alive()) return;
     SetDlgItemTextW(window, PREFS_ID_SAVE_DIR, to_wide(*chosen).c_str());
 }

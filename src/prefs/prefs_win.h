@@ -2,16 +2,17 @@
 // The settings window OrmickOxelPrefs and its hotkey entry control OrmickOxelHotkey.
 #include <windows.h>
 
-#include "util/ui_cell.h"
 #include "win/window.h"
 
-// The open settings window; 0 when closed. The message loop gives it IsDialogMessageW first.
-extern UiCell<HWND> PREFS_HWND;
+// The open settings window of this process (one at a time); null when none.
+HWND prefs_window();
 
 // Opens the window on the monitor under the cursor, or brings the open one to the front.
 void show_prefs_window();
 
-LRESULT CALLBACK prefs_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+// The dialog keys (Tab, Enter, Esc, ...) of a key message for a settings window; true when taken.
+bool prefs_window_dialog_message(MSG& message);
+
 LRESULT CALLBACK hotkey_control_proc(HWND control, UINT message, WPARAM wparam, LPARAM lparam);
 
 extern const WindowClass PREFS_WINDOW_CLASS;

@@ -1,11 +1,12 @@
 // The settings window OrmickOxelPrefs: opening, its controls and their layout, background and
-// colours, and its messages. A single window: its state lives in UI cells.
+// colours, and its messages. One at a time: its state is the window's own record.
 #include "prefs/prefs_window_win.h"
 
 #include <commctrl.h>
 #include <imm.h>
 
 #include <algorithm>
+#include <memory>
 
 #include "prefs/prefs_form.h"
 #include "prefs/prefs_layout.h"
@@ -21,18 +22,9 @@
 #include "win/monitor.h"
 #include "win/shell.h"
 
-UiCell<HWND> PREFS_HWND;
-UiCell<uint32_t> PREFS_DPI;
-UiCell<std::vector<ControlPlacement>> PREFS_CONTROLS;
-UiCell<PrefsWindowMetrics> PREFS_METRICS;
-UiCell<std::vector<std::string>> TRANSLATE_CODES;
-
-const WindowClass PREFS_WINDOW_CLASS{L"OrmickOxelPrefs", guarded_window_proc<prefs_window_proc>, 0, IDC_ARROW, true};
+const WindowClass PREFS_WINDOW_CLASS = window_class<PrefsWindow>(0, IDC_ARROW, true);
 
 namespace {
-
-// The control that had the focus when the window was last deactivated.
-UiCell<HWND> PREFS_LAST_FOCUS;
 
 constexpr DWORD PREFS_STYLE = WS_CLIPCHILDREN | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD PREFS_EX_STYLE = WS_EX_CONTROLPARENT;
@@ -61,7 +53,7 @@ ControlClass control_class(PrefsControlKind kind) {
     return {L"STATIC", 0, 0};
 }
 
-// One child at 0,0 with no size (relayout_prefs places it), listed in PREFS_CONTROLS.
+// One child at 0,0 with no size (relayout_prefs places it), listed in the parent's record.
 HWND create_child_control(HWND parent, const ControlClass& cls, std::string_view text, int id, const Rect& dips,
                           bool bold) {
     const HWND child = CreateWindowExW(cls.ex_style, cls.name, to_wide(text).c_str(), WS_CHILD | WS_VISIBLE | cls.style,
@@ -71,7 +63,7 @@ HWND create_child_control(HWND parent, const ControlClass& cls, std::string_view
         debug_log("prefs: control " + std::to_string(id) + " not created (error " + std::to_string(GetLastError()) + ")");
         return nullptr;
     }
-    PREFS_CONTROLS.borrow()->push_back({dips, child, bold});
+    if (PrefsWindow* record = PrefsWindow::from(parent)) record->controls.push_back({dips, child, bold});
     return child;
 }
 
@@ -100,12 +92,14 @@ void add_items(HWND box, const std::vector<std::string>& items, size_t selected)
 
 void set_check(HWND window, int id, bool on) { CheckDlgButton(window, id, on ? BST_CHECKED : BST_UNCHECKED); }
 
-// Fills the controls from the current settings.
+// Fills the controls and the record from the current settings.
 void fill_prefs_controls(HWND window) {
     const Settings s = current_settings();
     const HotkeySlots slots{s.capture_hotkey, s.capture_copy_hotkey, s.pin_hotkey};
-    HOTKEY_SLOTS.set(slots);
-    HOTKEY_LIVE_MODIFIERS.set(0);
+    if (PrefsWindow* record = PrefsWindow::from(window)) {
+        record->slots = slots;
+        record->live_modifiers = 0;
+    }
     for (int slot = 0; slot < HOTKEY_SLOT_COUNT; ++slot) {
         const HWND box = GetDlgItem(window, PREFS_ID_HOTKEY_FIRST + slot);
         ImmAssociateContext(box, nullptr);  // keys, not composed text
@@ -126,7 +120,7 @@ void fill_prefs_controls(HWND window) {
     set_check(window, PREFS_ID_RECORD_CURSOR, s.record_cursor);
     TranslateList translate = translate_list(ui_text(PREFS_TRANSLATE_SAME_AS_UI), s.translate_to);
     add_items(GetDlgItem(window, PREFS_ID_TRANSLATE), translate.items, translate.selected);
-    TRANSLATE_CODES.set(std::move(translate.codes));
+    if (PrefsWindow* record = PrefsWindow::from(window)) record->translate_codes = std::move(translate.codes);
 }
 
 void place_window(HWND window, const Rect& work, uint32_t dpi, int32_t width_dips) {
@@ -147,8 +141,9 @@ LRESULT static_colours(HDC dc, HWND control) {
     return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
 }
 
-void on_dpi_changed(HWND window, WPARAM wparam, LPARAM lparam) {
-    PREFS_DPI.set(LOWORD(wparam));
+void on_dpi_changed(PrefsWindow& record, WPARAM wparam, LPARAM lparam) {
+    const HWND window = record.hwnd();
+    record.dpi = LOWORD(wparam);
     if (const auto* suggested = reinterpret_cast<const RECT*>(lparam))
         SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                      suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -157,24 +152,25 @@ void on_dpi_changed(HWND window, WPARAM wparam, LPARAM lparam) {
 
 // Coming back to the window puts the focus back where it was (a dialog's habit), rather than
 // on the window itself, where keys would reach no control.
-bool on_activate(HWND window, WPARAM wparam) {
+bool on_activate(PrefsWindow& record, WPARAM wparam) {
+    const HWND window = record.hwnd();
     if (LOWORD(wparam) == WA_INACTIVE) {
         const HWND focus = GetFocus();
-        PREFS_LAST_FOCUS.set(focus && IsChild(window, focus) ? focus : nullptr);
+        record.last_focus = focus && IsChild(window, focus) ? focus : nullptr;
         return false;
     }
-    const HWND last = PREFS_LAST_FOCUS.get();
+    const HWND last = record.last_focus;
     if (!last || !IsChild(window, last) || IsIconic(window)) return false;
     SetFocus(last);
     return true;
 }
 
-void on_command(HWND window, int id, int notification) {
+void on_command(PrefsWindow& record, int id, int notification) {
     if (notification != BN_CLICKED) return;
     switch (id) {
-        case PREFS_ID_SAVE: prefs_save(window); break;
-        case PREFS_ID_CANCEL: DestroyWindow(window); break;
-        case PREFS_ID_BROWSE: prefs_browse(window); break;
+        case PREFS_ID_SAVE: record.save(); break;
+        case PREFS_ID_CANCEL: DestroyWindow(record.hwnd()); break;
+        case PREFS_ID_BROWSE: record.browse(); break;
         case PREFS_ID_EDIT_FILE: open_path(settings_path(), true); break;
         default: break;
     }
@@ -182,8 +178,22 @@ void on_command(HWND window, int id, int notification) {
 
 }  // namespace
 
+HWND prefs_window() {
+    for (HWND w = FindWindowExW(nullptr, nullptr, PrefsWindow::CLASS_NAME, nullptr); w;
+         w = FindWindowExW(nullptr, w, PrefsWindow::CLASS_NAME, nullptr)) {
+        if (const PrefsWindow* record = PrefsWindow::from(w); record && !record->closing) return w;
+    }
+    return nullptr;
+}
+
+bool prefs_window_dialog_message(MSG& message) {
+    if (message.message < WM_KEYFIRST || message.message > WM_KEYLAST || !message.hwnd) return false;
+    const HWND root = GetAncestor(message.hwnd, GA_ROOT);
+    return root && PrefsWindow::from(root) && IsDialogMessageW(root, &message);
+}
+
 void show_prefs_window() {
-    if (const HWND open = PREFS_HWND.get()) {
+    if (const HWND open = prefs_window()) {
         debug_log("prefs window: brought to the front");
         ShowWindow(open, SW_RESTORE);
         SetForegroundWindow(open);
@@ -194,32 +204,30 @@ void show_prefs_window() {
     const MonitorPlace monitor = monitor_place_at(cursor);
     const Rect work = monitor.work;
     const uint32_t dpi = std::max<uint32_t>(monitor.dpi, 96);
-    PREFS_DPI.set(dpi);
     static const bool common_controls = [] {
         INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES};
         return InitCommonControlsEx(&icc) != FALSE;
     }();
     (void)common_controls;
 
+    const PrefsMetrics metrics = compute_prefs_metrics(measure_prefs_texts());
+    auto record = std::make_unique<PrefsWindow>();
+    record->dpi = dpi;
+    record->metrics = {static_cast<uint32_t>(PREFS_FOOTER_TOP), static_cast<uint32_t>(metrics.width)};
     // Made on the target monitor, so that it starts at that monitor's DPI.
-    const HWND window = CreateWindowExW(PREFS_EX_STYLE, PREFS_WINDOW_CLASS.name, to_wide(ui_text(PREFS_TITLE)).c_str(),
-                                        PREFS_STYLE, work.l, work.t, 100, 100, nullptr, nullptr,
-                                        GetModuleHandleW(nullptr), nullptr);
+    const HWND window = PrefsWindow::create(std::move(record), PREFS_EX_STYLE, to_wide(ui_text(PREFS_TITLE)).c_str(),
+                                            PREFS_STYLE, work.l, work.t, 100, 100);
     if (!window) {
         debug_log("prefs window not created (error " + std::to_string(GetLastError()) + ")");
         return;
     }
-    PREFS_HWND.set(window);
-    PREFS_CONTROLS.borrow()->clear();
-    const PrefsMetrics metrics = compute_prefs_metrics(measure_prefs_texts());
-    PREFS_METRICS.set({static_cast<uint32_t>(PREFS_FOOTER_TOP), static_cast<uint32_t>(metrics.width)});
     for (const PrefsControlSpec& spec : prefs_control_table(metrics))
         create_child_control(window, control_class(spec.kind), spec.text ? ui_text(*spec.text) : "", spec.id, spec.dips,
                              spec.kind == PrefsControlKind::Header);
     fill_prefs_controls(window);
     relayout_prefs(window);
     place_window(window, work, dpi, metrics.width);
-    validate_hotkey_fields();
+    validate_hotkey_fields(window);
     ShowWindow(window, SW_SHOW);
     SetForegroundWindow(window);
     SetFocus(GetDlgItem(window, PREFS_ID_SAVE));
@@ -232,9 +240,11 @@ int32_t prefs_text_width(std::string_view text) {
 }
 
 void relayout_prefs(HWND window) {
-    const uint32_t dpi = PREFS_DPI.get();
+    const PrefsWindow* record = PrefsWindow::from(window);
+    if (!record) return;
+    const uint32_t dpi = record->dpi;
     // A copy: moving and re-fonting the children sends them messages.
-    const std::vector<ControlPlacement> controls = *PREFS_CONTROLS.borrow();
+    const std::vector<ControlPlacement> controls = record->controls;
     const PrefsFonts fonts = prefs_font_heights(dpi);
     const HFONT bold = ui_font(fonts.bold, true);
     const HFONT regular = ui_font(fonts.regular, false);
@@ -248,9 +258,11 @@ void relayout_prefs(HWND window) {
 }
 
 void paint_prefs_background(HWND window, HDC dc) {
+    const PrefsWindow* record = PrefsWindow::from(window);
+    if (!record) return;
     RECT client{};
     GetClientRect(window, &client);
-    const int32_t y = prefs_pixels(PREFS_DPI.get(), static_cast<int32_t>(PREFS_METRICS.get().footer_top));
+    const int32_t y = prefs_pixels(record->dpi, static_cast<int32_t>(record->metrics.footer_top));
     const HBRUSH brush = static_cast<HBRUSH>(GetStockObject(DC_BRUSH));
     const auto fill = [&](LONG top, LONG bottom, COLORREF colour) {
         const RECT band{client.left, top, client.right, bottom};
@@ -262,7 +274,8 @@ void paint_prefs_background(HWND window, HDC dc) {
     fill(y, y + 1, RGB(224, 224, 224));
 }
 
-LRESULT CALLBACK prefs_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT PrefsWindow::handle(UINT message, WPARAM wparam, LPARAM lparam) {
+    const HWND window = hwnd();
     switch (message) {
         case WM_ERASEBKGND:
             paint_prefs_background(window, reinterpret_cast<HDC>(wparam));
@@ -273,25 +286,24 @@ LRESULT CALLBACK prefs_window_proc(HWND window, UINT message, WPARAM wparam, LPA
         case WM_CTLCOLORSTATIC:
             return static_colours(reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
         case WM_DPICHANGED:
-            on_dpi_changed(window, wparam, lparam);
+            on_dpi_changed(*this, wparam, lparam);
             return 0;
         case WM_COMMAND:
-            on_command(window, LOWORD(wparam), HIWORD(wparam));
+            on_command(*this, LOWORD(wparam), HIWORD(wparam));
             return 0;
         case WM_ACTIVATE:
-            if (on_activate(window, wparam)) return 0;
-            return DefWindowProcW(window, message, wparam, lparam);
+            if (on_activate(*this, wparam)) return 0;
+            return default_handle(message, wparam, lparam);
         case WM_CLOSE:
             DestroyWindow(window);
             return 0;
         case WM_DESTROY:
-            if (PREFS_HWND.get() == window) PREFS_HWND.set(nullptr);
-            PREFS_LAST_FOCUS.set(nullptr);
-            PREFS_CONTROLS.borrow()->clear();
+            closing = true;
+            last_focus = nullptr;
             (void)register_hotkeys(MAIN_HWND.get());
             debug_log("prefs window closed");
             return 0;
         default:
-            return DefWindowProcW(window, message, wparam, lparam);
+            return default_handle(message, wparam, lparam);
     }
 }

@@ -2,7 +2,9 @@
 // The one way a worker hands a heap record to a window: post_result lists it and posts it;
 // the receiving window procedure takes it with take_result and owns it from then on.
 // A failed post (or no target window) frees the record. A window that receives records calls
-// drain_results for each of their messages at WM_DESTROY, so none is left queued and listed.
+// drain_results for each of their messages at WM_NCDESTROY, its last message (a BaseWindow
+// record in its drain_posted), so none posted while it was being destroyed is left queued and
+// listed.
 #include <windows.h>
 
 #include <memory>
@@ -30,10 +32,17 @@ std::unique_ptr<T> take_result(LPARAM lparam) {
     return std::unique_ptr<T>(raw);
 }
 
-// Takes and frees every record of this message still queued for the window.
+// Takes and frees every record of this message still queued for the window. A quit request
+// comes out of any filtered peek once nothing else matches: it is put back for the message loop.
 template <class T>
 void drain_results(HWND window, UINT message) {
     if (!window) return;
     MSG msg;
-    while (PeekMessageW(&msg, window, message, message, PM_REMOVE)) take_result<T>(msg.lParam);
+    while (PeekMessageW(&msg, window, message, message, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            return;
+        }
+        take_result<T>(msg.lParam);
+    }
 }

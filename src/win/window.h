@@ -9,6 +9,9 @@
 //         LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam);  // default_handle() for the rest
 //         // Optional: takes the record over when the window is gone (else it is deleted).
 //         static void after_destroy(std::unique_ptr<PinWindow> record);
+//         // Optional: frees the worker records still queued for it (drain_results for each
+//         // message it receives them by); run at WM_NCDESTROY, after handle.
+//         void drain_posted();
 //     };
 //     const WindowClass PIN_WINDOW_CLASS = window_class<PinWindow>(CS_DBLCLKS, IDC_ARROW);
 //
@@ -19,8 +22,9 @@
 // One record per window: PinWindow::create(std::make_unique<PinWindow>(...), ...) makes the
 // window and hands it the record. The record's pointer sits in GWLP_USERDATA from WM_NCCREATE
 // until WM_NCDESTROY; then it is cleared and the record deleted (or given to after_destroy).
-// A record whose window destroys itself inside one of its own handlers is kept until that
-// handler returns: after any call that may destroy the window, check alive().
+// A record whose window is destroyed while one of its handlers runs (by the handler itself, or
+// in a message loop the handler runs, such as a dialog's) is kept until that handler returns:
+// after any call that may destroy the window, check alive().
 //
 // Single windows (the main window, the overlay) keep their state in UI cells and use a plain
 // procedure wrapped by guarded_window_proc. Either way nothing is thrown through a window
@@ -147,6 +151,9 @@ private:
             BaseWindow& base = *self;
             base.dying_ = true;
             const LRESULT result = run(self, message, wparam, lparam);
+            // The last message: a worker's post that landed during the destruction is still
+            // queued, and goes with the window unless taken now.
+            if constexpr (requires(T& t) { t.drain_posted(); }) self->drain_posted();
             SetWindowLongPtrW(window, GWLP_USERDATA, 0);
             base.hwnd_ = nullptr;
             if (base.creating_) base.creating_->freed = true;

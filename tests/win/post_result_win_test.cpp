@@ -94,11 +94,14 @@ TEST(PostResult, DrainingAWindowFreesItsQueuedRecordsOnly) {
     ASSERT_TRUE(post_result(target, WM_TEST_RESULT, 2, std::make_unique<CountedRecord>(&target_frees)));
     ASSERT_TRUE(post_result(other, WM_TEST_RESULT, 3, std::make_unique<CountedRecord>(&other_frees)));
     ASSERT_TRUE(PostMessageW(target, WM_TEST_RESULT, 4, 0x1234));  // forged: nothing to free
+    PostQuitMessage(5);  // the program is ending while windows close
 
     drain_results<CountedRecord>(target, WM_TEST_RESULT);
     EXPECT_EQ(target_frees, 2);
     EXPECT_EQ(other_frees, 0);
     MSG m;
+    ASSERT_TRUE(PeekMessageW(&m, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the quit request is left for the loop";
+    EXPECT_EQ(m.wParam, 5u);
     EXPECT_FALSE(PeekMessageW(&m, target, WM_TEST_RESULT, WM_TEST_RESULT, PM_NOREMOVE));
     ASSERT_TRUE(PeekMessageW(&m, other, WM_TEST_RESULT, WM_TEST_RESULT, PM_REMOVE));
     EXPECT_NE(take_result<CountedRecord>(m.lParam), nullptr);

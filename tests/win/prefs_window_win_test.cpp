@@ -47,9 +47,17 @@ LONG font_height(HWND control) {
     return font.lfHeight;
 }
 
+// The open window's record, read at once (it goes with its window).
+const PrefsWindow& record_of(HWND window) {
+    static const PrefsWindow none;
+    const PrefsWindow* record = PrefsWindow::from(window);
+    if (!record) ADD_FAILURE() << "no settings window record";
+    return record ? *record : none;
+}
+
 // Where the window lists a control, in DIPs.
 Rect dips_of(HWND control) {
-    for (const ControlPlacement& c : *PREFS_CONTROLS.borrow())
+    for (const ControlPlacement& c : record_of(GetParent(control)).controls)
         if (c.window == control) return c.dips;
     ADD_FAILURE() << "control not listed";
     return {};
@@ -95,7 +103,7 @@ private:
     bool overridden_ = false;
 };
 
-class PrefsWindow : public MainWindow {
+class PrefsWindowTest : public MainWindow {
 protected:
     void SetUp() override {
         MainWindow::SetUp();
@@ -104,13 +112,13 @@ protected:
     }
     void TearDown() override {
         hold(0);
-        if (const HWND open = PREFS_HWND.get()) DestroyWindow(open);
+        if (const HWND open = prefs_window()) DestroyWindow(open);
         unregister_hotkeys();
         MainWindow::TearDown();
     }
     HWND open() {
         show_prefs_window();
-        const HWND w = PREFS_HWND.get();
+        const HWND w = prefs_window();
         EXPECT_NE(w, nullptr);
         return w;
     }
@@ -142,7 +150,7 @@ protected:
 
 // Each window a test destroys costs about two seconds under Wine: the tests keep to few.
 
-TEST_F(PrefsWindow, OpensOnceFilledFromTheSettingsAndFollowsTheDpi) {
+TEST_F(PrefsWindowTest, OpensOnceFilledFromTheSettingsAndFollowsTheDpi) {
     Settings& s = *SETTINGS.borrow();
     s.capture_copy_hotkey = parse_hotkey("Ctrl+Alt+F12");
     s.history = 42;
@@ -194,8 +202,8 @@ TEST_F(PrefsWindow, OpensOnceFilledFromTheSettingsAndFollowsTheDpi) {
     EXPECT_EQ(item_text(translate, 6), "Fran\xC3\xA7" "ais  (fr)");
 
     // Laid out for the monitor's DPI (96 in the test prefix).
-    const uint32_t dpi = PREFS_DPI.get();
-    const int32_t width = static_cast<int32_t>(PREFS_METRICS.get().width);
+    const uint32_t dpi = record_of(w).dpi;
+    const int32_t width = static_cast<int32_t>(record_of(w).metrics.width);
     RECT client{};
     GetClientRect(w, &client);
     EXPECT_EQ((PixelSize{client.right, client.bottom}), prefs_client_size(width, dpi));
@@ -224,7 +232,7 @@ TEST_F(PrefsWindow, OpensOnceFilledFromTheSettingsAndFollowsTheDpi) {
 
     // A second opening brings the same window back.
     show_prefs_window();
-    EXPECT_EQ(PREFS_HWND.get(), w);
+    EXPECT_EQ(prefs_window(), w);
     EXPECT_TRUE(log_.has("prefs window: brought to the front"));
     int windows = 0;
     EnumThreadWindows(
@@ -241,7 +249,7 @@ TEST_F(PrefsWindow, OpensOnceFilledFromTheSettingsAndFollowsTheDpi) {
     // Moved to a 150 % monitor: everything at 1.5 times, fonts 23 and 21.
     RECT suggested{100, 100, 100 + client.right * 3 / 2, 100 + 1068};
     SendMessageW(w, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
-    EXPECT_EQ(PREFS_DPI.get(), 144u);
+    EXPECT_EQ(record_of(w).dpi, 144u);
     EXPECT_EQ(place_of(GetDlgItem(w, PREFS_ID_SAVE)), scale_placement(save_dips, 144));
     const PixelPlace label = place_of(GetDlgItem(w, 340));
     EXPECT_EQ(label, scale_placement(dips_of(GetDlgItem(w, 340)), 144));
@@ -253,12 +261,12 @@ TEST_F(PrefsWindow, OpensOnceFilledFromTheSettingsAndFollowsTheDpi) {
     // Cancel writes nothing; the hotkeys are registered again.
     click(w, PREFS_ID_CANCEL);
     EXPECT_FALSE(IsWindow(w));
-    EXPECT_EQ(PREFS_HWND.get(), nullptr);
+    EXPECT_EQ(prefs_window(), nullptr);
     EXPECT_FALSE(path_exists(settings_file()));
     EXPECT_EQ(REGISTERED_HOTKEYS.get(), (std::vector<Hotkey>{{0, VK_F1}, {0, VK_F3}}));
 }
 
-TEST_F(PrefsWindow, HotkeyBoxTakesKeysAsPressedAndLetsTabThrough) {
+TEST_F(PrefsWindowTest, HotkeyBoxTakesKeysAsPressedAndLetsTabThrough) {
     ASSERT_TRUE(register_hotkeys(window_).empty());
     const HWND w = open();
     ASSERT_NE(w, nullptr);
@@ -290,7 +298,7 @@ TEST_F(PrefsWindow, HotkeyBoxTakesKeysAsPressedAndLetsTabThrough) {
     };
     for (const Step& s : steps) {
         key(box, s.modifiers, s.message, s.vk);
-        const std::optional<HotkeySetting> slot = HOTKEY_SLOTS.get()[0];
+        const std::optional<HotkeySetting> slot = record_of(w).slots[0];
         EXPECT_EQ(slot ? slot->text : "", s.slot) << s.what;
         EXPECT_EQ(window_text(box), s.slot) << s.what;
         EXPECT_EQ(text(w, 110), s.status) << s.what;
@@ -300,10 +308,10 @@ TEST_F(PrefsWindow, HotkeyBoxTakesKeysAsPressedAndLetsTabThrough) {
     // Modifiers held are shown until a key comes.
     hold(CTRL | SHIFT);
     SendMessageW(box, WM_KEYDOWN, VK_SHIFT, 0);
-    EXPECT_EQ(HOTKEY_LIVE_MODIFIERS.get(), CTRL | SHIFT);
+    EXPECT_EQ(record_of(w).live_modifiers, CTRL | SHIFT);
     hold(0);
     SendMessageW(box, WM_KEYUP, VK_SHIFT, 0);
-    EXPECT_EQ(HOTKEY_LIVE_MODIFIERS.get(), 0u);
+    EXPECT_EQ(record_of(w).live_modifiers, 0u);
 
     // What the box leaves to the dialog manager; the question may come without a message.
     EXPECT_EQ(SendMessageW(box, WM_GETDLGCODE, 0, 0), DLGC_WANTALLKEYS | DLGC_WANTCHARS);
@@ -355,7 +363,7 @@ TEST_F(PrefsWindow, HotkeyBoxTakesKeysAsPressedAndLetsTabThrough) {
     EXPECT_FALSE(path_exists(settings_file()));
 }
 
-TEST_F(PrefsWindow, SaveWritesInPlaceAppliesAndKeepsEverythingWhenTheFileIsLocked) {
+TEST_F(PrefsWindowTest, SaveWritesInPlaceAppliesAndKeepsEverythingWhenTheFileIsLocked) {
     const std::string path = settings_file();
     ASSERT_TRUE(CreateDirectoryW(to_wide(parent_path(path)).c_str(), nullptr));
     const std::string before = "; mine\r\ncapture_hotkey=F1\r\nhistory=30\r\n";
@@ -381,7 +389,7 @@ TEST_F(PrefsWindow, SaveWritesInPlaceAppliesAndKeepsEverythingWhenTheFileIsLocke
         click(w, PREFS_ID_SAVE);
     }
     EXPECT_TRUE(IsWindow(w)) << "a failed save keeps the window";
-    EXPECT_EQ(PREFS_HWND.get(), w);
+    EXPECT_EQ(prefs_window(), w);
     EXPECT_EQ(read_whole_file(path), before);
     EXPECT_EQ(text(w, PREFS_ID_HISTORY), "999");
     EXPECT_EQ(current_settings().history, 30u);
@@ -402,7 +410,7 @@ TEST_F(PrefsWindow, SaveWritesInPlaceAppliesAndKeepsEverythingWhenTheFileIsLocke
     }
     EXPECT_TRUE(log_.has(std::string("balloon: ") + ui_text(AUTOSTART_FAILED) + " | ")) << log_.text();
     EXPECT_FALSE(IsWindow(w));
-    EXPECT_EQ(PREFS_HWND.get(), nullptr);
+    EXPECT_EQ(prefs_window(), nullptr);
     EXPECT_EQ(read_whole_file(path),
               "; mine\r\ncapture_hotkey=Ctrl+Shift+K\r\nhistory=500\r\ncapture_copy_hotkey=\r\npin_hotkey=F3\r\n"
               "save_dir=D:\\Shots\r\ncapture_engine=gdi\r\ncapture_detect=element\r\nrecord_format=gif\r\n"

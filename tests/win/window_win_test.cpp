@@ -8,6 +8,7 @@
 #include <string>
 
 #include "main/window_classes_win.h"
+#include "win/post_result.h"
 #include "win/window.h"
 
 #include "support/main_window_support_win.h"
@@ -26,11 +27,22 @@ struct Counts {
     int messages = 0;
     int deleted = 0;
     int after_destroy = 0;
+    int posted_freed = 0;
 };
 
-enum class Behaviour { Plain, FailCreate, DestroyInHandler, Throw };
+enum class Behaviour { Plain, FailCreate, DestroyInHandler, Throw, PostWhileDestroyed };
 
 constexpr UINT WM_TEST_PING = WM_APP + 0x3B0;
+constexpr UINT WM_TEST_RESULT = WM_APP + 0x3B1;
+
+// A worker's record, counted when freed.
+struct PostedRecord {
+    explicit PostedRecord(int* frees) : frees(frees) {}
+    PostedRecord(const PostedRecord&) = delete;
+    PostedRecord& operator=(const PostedRecord&) = delete;
+    ~PostedRecord() { ++*frees; }
+    int* frees;
+};
 
 struct TestRecord : BaseWindow<TestRecord> {
     static constexpr const wchar_t* CLASS_NAME = L"OrmickOxelWindowTest";
@@ -39,6 +51,9 @@ struct TestRecord : BaseWindow<TestRecord> {
 
     LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam) {
         if (message == WM_CREATE && behaviour == Behaviour::FailCreate) return -1;
+        // A worker's post landing after WM_DESTROY has begun still succeeds.
+        if (message == WM_DESTROY && behaviour == Behaviour::PostWhileDestroyed)
+            post_result(hwnd(), WM_TEST_RESULT, 0, std::make_unique<PostedRecord>(&counts->posted_freed));
         if (message == WM_TEST_PING) {
             ++counts->messages;
             if (behaviour == Behaviour::Throw) throw std::runtime_error("handler failed");
@@ -51,6 +66,7 @@ struct TestRecord : BaseWindow<TestRecord> {
         }
         return default_handle(message, wparam, lparam);
     }
+    void drain_posted() { drain_results<PostedRecord>(hwnd(), WM_TEST_RESULT); }
 
     Counts* counts;
     Behaviour behaviour;
@@ -151,6 +167,15 @@ TEST(BaseWindow, AWindowDestroyedInsideItsOwnHandlerKeepsItsRecordUntilTheHandle
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(SendMessageW(window, WM_TEST_PING, 0, 0), 2) << "the handler saw its window gone, its record intact";
     EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(counts.deleted, 1);
+}
+
+TEST(BaseWindow, ARecordPostedWhileTheWindowIsDestroyedIsFreedWithIt) {
+    Counts counts;
+    const HWND window = make(counts, Behaviour::PostWhileDestroyed);
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(DestroyWindow(window));
+    EXPECT_EQ(counts.posted_freed, 1);
     EXPECT_EQ(counts.deleted, 1);
 }
 
