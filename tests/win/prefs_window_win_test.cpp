@@ -234,17 +234,7 @@ TEST_F(PrefsWindowTest, OpensOnceFilledFromTheSettingsAndFollowsTheDpi) {
     show_prefs_window();
     EXPECT_EQ(prefs_window(), w);
     EXPECT_TRUE(log_.has("prefs window: brought to the front"));
-    int windows = 0;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND h, LPARAM count) -> BOOL {
-            wchar_t name[64] = {};
-            GetClassNameW(h, name, 64);
-            if (std::wstring(name) == L"OrmickOxelPrefs") ++*reinterpret_cast<int*>(count);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&windows));
-    EXPECT_EQ(windows, 1);
+    EXPECT_EQ(thread_windows_of_class(L"OrmickOxelPrefs").size(), 1u);
 
     // Moved to a 150 % monitor: everything at 1.5 times, fonts 23 and 21.
     RECT suggested{100, 100, 100 + client.right * 3 / 2, 100 + 1068};
