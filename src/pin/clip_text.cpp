@@ -95,7 +95,9 @@ TextImageLayout text_image_layout(float f) {
 }
 
 std::optional<TextImageSize> text_image_size(const TextImageLayout& layout, int32_t measured_w, int32_t measured_h) {
-    const int32_t tw = std::max(std::clamp(measured_w, 0, MAX_SIDE), layout.min_width);
+    // A word longer than the wrap width widens the measured text; it is cut at the wrap width as
+    // the height is cut, so the image stays bounded whatever the text.
+    const int32_t tw = std::max(std::min(measured_w, layout.wrap_width), layout.min_width);
     const int32_t th = std::min(std::clamp(measured_h, 0, MAX_SIDE), layout.max_height);
     const int32_t m = layout.margin;
     TextImageSize s{tw + 2 * m, th + 2 * m, {m, m, m + tw, m + th}};

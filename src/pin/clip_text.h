@@ -52,7 +52,8 @@ inline constexpr uint32_t SWATCH_RGB_COLOR = 0x766E6E;
 inline constexpr uint32_t TEXT_IMAGE_BACKGROUND = 0xF2FDFF;
 inline constexpr uint32_t TEXT_IMAGE_COLOR = 0x282424;
 
-// A text image at scale f: the text wraps at wrap_width and is cut below max_height.
+// A text image at scale f: the text wraps at wrap_width, and is cut right of it (a longer word)
+// and below max_height.
 struct TextImageLayout {
     int32_t wrap_width = 0;
     int32_t font = 0;  // pixel height

@@ -194,7 +194,8 @@ TEST(ClipText, TextImageSize) {
         {560, 5000, TextImageSize{588, 1628, {14, 14, 574, 1614}}},  // tall text: cut at 1600
         {0, 0, TextImageSize{68, 28, {14, 14, 54, 14}}},
         {-5, -5, TextImageSize{68, 28, {14, 14, 54, 14}}},
-        {INT32_MAX, 19, TextImageSize{(1 << 24) + 28, 47, {14, 14, (1 << 24) + 14, 33}}},
+        {561, 19, TextImageSize{588, 47, {14, 14, 574, 33}}},  // a word past the wrap width is cut there
+        {INT32_MAX, 19, TextImageSize{588, 47, {14, 14, 574, 33}}},
     };
     for (const Case& c : cases) EXPECT_EQ(text_image_size(one, c.w, c.h), c.want) << c.w << "x" << c.h;
     EXPECT_FALSE(text_image_size(TextImageLayout{}, 0, 0));
