@@ -5,6 +5,7 @@
 #include <shellapi.h>
 #include <shellscalingapi.h>
 
+#include <cstdlib>
 #include <string>
 #include <utility>
 #include <variant>
@@ -12,6 +13,7 @@
 #include "image/bitmap_ops_win.h"
 #include "image/clipboard_win.h"
 #include "image/image_load_win.h"
+#include "image/pixels.h"
 #include "pin/clip_image_win.h"
 #include "pin/clip_text.h"
 #include "pin/pins_win.h"
@@ -36,12 +38,22 @@ private:
     bool open_;
 };
 
-// CF_BITMAP, or CF_DIB through the bitmap the system makes of it.
+// CF_BITMAP, or CF_DIB through the bitmap the system makes of it. Held to the pixel limit of an
+// image file before the 32-bpp copy is made: a small 1-bpp bitmap would grow 32-fold.
 std::optional<DibBitmap> clipboard_bitmap() {
     const ClipboardOpen clipboard;
     if (!clipboard) return std::nullopt;
     const auto bitmap = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
-    return bitmap ? bitmap_from_hbitmap(bitmap) : std::nullopt;
+    if (!bitmap) return std::nullopt;
+    BITMAP info{};
+    if (GetObjectW(bitmap, sizeof info, &info) != sizeof info) return std::nullopt;
+    const int64_t width = info.bmWidth, lines = std::abs(int64_t{info.bmHeight});
+    if (width > 0 && lines > 0 && !loadable_image_size(static_cast<uint64_t>(width), static_cast<uint64_t>(lines))) {
+        debug_log("pin clipboard: the bitmap of " + std::to_string(info.bmWidth) + "x" +
+                  std::to_string(info.bmHeight) + " is too large");
+        return std::nullopt;
+    }
+    return bitmap_from_hbitmap(bitmap);
 }
 
 // The first copied file's path; empty when there is none.

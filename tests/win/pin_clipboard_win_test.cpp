@@ -122,6 +122,13 @@ TEST(PinClipboard, OtherTextBecomesATextImage) {
     ASSERT_TRUE(wrapped);
     EXPECT_LE(wrapped->width, 560 + 28);
     EXPECT_GT(wrapped->height, 28 + 5 * 16);
+
+    // One word far wider than the wrap width is cut there: the image stays bounded.
+    set_text(std::u16string(4000, u'W') + u"\r\nend");
+    const std::optional<DibBitmap> long_word = clipboard_image(1.0f);
+    ASSERT_TRUE(long_word);
+    EXPECT_EQ(long_word->width, 560 + 28);
+    EXPECT_LT(darkest(*long_word, {14, 14, 574, 30}), 0x60u);
 }
 
 // A block without its NUL is read only to its end: tested natively, as Wine's clipboard puts
@@ -178,4 +185,17 @@ TEST(PinClipboard, CopiedFilesImageOrNot) {
     const std::optional<DibBitmap> fallback = clipboard_image(1.0f);
     ASSERT_TRUE(fallback);
     EXPECT_EQ(pixel(*fallback, 0, 0), 0x112233u);
+}
+
+// A bitmap past the pixel limit of an image file is refused before its 32-bpp copy is made,
+// and the clipboard's text is used instead, as for a copied file that is too large.
+TEST(PinClipboard, BitmapPastThePixelLimitIsRefused) {
+    // 1 bpp: 32 MB here, over 1 GiB as a 32-bpp copy.
+    HBITMAP huge = CreateBitmap(16385, 16384, 1, 1, nullptr);
+    ASSERT_NE(huge, nullptr);
+    ASSERT_TRUE(open_with_patience());
+    EmptyClipboard();
+    if (!SetClipboardData(CF_BITMAP, huge)) DeleteObject(huge);
+    CloseClipboard();
+    EXPECT_FALSE(clipboard_image(1.0f));
 }
