@@ -41,7 +41,8 @@ std::vector<std::string> history_list() {
     std::vector<std::string> paths;
     do {
         const std::wstring_view name(found.cFileName);
-        if (name == L"." || name == L"..") continue;
+        // A folder named like a capture is no capture: it would be pinned or pruned in vain.
+        if (name == L"." || name == L".." || (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) continue;
         const std::string utf8 = from_wide(name);
         // A name with an unpaired surrogate would come back as another name: skip it.
         if (to_wide(utf8) != name) continue;

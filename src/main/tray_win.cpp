@@ -45,13 +45,17 @@ void toggle_pins_visibility() {
     for (HWND w : pins) ShowWindow(w, any_visible ? SW_HIDE : SW_SHOWNOACTIVATE);
 }
 
+// The newest capture that loads: a damaged or foreign newest file does not hide the ones before
+// it. With none, the user hears that there is no capture to pin.
 void pin_last_capture() {
     const std::vector<std::string> files = history_list();
-    if (files.empty()) {
-        tray_balloon(APP_TITLE, ui_text(HISTORY_EMPTY));
-        return;
+    for (auto file = files.rbegin(); file != files.rend(); ++file) {
+        if (std::optional<DibBitmap> image = load_image_file(*file)) {
+            pin_image_at_cursor(std::move(*image));
+            return;
+        }
     }
-    if (std::optional<DibBitmap> image = load_image_file(files.back())) pin_image_at_cursor(std::move(*image));
+    tray_balloon(APP_TITLE, ui_text(HISTORY_EMPTY));
 }
 
 void open_history_folder() {

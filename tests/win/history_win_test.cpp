@@ -85,17 +85,18 @@ TEST_F(HistoryTest, WorkerPrunesTheOldestIncludingHandMadeFiles) {
     ASSERT_EQ(history_list(), std::vector<std::string>{at("Ormick_20260108_093005_001.png")});
     EXPECT_EQ(png_width(at("Ormick_20260108_093005_001.png")), 3u);
 
-    // Placed by hand: A.PNG sorts first, Z.PNG last; the others take no part.
+    // Placed by hand: A.PNG sorts first, Z.PNG last; the others, a folder among them, take no part.
     for (const char* name : {"A.PNG", "Z.PNG", "notes.txt", ".png", "Ormick_20260108_093004_000.png.tmp"}) {
         touch(at(name));
     }
+    ASSERT_TRUE(CreateDirectoryW(to_wide(at("zz.png")).c_str(), nullptr));
     history_save_worker(make_job("Ormick_20260108_093005", 2, 2));
     EXPECT_EQ(history_list(), (std::vector<std::string>{at("Ormick_20260108_093005_002.png"), at("Z.PNG")}));
 
     history_save_worker(make_job("Ormick_20260108_093006", 0, 1));
     EXPECT_EQ(history_list(), std::vector<std::string>{at("Z.PNG")});
     EXPECT_EQ(folder_names(folder),
-              (std::vector<std::string>{".png", "Ormick_20260108_093004_000.png.tmp", "Z.PNG", "notes.txt"}));
+              (std::vector<std::string>{".png", "Ormick_20260108_093004_000.png.tmp", "Z.PNG", "notes.txt", "zz.png"}));
 }
 
 TEST_F(HistoryTest, WorkerThatCannotWriteLeavesEverythingAlone) {

@@ -97,8 +97,10 @@ TEST_F(TrayCommands, PinLastCaptureTakesTheNewestHistoryFile) {
         {"no PNG", true, {{"Ormick_20240101_000000.txt", true}}, {empty_notice}},
         {"one capture", true, {{"Ormick_20240101_000000.png", true}}, {pinned}},
         {"newest loads", true, {{"Ormick_20240101_000000.png", false}, {"Ormick_20240102_000000.png", true}}, {pinned}},
-        // Only the newest is tried: an older good file is not taken instead.
-        {"newest broken", true, {{"Ormick_20240101_000000.png", true}, {"Ormick_20240102_000000.png", false}}, {}},
+        // A newest entry that does not load gives way to the newest that does; with none, the notice.
+        {"newest broken", true, {{"Ormick_20240101_000000.png", true}, {"Ormick_20240102_000000.png", false}}, {pinned}},
+        {"none loads", true, {{"Ormick_20240101_000000.png", false}, {"Ormick_20240102_000000.png\\", true}},
+         {empty_notice}},
     };
     for (const Case& c : cases) {
         ScratchEnvFolder local("main-history", {"LOCALAPPDATA"});
@@ -106,7 +108,11 @@ TEST_F(TrayCommands, PinLastCaptureTakesTheNewestHistoryFile) {
         if (c.folder) {
             ASSERT_TRUE(create_folders(folder)) << folder;
         }
-        for (const File& f : c.files) write_history_file(join_path(folder, f.name), f.loadable);
+        for (const File& f : c.files) {
+            const std::string path = join_path(folder, f.name);
+            if (path.ends_with('\\')) ASSERT_TRUE(create_folders(path.substr(0, path.size() - 1))) << path;
+            else write_history_file(path, f.loadable);
+        }
         LogCapture log;
         run_tray_command(window_, TRAY_PIN_LAST_CAPTURE);
         std::vector<std::string> expected = {"tray command 13"};
