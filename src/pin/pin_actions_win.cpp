@@ -20,6 +20,7 @@
 #include "pin/pins_win.h"
 #include "strings/ui_strings.h"
 #include "util/log.h"
+#include "win/error.h"
 #include "win/popup_menu.h"
 
 namespace {
@@ -29,9 +30,12 @@ std::optional<DibBitmap> whole_copy(const DibBitmap* image) {
     return crop_bitmap(*image, Rect{0, 0, image->width, image->height});
 }
 
-std::optional<DibBitmap> shown_copy(HWND window) {
+void say_no_memory(std::string_view title) { tray_balloon(title, system_message(ERROR_NOT_ENOUGH_MEMORY)); }
+
+// The shown image's copy; none when the pin has gone, or (told under `title`) when memory is short.
+std::optional<DibBitmap> shown_copy(HWND window, std::string_view title) {
     const PinRecord* pin = find_pin(window);
-    return pin ? whole_copy(pin->shown_image()) : std::nullopt;
+    return pin ? pin_image_copy(*pin->shown_image(), title) : std::nullopt;
 }
 
 Rect window_rect(HWND window) {
@@ -71,6 +75,12 @@ void toggle_lock(HWND window) {
 
 bool pin_record_exists(HWND window) { return find_pin(window) != nullptr; }
 
+std::optional<DibBitmap> pin_image_copy(const DibBitmap& image, std::string_view failure_title) {
+    std::optional<DibBitmap> copy = whole_copy(&image);
+    if (!copy) say_no_memory(failure_title);
+    return copy;
+}
+
 void write_pin_annotations(HWND window, std::vector<Annotation> annotations) {
     PinRecord* pin = find_pin(window);
     if (!pin) return;
@@ -81,11 +91,11 @@ void write_pin_annotations(HWND window, std::vector<Annotation> annotations) {
 }
 
 void copy_pin_image(HWND window) {
-    if (const std::optional<DibBitmap> copy = shown_copy(window)) copy_image_or_notify(*copy);
+    if (const std::optional<DibBitmap> copy = shown_copy(window, ui_text(COPY_FAILED))) copy_image_or_notify(*copy);
 }
 
 void save_pin_image(HWND window) {
-    const std::optional<DibBitmap> copy = shown_copy(window);
+    const std::optional<DibBitmap> copy = shown_copy(window, ui_text(SAVE_FAILED));
     if (!copy) return;
     // A modal dialog: the pin may close meanwhile, the copy stays ours.
     const std::optional<std::string> path = ask_save_path(window);
@@ -98,7 +108,7 @@ void recognize_pin_text(HWND window) {
     const PinRecord* pin = find_pin(window);
     if (!pin) return;
     // Recognition reads the picture without the annotations drawn over it.
-    if (const std::optional<DibBitmap> copy = whole_copy(pin->base_image ? &*pin->base_image : nullptr))
+    if (const std::optional<DibBitmap> copy = pin_image_copy(*pin->base_image, PROGRAM_NAME))
         start_ocr(*copy, window_rect(window));
 }
 
@@ -106,7 +116,7 @@ void annotate_pin(HWND window) {
     const PinRecord* pin = find_pin(window);
     if (!pin) return;
     PinEditRequest request;
-    request.image = whole_copy(pin->base_image ? &*pin->base_image : nullptr);
+    request.image = pin_image_copy(*pin->base_image, PROGRAM_NAME);
     if (!request.image) return;
     request.pin = window;
     request.annotations = pin->annotations;
@@ -127,7 +137,7 @@ void transform_pin_image(HWND window, PinImageOp op) {
     PinRecord* pin = find_pin(window);
     if (!pin || !pin->shown_image()) return;
     std::optional<DibBitmap> out = transformed(*pin->shown_image(), op);
-    if (!out) return;
+    if (!out) return say_no_memory(PROGRAM_NAME);
     // Shown annotations are in the new picture now; hidden ones go.
     pin->base_image = std::move(out);
     pin->annotations.clear();

@@ -3,11 +3,17 @@
 // recognition, the editor, the transforms and the printer.
 #include <windows.h>
 
+#include <optional>
+#include <string_view>
+
 #include "image/dib_bitmap_win.h"
 #include "pin/pin_edit_win.h"
 #include "pin/pin_menu.h"
 #include "util/result.h"
 
+// A copy of a pin's image for an action to take away; when memory is short, none and a balloon
+// under failure_title with the system's reason, so the action never ends silently.
+std::optional<DibBitmap> pin_image_copy(const DibBitmap& image, std::string_view failure_title);
 // The base image and the pin's window rectangle to text recognition.
 void recognize_pin_text(HWND pin);
 // Hides the pin and opens the overlay on its image and annotations; the pin comes back when

@@ -5,6 +5,9 @@
 #include "image/dib_bitmap_win.h"
 #include "pin/pin_geometry.h"
 #include "pin/pins_win.h"
+#include "strings/ui_strings.h"
+#include "win/error.h"
+#include "win/shell.h"
 
 namespace {
 
@@ -15,16 +18,24 @@ Rect monitor_rect_at(POINT p) {
     return {info.rcMonitor.left, info.rcMonitor.top, info.rcMonitor.right, info.rcMonitor.bottom};
 }
 
-}  // namespace
-
-void pin_image_at(DibBitmap image, int32_t x, int32_t y) {
-    const PinPlacement p = place_pin_at(image.width, image.height, monitor_rect_at({x, y}), x, y);
-    create_pin(std::move(image), {}, p.x, p.y, p.scale, 100);
+// A pin that cannot be made is told, never silent: the image is gone with it.
+HWND created_or_notify(HWND pin) {
+    if (pin) return pin;
+    const DWORD error = GetLastError();
+    tray_balloon(PROGRAM_NAME, system_message(error ? error : ERROR_NOT_ENOUGH_MEMORY));
+    return nullptr;
 }
 
-void pin_image_at_cursor(DibBitmap image) {
+}  // namespace
+
+HWND pin_image_at(DibBitmap image, int32_t x, int32_t y) {
+    const PinPlacement p = place_pin_at(image.width, image.height, monitor_rect_at({x, y}), x, y);
+    return created_or_notify(create_pin(std::move(image), {}, p.x, p.y, p.scale, 100));
+}
+
+HWND pin_image_at_cursor(DibBitmap image) {
     POINT cursor{};
     GetCursorPos(&cursor);
     const PinPlacement p = place_pin_centred(image.width, image.height, monitor_rect_at(cursor), cursor.x, cursor.y);
-    create_pin(std::move(image), {}, p.x, p.y, p.scale, 100);
+    return created_or_notify(create_pin(std::move(image), {}, p.x, p.y, p.scale, 100));
 }

@@ -10,8 +10,11 @@
 #include "pin/pin_actions_win.h"
 #include "pin/pin_geometry.h"
 #include "pin/pin_window_win.h"
+#include "strings/ui_strings.h"
 #include "util/log.h"
+#include "win/error.h"
 #include "win/handles.h"
+#include "win/shell.h"
 
 namespace {
 
@@ -19,6 +22,16 @@ std::string hex(DWORD v) {
     char buf[16];
     std::snprintf(buf, sizeof buf, "0x%lX", static_cast<unsigned long>(v));
     return buf;
+}
+
+// What the user is told: the step, and the system's reason when it has one.
+std::string failure_text(const Error& error) {
+    std::string text = error.message;
+    if (error.code) {
+        const std::string reason = system_message(static_cast<DWORD>(*error.code));
+        text += reason.empty() ? " (" + std::to_string(*error.code) + ")" : ": " + reason;
+    }
+    return text;
 }
 
 }  // namespace
@@ -42,8 +55,14 @@ Status print_bitmap(HDC printer, const DibBitmap& image) {
     }
     GdiFlush();
     const BITMAPINFO info = top_down_dib_info(image.width, image.height);
-    StretchDIBits(printer, place->l, place->t, place->width(), place->height(), 0, 0, image.width, image.height,
-                  image.bits, &info, DIB_RGB_COLORS, SRCCOPY);
+    const int drawn = StretchDIBits(printer, place->l, place->t, place->width(), place->height(), 0, 0, image.width,
+                                    image.height, image.bits, &info, DIB_RGB_COLORS, SRCCOPY);
+    // A page without its picture is not a print: the job is withdrawn.
+    if (drawn <= 0) {  // 0, or GDI_ERROR as an int
+        const DWORD error = GetLastError();
+        AbortDoc(printer);
+        return make_error("StretchDIBits failed", error);
+    }
     if (EndPage(printer) <= 0) {
         const DWORD error = GetLastError();
         AbortDoc(printer);
@@ -56,8 +75,7 @@ Status print_bitmap(HDC printer, const DibBitmap& image) {
 void print_pin_image(HWND window) {
     const PinRecord* pin = find_pin(window);
     if (!pin || !pin->shown_image()) return;
-    const DibBitmap& shown = *pin->shown_image();
-    const std::optional<DibBitmap> copy = crop_bitmap(shown, Rect{0, 0, shown.width, shown.height});
+    const std::optional<DibBitmap> copy = pin_image_copy(*pin->shown_image(), ui_text(PRINT_FAILED));
     if (!copy) return;
 
     PRINTDLGW dialog{};
@@ -69,13 +87,17 @@ void print_pin_image(HWND window) {
     const GlobalMemory dev_mode(dialog.hDevMode), dev_names(dialog.hDevNames);
     const MemoryDc printer(dialog.hDC);
     if (!chosen) {
-        // 0 is a cancel, or (under Wine) no printer after the dialog said so; anything else is a
-        // failure the dialog may not have shown.
-        debug_log("print dialog ended without printing: " + hex(CommDlgExtendedError()));
+        // 0 is a cancel, or (under Wine) no printer after the dialog said so; anything else (no
+        // printer, a dialog that could not start) is a failure the dialog may not have shown.
+        const DWORD error = CommDlgExtendedError();
+        debug_log("print dialog ended without printing: " + hex(error));
+        if (error != 0) tray_balloon(ui_text(PRINT_FAILED), "PrintDlg " + hex(error));
         return;
     }
-    if (!printer) return;
-    if (const Status printed = print_bitmap(printer.get(), *copy); !printed)
+    if (!printer) return tray_balloon(ui_text(PRINT_FAILED), "PrintDlg: no printer DC");
+    if (const Status printed = print_bitmap(printer.get(), *copy); !printed) {
         debug_log("print failed: " + printed.error().message +
                   (printed.error().code ? " (" + std::to_string(*printed.error().code) + ")" : std::string()));
+        tray_balloon(ui_text(PRINT_FAILED), failure_text(printed.error()));
+    }
 }

@@ -73,7 +73,9 @@ HWND create_pin(DibBitmap image, std::vector<Annotation> annotations, int32_t x,
     render_pin_image(*record);
     const HWND window = PinRecord::create(std::move(record), PIN_EX_STYLE, nullptr, WS_POPUP, x, y, outer.w, outer.h);
     if (!window) {
-        debug_log("pin window could not be made: error " + std::to_string(GetLastError()));
+        const DWORD error = GetLastError();
+        debug_log("pin window could not be made: error " + std::to_string(error));
+        SetLastError(error);
         return nullptr;
     }
     ImmAssociateContext(window, nullptr);

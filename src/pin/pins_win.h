@@ -15,16 +15,17 @@ class DibBitmap;
 
 // Creates and shows a pin with its window's top-left at (x, y) (screen coordinates); the image
 // is drawn at `scale` inside a 1-pixel border. Null when the window cannot be made: the image
-// and annotations are released then.
+// and annotations are released then, and GetLastError holds the system's reason.
 HWND create_pin(DibBitmap image, std::vector<Annotation> annotations, int32_t x, int32_t y, float scale,
                 uint8_t opacity);
 
 // The clipboard's bitmap, image file, colour code or text as a pin near the cursor.
 void pin_clipboard();
 // A pin of the image on the monitor of (x, y), its top-left there as far as the monitor allows.
-void pin_image_at(DibBitmap image, int32_t x, int32_t y);
-// A pin of the image centred on the cursor, inside the cursor's monitor.
-void pin_image_at_cursor(DibBitmap image);
+// Null when the pin cannot be made; a balloon then says so with the system's reason.
+HWND pin_image_at(DibBitmap image, int32_t x, int32_t y);
+// A pin of the image centred on the cursor, inside the cursor's monitor; null as above.
+HWND pin_image_at_cursor(DibBitmap image);
 
 // The open pins' windows in list order (a copy: callers may destroy windows while walking it).
 std::vector<HWND> pin_windows();

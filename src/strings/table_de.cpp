@@ -150,4 +150,5 @@ const UiStrings UI_STRINGS_DE = {{
     "Kopieren fehlgeschlagen",  // COPY_FAILED
     "Ein anderes Programm verwendet die Zwischenablage. Bitte erneut versuchen.",  // CLIPBOARD_BUSY
     "„Mit Windows starten“ konnte nicht geändert werden",  // AUTOSTART_FAILED
+    "Drucken fehlgeschlagen",  // PRINT_FAILED
 }};

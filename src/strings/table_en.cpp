@@ -150,4 +150,5 @@ const UiStrings UI_STRINGS_EN = {{
     "Copy failed",  // COPY_FAILED
     "Another program is using the clipboard. Try again.",  // CLIPBOARD_BUSY
     "\"Start with Windows\" could not be changed",  // AUTOSTART_FAILED
+    "Print failed",  // PRINT_FAILED
 }};

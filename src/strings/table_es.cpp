@@ -150,4 +150,5 @@ const UiStrings UI_STRINGS_ES = {{
     "Error al copiar",  // COPY_FAILED
     "Otro programa está usando el portapapeles. Inténtalo de nuevo.",  // CLIPBOARD_BUSY
     "No se pudo cambiar «Iniciar con Windows»",  // AUTOSTART_FAILED
+    "Error al imprimir",  // PRINT_FAILED
 }};

@@ -150,4 +150,5 @@ const UiStrings UI_STRINGS_FR = {{
     "Échec de la copie",  // COPY_FAILED
     "Un autre programme utilise le presse-papiers. Réessayez.",  // CLIPBOARD_BUSY
     "Impossible de modifier « Lancer au démarrage de Windows »",  // AUTOSTART_FAILED
+    "Échec de l'impression",  // PRINT_FAILED
 }};

@@ -150,4 +150,5 @@ const UiStrings UI_STRINGS_JA = {{
     "コピーできませんでした",  // COPY_FAILED
     "別のプログラムがクリップボードを使用しています。もう一度お試しください。",  // CLIPBOARD_BUSY
     "「Windows の起動時に開始」を変更できませんでした",  // AUTOSTART_FAILED
+    "印刷できませんでした",  // PRINT_FAILED
 }};

@@ -150,4 +150,5 @@ const UiStrings UI_STRINGS_PT = {{
     "Falha ao copiar",  // COPY_FAILED
     "Outro programa está usando a área de transferência. Tente novamente.",  // CLIPBOARD_BUSY
     "Não foi possível alterar \"Iniciar com o Windows\"",  // AUTOSTART_FAILED
+    "Falha ao imprimir",  // PRINT_FAILED
 }};

@@ -150,4 +150,5 @@ const UiStrings UI_STRINGS_RU = {{
     "Не удалось скопировать",  // COPY_FAILED
     "Буфер обмена занят другой программой. Попробуйте ещё раз.",  // CLIPBOARD_BUSY
     "Не удалось изменить «Запускать вместе с Windows»",  // AUTOSTART_FAILED
+    "Не удалось напечатать",  // PRINT_FAILED
 }};

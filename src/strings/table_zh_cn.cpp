@@ -150,4 +150,5 @@ const UiStrings UI_STRINGS_ZH_CN = {{
     "复制失败",  // COPY_FAILED
     "剪贴板正被其他程序使用，请重试。",  // CLIPBOARD_BUSY
     "无法更改“开机自动启动”",  // AUTOSTART_FAILED
+    "打印失败",  // PRINT_FAILED
 }};

@@ -150,4 +150,5 @@ const UiStrings UI_STRINGS_ZH_TW = {{
     "複製失敗",  // COPY_FAILED
     "剪貼簿正被其他程式使用，請再試一次。",  // CLIPBOARD_BUSY
     "無法變更「隨 Windows 啟動」",  // AUTOSTART_FAILED
+    "列印失敗",  // PRINT_FAILED
 }};

@@ -151,5 +151,6 @@ enum UiText : uint16_t {
     COPY_FAILED,
     CLIPBOARD_BUSY,
     AUTOSTART_FAILED,
+    PRINT_FAILED,
     UI_TEXT_COUNT
 };

@@ -16,6 +16,8 @@
 #include "pin/pin_menu.h"
 #include "ocr/ocr_types.h"
 #include "win/messages.h"
+#include "strings/ui_strings.h"
+#include "win/error.h"
 #include "win/post_result.h"
 
 #include "support/pin_support_win.h"
@@ -71,6 +73,27 @@ Annotation shape(Tool kind, std::vector<AnnotationPoint> points, uint32_t argb =
 Annotation at_points(std::vector<AnnotationPoint> points) { return shape(Tool::Rectangle, std::move(points)); }
 
 bool session_open() { return OVERLAY_SESSION.borrow()->has_value(); }
+
+// Every GDI object this process may still make, taken for one scope: no bitmap can be made then,
+// as when memory runs short.
+class GdiExhausted {
+public:
+    GdiExhausted() {
+        for (int i = 0; i < 200000; ++i) {
+            HBRUSH b = CreateSolidBrush(static_cast<COLORREF>(i));
+            if (!b) break;
+            held_.push_back(b);
+        }
+    }
+    ~GdiExhausted() {
+        for (HBRUSH b : held_) DeleteObject(b);
+    }
+    GdiExhausted(const GdiExhausted&) = delete;
+    GdiExhausted& operator=(const GdiExhausted&) = delete;
+
+private:
+    std::vector<HBRUSH> held_;
+};
 
 class PinActions : public PinTest {
 protected:
@@ -181,6 +204,54 @@ TEST_F(PinActions, PrintingWithoutAPrinterLogsWhyAndAFailedStartDrawsNothing) {
     EXPECT_EQ(printed.error().message, "StartDoc failed");
     GdiFlush();
     for (uint32_t p : target->pixels()) EXPECT_EQ(p, 0u);
+}
+
+TEST_F(PinActions, AnActionWhoseImageCopyCannotBeMadeSaysSoAndLeavesThePin) {
+    const HWND pin = create_pin(solid_image(8, 6, 0x00123456), {}, 10, 10, 1.0f, 100);
+    const std::string program = "Ormick Oxel";
+    const struct {
+        uint32_t command;
+        std::string title;
+    } cases[] = {
+        {PIN_CMD_COPY, ui_text(COPY_FAILED)},
+        {PIN_CMD_SAVE_AS, ui_text(SAVE_FAILED)},
+        {PIN_CMD_PRINT, ui_text(PRINT_FAILED)},
+        {PIN_CMD_ANNOTATE, program},
+        {PIN_CMD_RECOGNIZE_TEXT, program},
+        {PIN_CMD_TRANSFORM_FIRST + 0, program},  // rotate
+        {PIN_CMD_TRANSFORM_FIRST + 5, program},  // invert
+    };
+    for (const auto& c : cases) {
+        LogCapture log;
+        {
+            const GdiExhausted full;
+            // Were a copy still made, Save As and Print would open their dialogs here.
+            ASSERT_FALSE(DibBitmap::create(8, 6)) << "GDI objects could not be used up";
+            run_pin_command(pin, c.command);
+        }
+        EXPECT_TRUE(log.has("balloon: " + c.title + " | " + system_message(ERROR_NOT_ENOUGH_MEMORY)))
+            << c.command << "\n" << log.text();
+        EXPECT_TRUE(IsWindowVisible(pin)) << c.command;
+        EXPECT_FALSE(session_open()) << c.command;
+        EXPECT_EQ(record(pin).base_image->width, 8) << c.command;
+    }
+}
+
+TEST_F(PinActions, APinWhoseWindowCannotBeMadeSaysSo) {
+    ASSERT_TRUE(UnregisterClassW(PIN_WINDOW_CLASS.name, GetModuleHandleW(nullptr)));
+    HWND pin = nullptr;
+    {
+        LogCapture log;
+        pin = pin_image_at_cursor(solid_image(8, 6, 0));
+        // The system's reason, not a guess: Windows and Wine name a missing class differently.
+        EXPECT_TRUE(log.has("balloon: Ormick Oxel | " + system_message(ERROR_CANNOT_FIND_WND_CLASS)) ||
+                    log.has("balloon: Ormick Oxel | " + system_message(ERROR_CLASS_DOES_NOT_EXIST)))
+            << log.text();
+    }
+    register_window_classes();
+    EXPECT_EQ(pin, nullptr);
+    EXPECT_TRUE(pin_windows().empty());
+    EXPECT_NE(pin_image_at(solid_image(8, 6, 0), 20, 20), nullptr);
 }
 
 TEST_F(PinActions, AnnotateHandsTheImageInsideTheBorderToTheOverlayAndTheEditComesBackOnce) {
