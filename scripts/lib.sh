@@ -70,3 +70,13 @@ heartbeat_ticker() {
     printf '   ... %s %s(%d s)\n' "$what" "${progress:+$progress }" $(( SECONDS - start ))
   done
 }
+
+# Takes the lock of the build folders on descriptor 7 (the caller closes it, or ends), so that
+# two scripts never run ninja in one folder at once; says that it waits, every 5 s.
+lock_builds() {
+  exec 7>"$here/build/.build.lock" || fail "opening $here/build/.build.lock"
+  flock -n 7 && return 0
+  step "another scripts/run, scripts/build or scripts/test is building in build/: waiting for it"
+  local start=$SECONDS
+  until flock -w 5 7; do printf '   ... waiting for the other build (%d s)\n' $(( SECONDS - start )); done
+}

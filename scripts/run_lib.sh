@@ -5,8 +5,8 @@
 # over ("capture" when there is none).
 ORMICK_DEV_SWITCHES=(--bench --preview --ocr-file --redact-file --scroll-test --record-test --uia-bench --compare-grab)
 ORMICK_USER_SWITCHES=(--exit --settings --capture-copy --pin --capture)
-# Options that name a report path, as the developer switches read them.
-ORMICK_REPORT_OPTIONS=(--bench-out --out)
+# Switches followed by the path of an image the job reads.
+ORMICK_INPUT_SWITCHES=(--ocr-file --redact-file)
 
 # Prints the first switch of the array named $1 that the other arguments hold.
 first_switch() {
@@ -32,6 +32,32 @@ option_value() {
   return 1
 }
 
+# Prints the argument $2 places after the first $1 among the others, when there is one and it
+# is not empty.
+arg_after() {
+  local name="$1" n="$2"
+  shift 2
+  local list=("$@") i
+  for ((i = 0; i < ${#list[@]}; i++)); do
+    [ "${list[i]}" = "$name" ] || continue
+    [ -n "${list[i + n]:-}" ] && printf '%s\n' "${list[i + n]}"
+    return
+  done
+  return 1
+}
+
+# Prints the report path the arguments give the developer job $1, as the program reads it.
+named_report_arg() {
+  local job="$1"
+  shift
+  case "$job" in
+    --bench) option_value --bench-out "$@" ;;
+    --preview) arg_after "$job" 1 "$@" ;;
+    --scroll-test) arg_after "$job" 2 "$@" ;;
+    *) option_value --out "$@" ;;
+  esac
+}
+
 # A Unix path as a program in the prefix sees it (drive Z: is the Unix root).
 win_path() { local p="$1"; printf 'Z:%s\n' "${p//\//\\}"; }
 
@@ -44,6 +70,22 @@ report_unix_path() {
     [A-Za-z]:*) winepath -u "$p" 2>/dev/null ;;
     *) printf '%s/%s\n' "$run_dir" "$p" ;;
   esac
+}
+
+# Rewrites, in the array named $1, a relative image path after an input switch to the same
+# file in the folder $2 (the user's): the program runs in the run folder.
+resolve_input_paths() {
+  local -n list="$1"
+  local cwd="$2" i s
+  for ((i = 0; i + 1 < ${#list[@]}; i++)); do
+    for s in "${ORMICK_INPUT_SWITCHES[@]}"; do
+      [ "${list[i]}" = "$s" ] || continue
+      case "${list[i + 1]}" in
+        /* | [A-Za-z]:* | "") ;;
+        *) list[i + 1]=$(win_path "$cwd/${list[i + 1]}") ;;
+      esac
+    done
+  done
 }
 
 # A path as the user best reads it: relative when it lies under the folder they started from.

@@ -12,6 +12,9 @@ zbar_recipe_hash() {
     | sha256sum | cut -c1-16
 }
 
+# Runs "$@" in the folder $1.
+in_dir() { (cd "$1" && shift && "$@"); }
+
 build_zbar_for_mingw() {
   ORMICK_STEP="zbar for mingw"
   local prefix="$deps/zbar" work="$deps/src/zbar"
@@ -28,8 +31,10 @@ build_zbar_for_mingw() {
   done
   rm -rf "$work" "$prefix" || fail "removing the old zbar build"
   mkdir -p "$work" || fail "creating $work"
+  step "downloading Debian's zbar source"
   for v in $versions; do
-    if (cd "$work" && apt-get source --download-only -qq "zbar=$v" >/dev/null 2>&1); then
+    if with_heartbeat "downloading zbar $v" "$deps/src/zbar-download.log" \
+        in_dir "$work" apt-get source --download-only -qq "zbar=$v"; then
       version="$v"; break
     fi
     rm -f "$work"/*
@@ -38,24 +43,26 @@ build_zbar_for_mingw() {
   step "building zbar $version for mingw (QR only)"
   src="$work/zbar"
   # dpkg-source applies Debian's own patches (security fixes among them).
-  (cd "$work" && dpkg-source -x ./zbar_*.dsc zbar) >"$work/unpack.log" 2>&1 \
+  with_heartbeat "unpacking zbar" "$work/unpack.log" in_dir "$work" dpkg-source -x "$work"/zbar_*.dsc zbar \
     || { tail -20 "$work/unpack.log"; fail "unpacking zbar"; }
   local p
   for p in "$here/scripts/zbar-patches"/*.patch; do
     patch -d "$src" -p1 --forward --batch <"$p" >>"$work/unpack.log" 2>&1 \
       || { tail -20 "$work/unpack.log"; fail "applying $(basename "$p")"; }
   done
-  (cd "$src" && autoreconf -vfi) >"$work/autoreconf.log" 2>&1 \
+  with_heartbeat "zbar autoreconf" "$work/autoreconf.log" in_dir "$src" autoreconf -vfi \
     || { tail -30 "$work/autoreconf.log"; fail "zbar autoreconf"; }
   # iconv is ours: configure is told it exists and needs no library of its own.
-  (cd "$src" && ./configure --host=x86_64-w64-mingw32 \
+  step "configuring zbar for mingw"
+  with_heartbeat "configuring zbar" "$work/configure.log" in_dir "$src" ./configure --host=x86_64-w64-mingw32 \
       CC=x86_64-w64-mingw32-gcc-posix CPPFLAGS="-I$here/src/qr/iconv" \
       am_cv_func_iconv=yes am_cv_lib_iconv=no \
       --disable-shared --enable-static --enable-codes=qrcode --disable-video --disable-nls \
       --disable-doc --disable-assert --without-x --without-gtk --without-qt --without-qt5 \
-      --without-python --without-imagemagick --without-java --without-dbus --without-jpeg) \
-    >"$work/configure.log" 2>&1 || { tail -30 "$work/configure.log"; fail "zbar configure"; }
-  make -C "$src/zbar" -j4 libzbar.la >"$work/build.log" 2>&1 \
+      --without-python --without-imagemagick --without-java --without-dbus --without-jpeg \
+    || { tail -30 "$work/configure.log"; fail "zbar configure"; }
+  step "compiling zbar"
+  with_heartbeat "compiling zbar" "$work/build.log" make -C "$src/zbar" -j4 libzbar.la \
     || { tail -30 "$work/build.log"; fail "zbar build"; }
   mkdir -p "$prefix/lib" "$prefix/include/zbar" || fail "creating $prefix"
   cp "$src/zbar/.libs/libzbar.a" "$prefix/lib/" || fail "installing libzbar.a"

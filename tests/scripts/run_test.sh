@@ -4,6 +4,7 @@
 # says when the program is up; later runs hand a switch over or run a developer job beside it
 # and name the report; --exit ends the first run, which then leaves nothing of its prefix
 # running (a Notepad started in its desktop included); a job as the first run ends by itself.
+# Builds take turns on build/ (tried on the lock alone: these runs build nothing).
 set -uo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 . "$here/scripts/lib.sh"
@@ -71,6 +72,15 @@ program_switches() { grep -rhoE "\\{\"--[a-z-]+\", $1::" "$here/src" | sed -E 's
 expect "developer switches" [ "$(program_switches DevJob)" = "$(printf '%s\n' "${ORMICK_DEV_SWITCHES[@]}")" ]
 expect "user switches" [ "$(program_switches InstanceCommand)" = "$(printf '%s\n' "${ORMICK_USER_SWITCHES[@]}")" ]
 
+echo "-- a build waits while another holds the build folders, and says so"
+mkdir -p "$work/lock/build"
+flock "$work/lock/build/.build.lock" sh -c "touch '$work/lock/held'; sleep 1; touch '$work/lock/released'" &
+wait_for 10 [ -e "$work/lock/held" ]
+(here="$work/lock"; lock_builds; [ -e "$work/lock/released" ] && echo "took it after the other") >"$work/lock.out"
+wait $!
+expect "it waits, then takes the lock" has_line "$work/lock.out" 'is building in build/: waiting for it'
+expect "only once the other has let go" has_line "$work/lock.out" '^took it after the other$'
+
 run exit-alone --exit
 expect "--exit with nothing running says so and succeeds" has_line "$work/exit-alone.out" 'nothing to stop'
 
@@ -106,6 +116,21 @@ expect "a report named on the command line is found from the run folder" has_lin
 run preview --preview
 expect "an image job names its file in the run folder" has_line "$work/preview.out" "^== --preview report: $run_dir/ormick-oxel-preview.png\$"
 expect "the image is there" [ -s "$run_dir/ormick-oxel-preview.png" ]
+mkdir -p "$work/shots"
+run preview-named --preview "$work/shots/p.png"
+expect "an image path after the switch is the report, outside the run folder too" \
+  has_line "$work/preview-named.out" "^== --preview report: shots/p.png\$"
+run scroll-named --scroll-test 0,0,200,150 "$work/shots/s.png" manual 1
+expect "so is the path after --scroll-test's rectangle" has_line "$work/scroll-named.out" "^== --scroll-test report: shots/s.png\$"
+
+# An image named from the user's folder is read there (Wine has no recogniser: the job then
+# says so, which it only gets to once the image is loaded).
+cp "$run_dir/ormick-oxel-preview.png" "$work/in.png"
+for job in ocr redact; do
+  run "$job-file" "--$job-file" in.png
+  expect "--$job-file reads a relative image from the current folder" \
+    eval "has_line '$run_dir/ormick-oxel-$job.txt' '^ERROR ' && ! has_line '$run_dir/ormick-oxel-$job.txt' 'cannot load image'"
+done
 
 run tiny --scroll-test 0,0,4,4
 expect "a job without a report fails" [ $? -ne 0 ]
@@ -130,6 +155,8 @@ expect "the up file is gone" [ ! -e "$work/state/wine/prefix-run.up" ]
 echo "-- a developer job as the first run"
 run bench --bench 1
 expect "it names its report" has_line "$work/bench.out" "^== --bench report: $run_dir/ormick-oxel-bench.txt\$"
+expect "it starts a fresh log, the last run's kept beside it" \
+  eval "has_line '$run_dir/ormick-oxel.log.1' 'instance command 1\$' && ! has_line '$run_dir/ormick-oxel.log' 'instance command'"
 expect "it does not say to exit from the tray" [ -z "$(grep -i 'tray' "$work/bench.out")" ]
 expect "it leaves no process of the prefix" wait_for 15 no_prefix_process
 
