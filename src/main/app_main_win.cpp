@@ -79,8 +79,10 @@ uint64_t ms_since_process_start() {
     return b > a ? (b - a) / 10000 : 0;
 }
 
-void show_startup_balloon(const std::vector<std::string>& failed, bool first_run) {
-    if (!failed.empty()) {
+void show_startup_balloon(const Status& loaded, const std::vector<std::string>& failed, bool first_run) {
+    if (!loaded) {
+        tray_balloon(ui_text(SETTINGS_READ_FAILED), loaded.error().message);
+    } else if (!failed.empty()) {
         tray_balloon(ui_text(BALLOON_HOTKEY_IN_USE_TITLE), hotkey_in_use_text(failed));
     } else if (first_run) {
         tray_balloon(ui_text(BALLOON_RUNNING_TITLE), fill_hotkey_placeholders(ui_text(BALLOON_RUNNING_TEXT)));
@@ -150,14 +152,19 @@ void app_main() {
         write_settings_template();
         first_run = true;
     }
-    settings_load();
+    const Status loaded = settings_load();
+    if (!loaded) {
+        // Nothing earlier to keep: run on the defaults, and say so once the icon is there.
+        debug_log("settings: " + loaded.error().message + "; using the defaults");
+        *SETTINGS.borrow() = default_settings();
+    }
     if (autostart_enabled()) (void)set_autostart(true);
 
     overlay_prewarm();
     restart_prewarm_timer();
     tray_add_icon(main);
     const std::vector<std::string> failed = register_hotkeys(main);
-    show_startup_balloon(failed, first_run);
+    show_startup_balloon(loaded, failed, first_run);
     run_startup_command(choice.startup);
 
     debug_log("message loop (" + std::to_string(ms_since_process_start()) + " ms since process start)");

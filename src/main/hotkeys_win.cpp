@@ -10,7 +10,9 @@
 #include "win/main_window.h"
 
 void reload_settings() {
-    settings_load();
+    // An unreadable file keeps the settings in force; the hotkeys are still registered again.
+    const Status loaded = settings_load();
+    if (!loaded) debug_log("settings not reloaded: " + loaded.error().message);
     if (current_settings().capture_engine == CaptureEngine::Gdi) dxgi_drop_capturer();
     else restart_prewarm_timer();
     HWND main = MAIN_HWND.get();
@@ -19,7 +21,8 @@ void reload_settings() {
     NOTIFYICONDATAW data = tray_tip_data(main, tip);
     if (main) Shell_NotifyIconW(NIM_MODIFY, &data);
     debug_log("tray tip: " + replace_all(tip, "\n", "\\n"));
-    if (!failed.empty()) tray_balloon(ui_text(BALLOON_HOTKEY_IN_USE_TITLE), hotkey_in_use_text(failed));
+    if (!loaded) tray_balloon(ui_text(SETTINGS_READ_FAILED), loaded.error().message);
+    else if (!failed.empty()) tray_balloon(ui_text(BALLOON_HOTKEY_IN_USE_TITLE), hotkey_in_use_text(failed));
 }
 
 std::string fill_hotkey_placeholders(std::string_view text) {

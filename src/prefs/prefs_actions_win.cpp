@@ -88,7 +88,7 @@ void PrefsWindow::save() {
         return;
     }
     debug_log("prefs saved");
-    settings_load();
+    (void)settings_load();  // reload_settings below reads it again and reports a failure
     DestroyWindow(window);
     reload_settings();
     if (!autostart_set) tray_balloon(ui_text(AUTOSTART_FAILED), autostart_set.error().message);

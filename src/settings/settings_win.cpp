@@ -30,16 +30,13 @@ std::string settings_path() { return join_path(settings_folder(), "settings.ini"
 
 bool settings_file_exists() { return path_exists(settings_path()); }
 
-void settings_load() {
-    Settings loaded = default_settings();
-    const auto read = read_file(settings_path(), MAX_SETTINGS_BYTES);
-    if (!read.ok()) {
-        debug_log("settings: " + read.error().message + "; using the defaults");
-    } else if (read.value()) {
-        if (!is_valid_utf8(*read.value())) debug_log("settings: not UTF-8 text; using the defaults");
-        loaded = parse_settings_text(*read.value());
-    }
-    *SETTINGS.borrow() = std::move(loaded);
+Status settings_load() {
+    const std::string path = settings_path();
+    const auto read = read_file(path, MAX_SETTINGS_BYTES);
+    if (!read.ok()) return read.error();
+    if (read.value() && !is_valid_utf8(*read.value())) return make_error(path + ": not UTF-8 text");
+    *SETTINGS.borrow() = read.value() ? parse_settings_text(*read.value()) : default_settings();
+    return {};
 }
 
 Settings current_settings() { return SETTINGS.get(); }

@@ -16,8 +16,10 @@ std::string settings_path();
 std::string settings_folder();
 // True when something exists at settings_path (a first run is when it does not).
 bool settings_file_exists();
-// Reads and parses the file into SETTINGS; an unreadable file gives the defaults.
-void settings_load();
+// Reads and parses the file into SETTINGS; a missing file gives the defaults. A file that exists
+// but cannot be read (locked, an I/O error) or is not UTF-8 leaves SETTINGS as it was and returns
+// the error, so the settings in force are never swapped for defaults the user did not choose.
+Status settings_load();
 // A complete copy of the current record (UI thread).
 Settings current_settings();
 // Writes the pairs into the file in place. A file that exists but cannot be read (locked, not

@@ -151,4 +151,5 @@ const UiStrings UI_STRINGS_DE = {{
     "Ein anderes Programm verwendet die Zwischenablage. Bitte erneut versuchen.",  // CLIPBOARD_BUSY
     "„Mit Windows starten“ konnte nicht geändert werden",  // AUTOSTART_FAILED
     "Drucken fehlgeschlagen",  // PRINT_FAILED
+    "Einstellungsdatei konnte nicht gelesen werden",  // SETTINGS_READ_FAILED
 }};

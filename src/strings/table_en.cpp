@@ -151,4 +151,5 @@ const UiStrings UI_STRINGS_EN = {{
     "Another program is using the clipboard. Try again.",  // CLIPBOARD_BUSY
     "\"Start with Windows\" could not be changed",  // AUTOSTART_FAILED
     "Print failed",  // PRINT_FAILED
+    "Settings file could not be read",  // SETTINGS_READ_FAILED
 }};

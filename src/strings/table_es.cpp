@@ -151,4 +151,5 @@ const UiStrings UI_STRINGS_ES = {{
     "Otro programa está usando el portapapeles. Inténtalo de nuevo.",  // CLIPBOARD_BUSY
     "No se pudo cambiar «Iniciar con Windows»",  // AUTOSTART_FAILED
     "Error al imprimir",  // PRINT_FAILED
+    "No se pudo leer el archivo de configuración",  // SETTINGS_READ_FAILED
 }};

@@ -151,4 +151,5 @@ const UiStrings UI_STRINGS_FR = {{
     "Un autre programme utilise le presse-papiers. Réessayez.",  // CLIPBOARD_BUSY
     "Impossible de modifier « Lancer au démarrage de Windows »",  // AUTOSTART_FAILED
     "Échec de l'impression",  // PRINT_FAILED
+    "Impossible de lire le fichier de paramètres",  // SETTINGS_READ_FAILED
 }};

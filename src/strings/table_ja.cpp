@@ -151,4 +151,5 @@ const UiStrings UI_STRINGS_JA = {{
     "別のプログラムがクリップボードを使用しています。もう一度お試しください。",  // CLIPBOARD_BUSY
     "「Windows の起動時に開始」を変更できませんでした",  // AUTOSTART_FAILED
     "印刷できませんでした",  // PRINT_FAILED
+    "設定ファイルを読み込めませんでした",  // SETTINGS_READ_FAILED
 }};

@@ -151,4 +151,5 @@ const UiStrings UI_STRINGS_KO = {{
     "다른 프로그램이 클립보드를 사용 중입니다. 다시 시도하세요.",  // CLIPBOARD_BUSY
     "'Windows 시작 시 실행'을 변경하지 못했습니다",  // AUTOSTART_FAILED
     "인쇄하지 못했습니다",  // PRINT_FAILED
+    "설정 파일을 읽지 못했습니다",  // SETTINGS_READ_FAILED
 }};

@@ -151,4 +151,5 @@ const UiStrings UI_STRINGS_PT = {{
     "Outro programa está usando a área de transferência. Tente novamente.",  // CLIPBOARD_BUSY
     "Não foi possível alterar \"Iniciar com o Windows\"",  // AUTOSTART_FAILED
     "Falha ao imprimir",  // PRINT_FAILED
+    "Não foi possível ler o arquivo de configurações",  // SETTINGS_READ_FAILED
 }};

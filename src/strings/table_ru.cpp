@@ -151,4 +151,5 @@ const UiStrings UI_STRINGS_RU = {{
     "Буфер обмена занят другой программой. Попробуйте ещё раз.",  // CLIPBOARD_BUSY
     "Не удалось изменить «Запускать вместе с Windows»",  // AUTOSTART_FAILED
     "Не удалось напечатать",  // PRINT_FAILED
+    "Не удалось прочитать файл параметров",  // SETTINGS_READ_FAILED
 }};

@@ -151,4 +151,5 @@ const UiStrings UI_STRINGS_ZH_CN = {{
     "剪贴板正被其他程序使用，请重试。",  // CLIPBOARD_BUSY
     "无法更改“开机自动启动”",  // AUTOSTART_FAILED
     "打印失败",  // PRINT_FAILED
+    "无法读取设置文件",  // SETTINGS_READ_FAILED
 }};

@@ -151,4 +151,5 @@ const UiStrings UI_STRINGS_ZH_TW = {{
     "剪貼簿正被其他程式使用，請再試一次。",  // CLIPBOARD_BUSY
     "無法變更「隨 Windows 啟動」",  // AUTOSTART_FAILED
     "列印失敗",  // PRINT_FAILED
+    "無法讀取設定檔",  // SETTINGS_READ_FAILED
 }};

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "dxgi/prewarm_timer_win.h"
 #include "main/app_state_win.h"
 #include "main/shell_win.h"
 #include "main/tray_win.h"
@@ -224,41 +225,54 @@ TEST_F(MainWindow, HotkeyInUseBalloonNamesTheTakenKeysInTheirOrder) {
     ScratchEnvFolder appdata("main-hotkeys", {"APPDATA"});
     const std::string folder = appdata.at("Ormick Oxel");
     ASSERT_TRUE(CreateDirectoryW(to_wide(folder).c_str(), nullptr));
-    write_whole_file(join_path(folder, "settings.ini"),
-                     "capture_engine=gdi\r\ncapture_hotkey=Ctrl+Alt+F11\r\npin_hotkey=Ctrl+Alt+F10\r\n"
-                     "capture_copy_hotkey=Ctrl+Alt+F9\r\n");
+    const std::string path = join_path(folder, "settings.ini");
+    const std::string mine =
+        "capture_engine=gdi\r\ncapture_hotkey=Ctrl+Alt+F11\r\npin_hotkey=Ctrl+Alt+F10\r\n"
+        "capture_copy_hotkey=Ctrl+Alt+F9\r\n";
+    // The same file saved as UTF-16, with other keys: none of it may be applied.
+    const std::string utf16("\xFF\xFE" "c\0a\0p\0t\0u\0r\0e\0_\0h\0o\0t\0k\0e\0y\0=\0F\0007\0", 36);
     const Hotkey capture{MOD_CONTROL | MOD_ALT, VK_F11};
     const Hotkey pin{MOD_CONTROL | MOD_ALT, VK_F10};
     const Hotkey copy{MOD_CONTROL | MOD_ALT, VK_F9};
+    const auto in_use = [](std::string_view keys) {
+        return std::string(ui_text(BALLOON_HOTKEY_IN_USE_TITLE)) + " | " +
+               replace_all(ui_text(BALLOON_HOTKEY_IN_USE_TEXT), "{keys}", keys);
+    };
     struct Case {
+        std::optional<std::string> file;  // none: there is no settings.ini
         std::vector<Hotkey> taken;
-        std::optional<std::string> keys;  // as the balloon names them; none: no balloon
+        std::optional<std::string> balloon;  // "title | body"; none: no balloon
         std::vector<Hotkey> registered;
     };
     const Case cases[] = {
-        {{copy, capture}, "Ctrl+Alt+F11, Ctrl+Alt+F9", {pin}},
-        {{copy, pin, capture}, "Ctrl+Alt+F11, Ctrl+Alt+F10, Ctrl+Alt+F9", {}},
-        {{}, std::nullopt, {capture, pin, copy}},
+        {mine, {copy, capture}, in_use("Ctrl+Alt+F11, Ctrl+Alt+F9"), {pin}},
+        {mine, {copy, pin, capture}, in_use("Ctrl+Alt+F11, Ctrl+Alt+F10, Ctrl+Alt+F9"), {}},
+        {mine, {}, std::nullopt, {capture, pin, copy}},
+        // Unreadable: the settings in force stay, and the user is told why.
+        {utf16, {}, std::string(ui_text(SETTINGS_READ_FAILED)) + " | " + path + ": not UTF-8 text", {capture, pin, copy}},
+        // Missing is a first run, not a fault: the defaults, quietly.
+        {std::nullopt, {}, std::nullopt, {{0, VK_F1}, {0, VK_F3}}},
     };
     for (const Case& c : cases) {
+        if (c.file) write_whole_file(path, *c.file);
+        else DeleteFileW(to_wide(path).c_str());
         LogCapture log;
         {
             HotkeyHolder holder(c.taken);
             ASSERT_TRUE(holder.holds_all());
             reload_settings();
+            stop_prewarm_timer();
         }
         EXPECT_EQ(REGISTERED_HOTKEYS.get(), c.registered);
         unregister_hotkeys();
         std::vector<std::string> balloons;
         for (const std::string& m : log.messages())
             if (m.rfind("balloon: ", 0) == 0) balloons.push_back(m);
-        if (!c.keys) {
+        if (!c.balloon) {
             EXPECT_TRUE(balloons.empty()) << log.text();
             continue;
         }
-        const std::string expected = std::string("balloon: ") + ui_text(BALLOON_HOTKEY_IN_USE_TITLE) + " | " +
-                                     replace_all(ui_text(BALLOON_HOTKEY_IN_USE_TEXT), "{keys}", *c.keys);
-        EXPECT_EQ(balloons, std::vector<std::string>{expected});
+        EXPECT_EQ(balloons, std::vector<std::string>{"balloon: " + *c.balloon});
     }
 }
 

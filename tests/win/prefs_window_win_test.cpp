@@ -358,7 +358,7 @@ TEST_F(PrefsWindowTest, SaveWritesInPlaceAppliesAndKeepsEverythingWhenTheFileIsL
     ASSERT_TRUE(CreateDirectoryW(to_wide(parent_path(path)).c_str(), nullptr));
     const std::string before = "; mine\r\ncapture_hotkey=F1\r\nhistory=30\r\n";
     write_whole_file(path, before);
-    settings_load();
+    ASSERT_TRUE(settings_load().ok());
     const HWND w = open();
     ASSERT_NE(w, nullptr);
     const HWND box = GetDlgItem(w, PREFS_ID_HOTKEY_FIRST);

@@ -51,7 +51,7 @@ TEST_F(SettingsFile, UpdateOfMissingFileWritesTheTemplateWithCrLf) {
     EXPECT_TRUE(starts_with(text, "; Ormick Oxel settings"));
     EXPECT_NE(text.find("\r\nhistory=12\r\n"), std::string::npos);
     EXPECT_EQ(folder_names(folder_), std::vector<std::string>{"settings.ini"});
-    settings_load();
+    ASSERT_TRUE(settings_load().ok());
     EXPECT_EQ(current_settings().history, 12u);
 }
 
@@ -60,7 +60,7 @@ TEST_F(SettingsFile, UpdateInPlaceRewritesEveryLineOfTheKey) {
     write_whole_file(path_, "\xEF\xBB\xBF; mine\r\nhistory=5\r\nhistory=6\r\n\r\n");
     ASSERT_TRUE(settings_set_values({{"history", "7"}, {"ocr_lang", "ja"}}).ok());
     EXPECT_EQ(read_whole_file(path_), "; mine\r\nhistory=7\r\nhistory=7\r\nocr_lang=ja\r\n");
-    settings_load();
+    ASSERT_TRUE(settings_load().ok());
     const Settings s = current_settings();
     EXPECT_EQ(s.history, 7u);
     EXPECT_EQ(s.ocr_lang, "ja");
@@ -78,8 +78,12 @@ TEST_F(SettingsFile, LockedFileIsLeftUntouched) {
         ASSERT_FALSE(s.ok());
         EXPECT_FALSE(s.error().message.empty());
         EXPECT_EQ(s.error().code, ERROR_SHARING_VIOLATION);
-        settings_load();  // unreadable now: the defaults, no failure
-        EXPECT_EQ(current_settings(), default_settings());
+        // Unreadable now: the settings in force stay and the reason is returned.
+        *SETTINGS.borrow() = Settings{};
+        const Status loaded = settings_load();
+        ASSERT_FALSE(loaded.ok());
+        EXPECT_EQ(loaded.error().code, ERROR_SHARING_VIOLATION);
+        EXPECT_EQ(current_settings(), Settings{});
     }
     EXPECT_EQ(read_whole_file(path_), before);
     EXPECT_EQ(folder_names(folder_), std::vector<std::string>{"settings.ini"});
@@ -94,8 +98,11 @@ TEST_F(SettingsFile, FileThatIsNotUtf8IsLeftUntouched) {
     ASSERT_FALSE(s.ok());
     EXPECT_NE(s.error().message.find("UTF-8"), std::string::npos);
     EXPECT_EQ(read_whole_file(path_), before);
-    settings_load();
-    EXPECT_EQ(current_settings(), default_settings());
+    *SETTINGS.borrow() = Settings{};
+    const Status loaded = settings_load();
+    ASSERT_FALSE(loaded.ok());
+    EXPECT_EQ(loaded.error().message, path_ + ": not UTF-8 text");
+    EXPECT_EQ(current_settings(), Settings{}) << "the record in force is kept";
 }
 
 TEST_F(SettingsFile, FailedReplaceReportsAndKeepsTheOldFile) {
@@ -132,11 +139,11 @@ TEST_F(SettingsFile, TemplateIsWrittenOnlyWhenTheFileIsMissing) {
 
 TEST_F(SettingsFile, LoadReplacesTheRecord) {
     *SETTINGS.borrow() = Settings{};
-    settings_load();  // no file
+    ASSERT_TRUE(settings_load().ok());  // no file
     EXPECT_EQ(current_settings(), default_settings());
     make_folder();
     write_whole_file(path_, "capture_hotkey=ctrl+shift+a\r\nhistory=700\r\n");
-    settings_load();
+    ASSERT_TRUE(settings_load().ok());
     const Settings s = current_settings();
     EXPECT_EQ(s.capture_hotkey, (HotkeySetting{"Ctrl+Shift+A", 6, 0x41}));
     EXPECT_EQ(s.history, 500u);
