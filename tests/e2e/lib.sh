@@ -202,6 +202,15 @@ e2e_start_program() {
 
 e2e_helper() { wine "$E2E_HELPER" --desktop "$E2E_DESKTOP" "$@" 2>>"$E2E_DIR/wine.out"; }
 
+# Fails with MESSAGE and the helper's answer unless the answer holds TEXT. The answer is read
+# whole first: a grep -q that stops reading early breaks the helper's pipe under pipefail.
+e2e_expect_helper() {
+  local text="$1" message="$2" said
+  shift 2
+  said=$(e2e_helper "$@")
+  [[ $said == *"$text"* ]] || e2e_fail "$message: $said"
+}
+
 # The helper as a long-running program of its own in the case's desktop (creating the desktop
 # when it does not exist yet); its output goes to the file after --out.
 e2e_start_helper() {

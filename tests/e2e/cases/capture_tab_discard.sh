@@ -7,7 +7,7 @@ e2e_show_pattern 300 200 400 300
 e2e_start --settings
 e2e_helper wait-window OrmickOxelPrefs 10000 --visible >/dev/null || e2e_fail "no settings window"
 
-combo_shows() { e2e_helper combo-items OrmickOxelPrefs 125 | grep -qx "selected $1"; }
+combo_shows() { [ "$(e2e_helper combo-items OrmickOxelPrefs 125 | tr -d '\r' | tail -n 1)" = "selected $1" ]; }
 detect_is() { grep -q "^capture_detect=$1"$'\r'"\?\$" "$E2E_SETTINGS"; }
 combo_shows 1 || e2e_fail "the settings window does not show window detection"
 e2e_capture 1

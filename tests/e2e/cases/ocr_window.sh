@@ -35,6 +35,7 @@ open_window() {
 text() { e2e_helper control-text "$OCR" 1000 | tr -d '\r'; }
 shows() { [ "$(text)" = "$1" ]; }
 state() { e2e_helper control "$OCR" "$1"; }
+expect_state() { e2e_expect_helper "$2" "$3" control "$OCR" "$1"; }
 # A left click in the middle of a control, as a user makes it.
 click() {
   local l t r b
@@ -46,8 +47,8 @@ gone() { e2e_helper wait-gone "$OCR" 10000 >/dev/null || e2e_fail "$1 left the O
 
 open_window
 e2e_wait_until 10 "the assembled text shown" shows "Hello world second line"
-state 1000 | grep -q " focus" || e2e_fail "the text does not have the focus: $(state 1000)"
-state 3 | grep -q " enabled unchecked" || e2e_fail "Keep line breaks is not offered unticked: $(state 3)"
+expect_state 1000 " focus" "the text does not have the focus"
+expect_state 3 " enabled unchecked" "Keep line breaks is not offered unticked"
 items=$(e2e_helper combo-items "$OCR" 6 | tr -d '\r')
 expected_items='Automatic (all installed languages)
 English  (en-US)
@@ -69,7 +70,7 @@ open_window
 e2e_wait_until 10 "the second window's text" shows "Hello world second line"
 click 3
 e2e_wait_until 10 "the lines shown" shows $'Hello world\nsecond line'
-state 3 | grep -q " checked" || e2e_fail "Keep line breaks is not ticked: $(state 3)"
+expect_state 3 " checked" "Keep line breaks is not ticked"
 click 1
 gone "Copy and close"
 copied=$(e2e_helper clip-get-text | tr -d '\r')
@@ -78,12 +79,12 @@ copied=$(e2e_helper clip-get-text | tr -d '\r')
 # The box stays ticked for the next window. Two quick changes: German (slow), then French.
 open_window
 e2e_wait_until 10 "the lines shown at once" shows $'Hello world\nsecond line'
-state 3 | grep -q " checked" || e2e_fail "a new window forgot Keep line breaks: $(state 3)"
+expect_state 3 " checked" "a new window forgot Keep line breaks"
 e2e_helper combo-pick "$OCR" 6 2 3 >/dev/null || e2e_fail "cannot pick the languages"
 e2e_wait_log "ocr rerun 2 shown"
 e2e_wait_until 10 "the French result" shows "Bonjour"
 # One word on each side: nothing for the box to switch between.
-state 3 | grep -q " disabled" || e2e_fail "Keep line breaks stays offered for equal texts: $(state 3)"
+expect_state 3 " disabled" "Keep line breaks stays offered for equal texts"
 e2e_wait_log "ocr rerun 1 dropped" 1 20
 shows "Bonjour" || e2e_fail "the slower, earlier result replaced the later one: $(text)"
 grep -q '^ocr_lang *= *fr-FR' "$E2E_SETTINGS" || e2e_fail "the language was not stored: $(grep ocr_lang "$E2E_SETTINGS")"

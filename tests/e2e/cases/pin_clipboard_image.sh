@@ -23,6 +23,5 @@ e2e_mouse_to 1000 300
 e2e_key F3
 e2e_wait_log "pin clipboard: file 64x48"
 e2e_wait_until 10 "a pin of the file" test "$(e2e_helper windows OrmickOxelPin --visible | wc -l)" -eq 2
-e2e_helper windows OrmickOxelPin --visible | grep -q "OrmickOxelPin 967 275 1033 325 " \
-  || e2e_fail "file pin not at 967 275 1033 325: $(e2e_helper windows OrmickOxelPin --visible)"
+e2e_expect_helper "OrmickOxelPin 967 275 1033 325 " "file pin not at 967 275 1033 325" windows OrmickOxelPin --visible
 e2e_wait_until 5 "the file's image on screen" test "$(e2e_helper pixels 1000 300)" = "22AA44"
