@@ -3,6 +3,9 @@
 #include <shlobj.h>
 
 #include <algorithm>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "image/dib_bitmap_win.h"
 #include "image/history_win.h"
@@ -101,6 +104,21 @@ namespace {
 constexpr UINT TRAY_RETRY_MS = 2000;
 constexpr int TRAY_RETRY_TRIES = 30;
 int tray_tries_left = 0;
+bool icon_in_place = false;
+
+// Notices given while the icon is missing (a start-up balloon such as "hotkey in use" when
+// autostart runs before the shell takes icons), shown once it is there. The newest few only.
+struct WaitingBalloon {
+    std::string title;
+    std::string body;
+};
+constexpr size_t WAITING_BALLOONS_MAX = 4;
+std::vector<WaitingBalloon> waiting_balloons;
+
+void show_balloon(HWND window, std::string_view title, std::string_view body) {
+    NOTIFYICONDATAW data = tray_balloon_data(window, title, body);
+    Shell_NotifyIconW(NIM_MODIFY, &data);
+}
 
 bool add_icon(HWND window) {
     Icon owned(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON,
@@ -119,6 +137,11 @@ bool add_icon(HWND window) {
         }
     }
     debug_log("tray tip: " + replace_all(tip, "\n", "\\n"));
+    icon_in_place = true;
+    for (const WaitingBalloon& w : std::exchange(waiting_balloons, {})) {
+        debug_log("balloon shown now the icon is there: " + w.title);
+        show_balloon(window, w.title, w.body);
+    }
     return true;
 }
 
@@ -126,6 +149,7 @@ bool add_icon(HWND window) {
 
 void tray_add_icon(HWND window) {
     KillTimer(window, TIMER_TRAY_RETRY);
+    icon_in_place = false;
     if (add_icon(window)) return;
     tray_tries_left = TRAY_RETRY_TRIES;
     SetTimer(window, TIMER_TRAY_RETRY, TRAY_RETRY_MS, nullptr);
@@ -136,10 +160,15 @@ void tray_retry_add_icon(HWND window) {
 }
 
 void tray_balloon(std::string_view title, std::string_view body) {
-    HWND main = MAIN_HWND.get();
-    NOTIFYICONDATAW data = tray_balloon_data(main, title, body);
-    if (main) Shell_NotifyIconW(NIM_MODIFY, &data);
     debug_log(balloon_log_line(balloon_text(title, body)));
+    const HWND main = MAIN_HWND.get();
+    if (!main) return;
+    if (icon_in_place) {
+        show_balloon(main, title, body);
+        return;
+    }
+    if (waiting_balloons.size() == WAITING_BALLOONS_MAX) waiting_balloons.erase(waiting_balloons.begin());
+    waiting_balloons.push_back(WaitingBalloon{std::string(title), std::string(body)});
 }
 
 TrayState tray_state() {

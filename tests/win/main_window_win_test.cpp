@@ -54,6 +54,50 @@ void clear_clipboard() {
     }
 }
 
+// Stands in for the shell's notification area (the first window of its class is the one the
+// shell calls find): takes or refuses icons as told and keeps which balloon titles reached it.
+class FakeTray {
+public:
+    explicit FakeTray(bool accept) {
+        accept_ = accept;
+        titles_.clear();
+        WNDCLASSEXW wc{};
+        wc.cbSize = sizeof wc;
+        wc.lpfnWndProc = &FakeTray::proc;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"Shell_TrayWnd";
+        RegisterClassExW(&wc);
+        window_ = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, wc.lpszClassName, L"", WS_POPUP, 0, 0, 1, 1,
+                                  nullptr, nullptr, wc.hInstance, nullptr);
+    }
+    ~FakeTray() { DestroyWindow(window_); }
+    FakeTray(const FakeTray&) = delete;
+    FakeTray& operator=(const FakeTray&) = delete;
+    bool found_first() const { return FindWindowExW(nullptr, nullptr, L"Shell_TrayWnd", nullptr) == window_; }
+    void accept(bool yes) { accept_ = yes; }
+    // The titles from `candidates` that arrived, in the order they arrived.
+    std::vector<std::string> titles_seen(const std::vector<std::string>& candidates) const {
+        std::vector<std::string> out;
+        for (const std::u16string& payload : titles_)
+            for (const std::string& c : candidates) {
+                if (payload.find(utf8_to_utf16(c) + u'\0') != std::u16string::npos) out.push_back(c);
+            }
+        return out;
+    }
+
+private:
+    static LRESULT CALLBACK proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+        if (m != WM_COPYDATA) return DefWindowProcW(w, m, wp, lp);
+        const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lp);
+        if (data->dwData == NIM_MODIFY && data->lpData)
+            titles_.emplace_back(static_cast<const char16_t*>(data->lpData), data->cbData / sizeof(char16_t));
+        return accept_ ? TRUE : FALSE;
+    }
+    static inline bool accept_ = false;
+    static inline std::vector<std::u16string> titles_;
+    HWND window_ = nullptr;
+};
+
 }  // namespace
 
 TEST_F(MainWindow, ForgedWorkerResultsAreIgnored) {
@@ -198,6 +242,22 @@ TEST_F(MainWindow, TaskbarCreatedAddsTheIconButWmNullDoesNot) {
         EXPECT_FALSE(KillTimer(window_, TIMER_TRAY_RETRY));
     }
     TASKBAR_CREATED_MSG.set(saved);
+}
+
+TEST_F(MainWindow, NoticesGivenWhileTheShellRefusesTheIconWaitForIt) {
+    FakeTray tray(false);
+    if (!tray.found_first()) GTEST_SKIP() << "the shell's own notification area comes first";
+    tray_add_icon(window_);
+    const std::vector<std::string> titles = {"Notice 1", "Notice 2", "Notice 3", "Notice 4", "Notice 5", "Notice 6"};
+    for (size_t i = 0; i < 5; ++i) tray_balloon(titles[i], "body");
+    EXPECT_TRUE(tray.titles_seen(titles).empty());
+
+    // The retry that gets the icon in shows the newest four, in order; later notices go at once.
+    tray.accept(true);
+    EXPECT_EQ(main_window_proc(window_, WM_TIMER, TIMER_TRAY_RETRY, 0), 0);
+    EXPECT_FALSE(KillTimer(window_, TIMER_TRAY_RETRY));
+    tray_balloon(titles[5], "body");
+    EXPECT_EQ(tray.titles_seen(titles), std::vector<std::string>(titles.begin() + 1, titles.end()));
 }
 
 TEST_F(MainWindow, HotkeysHeldElsewhereAreReportedInOrder) {
