@@ -53,9 +53,16 @@ void run_dev_job(const DevJobChoice& choice, const Args& args) {
 }
 
 void forward_to_running_instance(InstanceCommand command) {
+    // A copy started a moment ago (a double launch, autostart at logon) makes its main window
+    // soon: wait for it rather than drop the command.
+    constexpr int WAIT_STEPS = 100, STEP_MS = 50;
     HWND running = FindWindowW(MAIN_CLASS, nullptr);
+    for (int i = 0; !running && i < WAIT_STEPS; ++i) {
+        Sleep(STEP_MS);
+        running = FindWindowW(MAIN_CLASS, nullptr);
+    }
     if (!running) {
-        // The other instance is still starting or already ending.
+        // The other instance is ending, or hangs before its window.
         debug_log("instance running but no main window: command dropped");
         return;
     }

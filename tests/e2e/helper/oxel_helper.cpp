@@ -266,6 +266,38 @@ int cmd_pid(const Args&) {
     return 0;
 }
 
+// late-instance DELAY_MS RUN_MS: holds the program's instance mutex as a copy that is still
+// starting would, makes its main window only after DELAY_MS, and says "command N" for each
+// instance command that reaches the window before RUN_MS have passed.
+int cmd_late_instance(const Args& a) {
+    const HANDLE mutex = CreateMutexW(nullptr, FALSE, L"Local\\OrmickOxel.Instance");
+    if (!mutex || GetLastError() == ERROR_ALREADY_EXISTS) {
+        emit("the instance mutex is taken");
+        return 1;
+    }
+    announce("holding");
+    Sleep(static_cast<DWORD>(number_arg(a, 0, 1000)));
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = [](HWND w, UINT m, WPARAM wp, LPARAM lp) -> LRESULT {
+        if (m == 0x8002) emit("command " + std::to_string(wp));  // the program's instance command
+        return DefWindowProcW(w, m, wp, lp);
+    };
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"OrmickOxelMain";
+    RegisterClassW(&wc);
+    const HWND w = CreateWindowExW(0, wc.lpszClassName, wc.lpszClassName, 0, 0, 0, 0, 0, nullptr, nullptr,
+                                   wc.hInstance, nullptr);
+    const ULONGLONG end = GetTickCount64() + number_arg(a, 1, 5000);
+    while (GetTickCount64() < end) {
+        MSG m;
+        while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&m);
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+    DestroyWindow(w);
+    CloseHandle(mutex);
+    return 0;
+}
+
 // wait-exit PID TIMEOUT_MS: until that process has ended ("exited CODE").
 int cmd_wait_exit(const Args& a) {
     if (a.empty()) return 2;
@@ -601,6 +633,7 @@ const std::map<std::wstring, std::function<int(const Args&)>>& commands() {
         {L"foreground", cmd_foreground},
         {L"pid", cmd_pid},
         {L"wait-exit", cmd_wait_exit},
+        {L"late-instance", cmd_late_instance},
         {L"private-bytes", cmd_private_bytes},
         {L"clip-set-text", cmd_clip_set_text},
         {L"clip-get-text", cmd_clip_get_text},
