@@ -51,16 +51,22 @@ struct Pattern {
 };
 Pattern SHOWN_PATTERN;
 
+// A 32-bit top-down DIB of w x h.
+BITMAPINFO top_down_32(int32_t w, int32_t h) {
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = w;
+    bi.bmiHeader.biHeight = -h;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    return bi;
+}
+
 LRESULT CALLBACK pattern_proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
     if (m == WM_PAINT) {
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(w, &ps);
-        BITMAPINFO bi{};
-        bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-        bi.bmiHeader.biWidth = SHOWN_PATTERN.w;
-        bi.bmiHeader.biHeight = -SHOWN_PATTERN.h;
-        bi.bmiHeader.biPlanes = 1;
-        bi.bmiHeader.biBitCount = 32;
+        const BITMAPINFO bi = top_down_32(SHOWN_PATTERN.w, SHOWN_PATTERN.h);
         SetDIBitsToDevice(dc, 0, 0, SHOWN_PATTERN.w, SHOWN_PATTERN.h, 0, 0, 0, SHOWN_PATTERN.h, SHOWN_PATTERN.pixels.data(), &bi,
                           DIB_RGB_COLORS);
         EndPaint(w, &ps);
@@ -107,12 +113,7 @@ int cmd_screen_bmp(const Args& a) {
     const auto w = static_cast<int32_t>(number_arg(a, 3, GetSystemMetrics(SM_CXSCREEN)));
     const auto h = static_cast<int32_t>(number_arg(a, 4, GetSystemMetrics(SM_CYSCREEN)));
     if (w <= 0 || h <= 0) return 2;
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = w;
-    bi.bmiHeader.biHeight = -h;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
+    const BITMAPINFO bi = top_down_32(w, h);
     void* bits = nullptr;
     HDC screen = GetDC(nullptr);
     HDC mem = CreateCompatibleDC(screen);
@@ -186,12 +187,7 @@ int cmd_show_image(const Args& a) {
     SHOWN_PATTERN.w = info.bmWidth;
     SHOWN_PATTERN.h = info.bmHeight;
     SHOWN_PATTERN.pixels.assign(static_cast<size_t>(SHOWN_PATTERN.w) * SHOWN_PATTERN.h, 0);
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = SHOWN_PATTERN.w;
-    bi.bmiHeader.biHeight = -SHOWN_PATTERN.h;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
+    BITMAPINFO bi = top_down_32(SHOWN_PATTERN.w, SHOWN_PATTERN.h);
     HDC screen = GetDC(nullptr);
     const int rows = GetDIBits(screen, bmp, 0, static_cast<UINT>(SHOWN_PATTERN.h), SHOWN_PATTERN.pixels.data(), &bi, DIB_RGB_COLORS);
     ReleaseDC(nullptr, screen);
