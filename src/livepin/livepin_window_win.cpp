@@ -24,6 +24,9 @@ const WindowClass LIVEPIN_WINDOW_CLASS = window_class<LivePin>(CS_DBLCLKS, IDC_S
 
 namespace {
 
+// How long a grab waits for the source window's thread to answer at all.
+constexpr UINT LIVEPIN_ANSWER_MS = 200;
+
 bool listed(HWND window) {
     const auto pins = LIVE_PINS.borrow();
     return std::find(pins->begin(), pins->end(), window) != pins->end();
@@ -93,7 +96,14 @@ std::optional<DibBitmap> livepin_grab_view(HWND window) {
     const Rect pinned = pin->source;
     const HWND source = pin->source_window;
     RECT wr{};
-    if (!GetWindowRect(source, &wr) || wr.right <= wr.left || wr.bottom <= wr.top) return std::nullopt;
+    if (IsIconic(source) || !GetWindowRect(source, &wr) || wr.right <= wr.left || wr.bottom <= wr.top)
+        return std::nullopt;
+    // PrintWindow blocks until the source's thread draws: one that does not answer soon would
+    // freeze every window of ours.
+    if (!SendMessageTimeoutW(source, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, LIVEPIN_ANSWER_MS, nullptr)) {
+        debug_log("live pin: the source window is not answering");
+        return std::nullopt;
+    }
     std::optional<DibBitmap> full = DibBitmap::create(wr.right - wr.left, wr.bottom - wr.top);
     if (!full) return std::nullopt;
     if (!PrintWindow(source, full->hdc(), PW_RENDERFULLCONTENT)) {

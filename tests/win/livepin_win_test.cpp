@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "image/bitmap_ops_win.h"
@@ -276,9 +277,48 @@ TEST_F(LivePinTest, CtrlCCopiesTheRegionAsItLooksNow) {
     const std::optional<DibBitmap> view = livepin_grab_view(live);
     ASSERT_TRUE(view);
     EXPECT_EQ(bitmap_pixel(*view, 99, 39), 0x14B43Cu);
+    // Near the top-left, where the minimised window's small rectangle would still hold the region.
+    const HWND corner = start({102, 102, 112, 110});
+    ASSERT_TRUE(livepin_grab_view(corner));
     ShowWindow(source_, SW_MINIMIZE);
+    ASSERT_TRUE(IsIconic(source_));
+    EXPECT_FALSE(livepin_grab_view(corner));  // a minimised source gives nothing
+    EXPECT_FALSE(livepin_grab_view(live));
+    ShowWindow(source_, SW_RESTORE);
     SetWindowPos(source_, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     EXPECT_FALSE(livepin_grab_view(live));  // a zero-size source gives nothing
+}
+
+TEST_F(LivePinTest, ASourceThatDoesNotAnswerGivesNoViewUntilItDoes) {
+    Handle made(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    Handle wake(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    Handle done(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    HWND busy = nullptr;
+    std::thread owner([&] {
+        busy = create_test_popup({L"OrmickLiveSourceTest", source_proc}, SOURCE);
+        ShowWindow(busy, SW_SHOWNOACTIVATE);
+        SetEvent(made.get());
+        WaitForSingleObject(wake.get(), 5000);  // busy: reads no message meanwhile
+        HANDLE h = done.get();
+        while (MsgWaitForMultipleObjects(1, &h, FALSE, 5000, QS_ALLINPUT) == WAIT_OBJECT_0 + 1) {
+            MSG m;
+            while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&m);
+        }
+        DestroyWindow(busy);
+    });
+    WaitForSingleObject(made.get(), 5000);
+    const HWND live = busy ? create_live_window(busy, {250, 200, 350, 240}, window_rect(busy)) : nullptr;
+    if (live) start_live_pin(live, nullptr);
+    const bool none_while_busy = live && !livepin_grab_view(live);
+    SetEvent(wake.get());
+    const std::optional<DibBitmap> view = live ? livepin_grab_view(live) : std::nullopt;
+    SetEvent(done.get());
+    owner.join();
+    ASSERT_NE(live, nullptr);
+    EXPECT_TRUE(none_while_busy);
+    ASSERT_TRUE(view);
+    EXPECT_EQ(bitmap_pixel(*view, 0, 0), 0xC81E28u);
+    EXPECT_EQ(bitmap_pixel(*view, 99, 39), 0x14B43Cu);
 }
 
 TEST_F(LivePinTest, TurnIntoANormalPinWhereItWas) {
