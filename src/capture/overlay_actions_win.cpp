@@ -45,11 +45,13 @@ void ask_discard(HWND window) {
         end_capture(window, true);
 }
 
-// A selection whose output image could not be made (memory is short): the capture stays as it
-// is, with any edit the attempt finished shown, so nothing is lost and the user can try again.
-void keep_capture(HWND window, std::string_view title) {
+// A selection whose output could not be made (memory is short, unless `why` says otherwise):
+// the capture stays as it is, with any edit the attempt finished shown, so nothing is lost and
+// the user can try again.
+void keep_capture(HWND window, std::string_view title,
+                  const std::string& why = system_message(ERROR_NOT_ENOUGH_MEMORY)) {
     if (auto s = OpenSession::of(window)) overlay_invalidate_changes(**s);
-    tray_balloon(title, system_message(ERROR_NOT_ENOUGH_MEMORY));
+    tray_balloon(title, why);
 }
 
 void copy(HWND window, const ActionRules& rules) {
@@ -139,8 +141,9 @@ void pin(HWND window) {
             at = pin_origin(sel, st.origin_x(), st.origin_y());
         }
     }
-    if (selected && (!plain || !create_pin(std::move(*plain), std::move(annotations), at.x, at.y, 1.0f, 100)))
-        return keep_capture(window, PROGRAM_NAME);
+    if (selected && !plain) return keep_capture(window, PROGRAM_NAME);
+    if (selected && !create_pin(std::move(*plain), std::move(annotations), at.x, at.y, 1.0f, 100))
+        return keep_capture(window, PROGRAM_NAME, pin_failure_reason());
     end_capture(window, false);
     if (composed) history_save(*composed);
 }

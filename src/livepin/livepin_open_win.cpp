@@ -20,7 +20,7 @@ namespace {
 
 void report_failure(const Error& error) {
     debug_log("live pin not made: " + error.message);
-    tray_balloon("Ormick Oxel", replace_all(ui_text(LIVE_PIN_FAILED), "{name}", error.message));
+    tray_balloon(PROGRAM_NAME, replace_all(ui_text(LIVE_PIN_FAILED), "{name}", error.message));
 }
 
 }  // namespace
@@ -31,7 +31,10 @@ void open_live_pin(HWND source, const Rect& selection) {
     if (!GetWindowRect(source, &wr)) return report_failure(last_error("GetWindowRect"));
     const Rect window_rect{wr.left, wr.top, wr.right, wr.bottom};
     const std::optional<Rect> area = live_pin_area(selection, window_rect);
-    if (!area) return report_failure(make_error("the selection is outside the window"));
+    if (!area) {
+        debug_log("live pin not made: the selection is outside the window");
+        return tray_balloon(PROGRAM_NAME, ui_text(LIVE_PIN_HINT));
+    }
     const HWND window = create_live_window(source, *area, window_rect);
     if (!window) return report_failure(last_error("CreateWindowExW"));
     ImmAssociateContext(window, nullptr);

@@ -12,11 +12,13 @@
 #include "livepin/livepin_win.h"
 #include "livepin/livepin_window_win.h"
 #include "pin/pins_win.h"
+#include "strings/ui_strings.h"
 #include "util/log.h"
 #include "win/draw.h"
 #include "win/error.h"
 #include "win/handles.h"
 #include "win/popup_menu.h"
+#include "win/shell.h"
 
 UiCell<std::vector<HWND>> LIVE_PINS;
 
@@ -45,6 +47,7 @@ void make_static(HWND window) {
     RECT r{};
     GetWindowRect(window, &r);
     if (create_pin(std::move(*view), {}, r.left, r.top, 1.0f, 100)) DestroyWindow(window);
+    else tray_balloon(PROGRAM_NAME, pin_failure_reason());
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // New pins that do not come from a selection: at a point or centred on the cursor, fitted to
 // that monitor.
+#include <string>
 #include <utility>
 
 #include "image/dib_bitmap_win.h"
@@ -20,13 +21,16 @@ Rect monitor_rect_at(POINT p) {
 
 // A pin that cannot be made is told, never silent: the image is gone with it.
 HWND created_or_notify(HWND pin) {
-    if (pin) return pin;
-    const DWORD error = GetLastError();
-    tray_balloon(PROGRAM_NAME, system_message(error ? error : ERROR_NOT_ENOUGH_MEMORY));
-    return nullptr;
+    if (!pin) tray_balloon(PROGRAM_NAME, pin_failure_reason());
+    return pin;
 }
 
 }  // namespace
+
+std::string pin_failure_reason() {
+    const DWORD error = GetLastError();
+    return system_message(error ? error : ERROR_NOT_ENOUGH_MEMORY);
+}
 
 HWND pin_image_at(DibBitmap image, int32_t x, int32_t y) {
     const PinPlacement p = place_pin_at(image.width, image.height, monitor_rect_at({x, y}), x, y);

@@ -18,6 +18,9 @@ class DibBitmap;
 // and annotations are released then, and GetLastError holds the system's reason.
 HWND create_pin(DibBitmap image, std::vector<Annotation> annotations, int32_t x, int32_t y, float scale,
                 uint8_t opacity);
+// Why create_pin just returned null, as the user is told it: the system's reason, or short
+// memory when the system gives none. Call it right after.
+std::string pin_failure_reason();
 
 // The clipboard's bitmap, image file, colour code or text as a pin near the cursor.
 void pin_clipboard();

@@ -18,6 +18,7 @@
 #include "pin/pins_win.h"
 #include "strings/ui_strings.h"
 #include "util/text.h"
+#include "win/error.h"
 
 #include "support/main_window_support_win.h"
 #include "support/test_support_win.h"
@@ -145,6 +146,7 @@ TEST_F(LivePinTest, WithoutThumbnailsNothingStaysAndTheUserIsTold) {
     open_live_pin(source_, {600, 160, 700, 260});
     EXPECT_TRUE(live_windows().empty());
     EXPECT_TRUE(log.has("live pin not made: the selection is outside the window")) << log.text();
+    EXPECT_TRUE(log.has("balloon: Ormick Oxel | " + std::string(ui_text(LIVE_PIN_HINT)))) << log.text();
 }
 
 TEST_F(LivePinTest, WindowOverTheAreaWithItsBorder) {
@@ -341,4 +343,17 @@ TEST_F(LivePinTest, TurnIntoANormalPinWhereItWas) {
     run_live_command(still_live, LIVE_CMD_MAKE_STATIC);
     EXPECT_TRUE(IsWindow(still_live));
     EXPECT_TRUE(pin_windows().empty());
+
+    // A pin window that cannot be made: the live pin stays and the system's reason is told.
+    SetWindowPos(source_, nullptr, 0, 0, SOURCE.width(), SOURCE.height(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ASSERT_TRUE(UnregisterClassW(PIN_WINDOW_CLASS.name, GetModuleHandleW(nullptr)));
+    LogCapture log;
+    run_live_command(still_live, LIVE_CMD_MAKE_STATIC);
+    register_window_class(PIN_WINDOW_CLASS);
+    EXPECT_TRUE(IsWindow(still_live));
+    EXPECT_TRUE(pin_windows().empty());
+    // Windows and Wine name a missing class differently.
+    EXPECT_TRUE(log.has("balloon: Ormick Oxel | " + system_message(ERROR_CANNOT_FIND_WND_CLASS)) ||
+                log.has("balloon: Ormick Oxel | " + system_message(ERROR_CLASS_DOES_NOT_EXIST)))
+        << log.text();
 }

@@ -252,6 +252,22 @@ TEST_F(OverlayInputTest, AnOutputThatCannotBeMadeKeepsTheCaptureAndSaysSo) {
     EXPECT_EQ(pin_windows(), pins_before);
 }
 
+TEST_F(OverlayInputTest, APinWhoseWindowCannotBeMadeKeepsTheCaptureAndSaysWhy) {
+    register_window_class(PIN_WINDOW_CLASS);
+    const std::vector<HWND> pins_before = pin_windows();
+    drag(100, 100, 299, 199);
+    ASSERT_TRUE(UnregisterClassW(PIN_WINDOW_CLASS.name, GetModuleHandleW(nullptr)));
+    const LogCapture log;
+    run_overlay_action(overlay_, pack_action({OverlayAction::Pin}));
+    register_window_class(PIN_WINDOW_CLASS);
+    EXPECT_TRUE(session_open());
+    EXPECT_EQ(pin_windows(), pins_before);
+    // The system's reason, not short memory: Windows and Wine name a missing class differently.
+    EXPECT_TRUE(log.has("balloon: Ormick Oxel | " + system_message(ERROR_CANNOT_FIND_WND_CLASS)) ||
+                log.has("balloon: Ormick Oxel | " + system_message(ERROR_CLASS_DOES_NOT_EXIST)))
+        << log.text();
+}
+
 TEST_F(OverlayInputTest, ASaveThatFailsAfterTheOverlayClosedLeavesTheCaptureAsAPin) {
     const LogCapture log;
     const std::optional<std::string> saved_dir = SETTINGS.borrow()->save_dir;
