@@ -1,7 +1,6 @@
 #include "capture/auto_select.h"
 
 #include <algorithm>
-#include <limits>
 
 Rect to_overlay(const AutoSelect& s, const Rect& r) {
     return {saturate_i32(int64_t{r.l} - s.origin_x), saturate_i32(int64_t{r.t} - s.origin_y),

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "gdip/gdip_win.h"
 #include "capture/selection_frame.h"
 #include "gdip/gdip_win.h"
 #include "toolbar/toolbar_draw_win.h"
@@ -26,8 +25,6 @@ bool fill(HDC dc, const Rect& r, uint32_t rgb) {
     const RECT rc{r.l, r.t, r.r, r.b};
     return FillRect(dc, &rc, static_cast<HBRUSH>(GetStockObject(DC_BRUSH))) != 0;
 }
-
-RECT to_rect(const Rect& r) { return {r.l, r.t, r.r, r.b}; }
 
 // The accent pen of the editor's marks: width max(scale, 1).
 GdipPen accent_pen(float scale, Gdiplus::LineCap cap, bool dashed) {

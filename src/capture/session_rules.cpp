@@ -1,7 +1,6 @@
 #include "capture/session_rules.h"
 
 #include <algorithm>
-#include <limits>
 
 bool needs_dwm_flush(bool pin_edit, std::optional<double> ms_since_last_session_end) {
     if (pin_edit) return true;

@@ -34,12 +34,12 @@ uint8_t livepin_wheel_opacity(uint8_t opacity, bool up) {
     return static_cast<uint8_t>(std::clamp<int>(v, LIVEPIN_OPACITY_MIN, LIVEPIN_OPACITY_MAX));
 }
 
-LiveSize livepin_size(const Rect& source, float scale) {
+Size32 livepin_size(const Rect& source, float scale) {
     return {shown_side(source.width64(), scale), shown_side(source.height64(), scale)};
 }
 
 ThumbnailProps thumbnail_props(const Rect& source, float scale, uint8_t opacity_percent) {
-    const LiveSize s = livepin_size(source, scale);
+    const Size32 s = livepin_size(source, scale);
     ThumbnailProps p;
     p.destination = {1, 1, s.w + 1, s.h + 1};
     p.source = source;

@@ -21,13 +21,9 @@ float livepin_zoom_next(float scale, bool up);
 // Ctrl+wheel: ten points up or down, within [20, 100].
 uint8_t livepin_wheel_opacity(uint8_t opacity, bool up);
 
-struct LiveSize {
-    int32_t w = 0, h = 0;
-    friend bool operator==(const LiveSize&, const LiveSize&) = default;
-};
 // The shown image of the source rectangle at that scale: max(8, round(side x scale)) per side.
 // The window is 2 pixels larger (a 1-pixel border).
-LiveSize livepin_size(const Rect& source, float scale);
+Size32 livepin_size(const Rect& source, float scale);
 
 // DWM_THUMBNAIL_PROPERTIES as the live pin sets them.
 inline constexpr uint32_t LIVEPIN_THUMBNAIL_FLAGS = 0x1F;  // destination, source, opacity, visible, client only

@@ -14,6 +14,7 @@
 #include "pin/pins_win.h"
 #include "strings/ui_strings.h"
 #include "util/log.h"
+#include "util/text.h"
 #include "win/draw.h"
 #include "win/error.h"
 #include "win/handles.h"
@@ -33,8 +34,6 @@ bool listed(HWND window) {
     const auto pins = LIVE_PINS.borrow();
     return std::find(pins->begin(), pins->end(), window) != pins->end();
 }
-
-RECT to_rect(const Rect& r) { return {r.l, r.t, r.r, r.b}; }
 
 void copy_view(HWND window) {
     if (const std::optional<DibBitmap> view = livepin_grab_view(window)) copy_image_or_notify(*view);
@@ -56,8 +55,8 @@ LivePin* find_live_pin(HWND window) { return listed(window) ? LivePin::from(wind
 
 HWND create_live_window(HWND source, const Rect& area, const Rect& source_window_rect) {
     auto record = std::make_unique<LivePin>(livepin_source_rect(area, source_window_rect), source);
-    return LivePin::create(std::move(record), WS_EX_TOOLWINDOW | WS_EX_TOPMOST, L"Ormick Oxel", WS_POPUP, area.l - 1,
-                           area.t - 1, area.width() + 2, area.height() + 2);
+    return LivePin::create(std::move(record), WS_EX_TOOLWINDOW | WS_EX_TOPMOST, to_wide(PROGRAM_NAME).c_str(),
+                           WS_POPUP, area.l - 1, area.t - 1, area.width() + 2, area.height() + 2);
 }
 
 void start_live_pin(HWND window, HTHUMBNAIL thumbnail) {

@@ -15,8 +15,6 @@ void fill(HDC dc, const Rect& r, COLORREF color) {
     FillRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
 }
 
-RECT to_rect(const Rect& r) { return {r.l, r.t, r.r, r.b}; }
-
 constexpr UINT TEXT_FLAGS = DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX;
 
 }  // namespace

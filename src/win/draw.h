@@ -6,6 +6,9 @@
 
 #include "util/geometry.h"
 
+// The system's form of a rectangle.
+inline RECT to_rect(const Rect& r) { return {r.l, r.t, r.r, r.b}; }
+
 // The UI font of that pixel height (bold: weight 600), created once and kept for the process.
 HFONT ui_font(int32_t height, bool bold);
 SIZE text_extent(HDC dc, HFONT font, std::string_view text);

@@ -45,11 +45,11 @@ TEST(LivePin, CtrlWheelOpacityBottomsAtTwenty) {
 }
 
 TEST(LivePin, SizeAndThumbnailProperties) {
-    EXPECT_EQ(livepin_size({0, 0, 20, 10}, 0.1f), (LiveSize{8, 8}));  // a 10 x 10 window
-    EXPECT_EQ(livepin_size({100, 50, 400, 250}, 1.0f), (LiveSize{300, 200}));
-    EXPECT_EQ(livepin_size({0, 0, 301, 201}, 0.5f), (LiveSize{151, 101}));  // 150.5 rounds up
-    EXPECT_EQ(livepin_size({0, 0, 5, 5}, 1.0f), (LiveSize{8, 8}));
-    EXPECT_EQ(livepin_size({INT32_MIN, 0, INT32_MAX, 10}, 8.0f), (LiveSize{INT32_MAX - 2, 80}));
+    EXPECT_EQ(livepin_size({0, 0, 20, 10}, 0.1f), (Size32{8, 8}));  // a 10 x 10 window
+    EXPECT_EQ(livepin_size({100, 50, 400, 250}, 1.0f), (Size32{300, 200}));
+    EXPECT_EQ(livepin_size({0, 0, 301, 201}, 0.5f), (Size32{151, 101}));  // 150.5 rounds up
+    EXPECT_EQ(livepin_size({0, 0, 5, 5}, 1.0f), (Size32{8, 8}));
+    EXPECT_EQ(livepin_size({INT32_MIN, 0, INT32_MAX, 10}, 8.0f), (Size32{INT32_MAX - 2, 80}));
 
     const ThumbnailProps p = thumbnail_props({-8, 30, 12, 40}, 0.1f, 60);
     EXPECT_EQ(p.flags, 0x1Fu);
