@@ -39,7 +39,8 @@ build_zbar_for_mingw() {
     fi
     rm -f "$work"/*
   done
-  [ -n "$version" ] || fail "apt-get source zbar (no listed version could be downloaded)"
+  [ -n "$version" ] || { tail -20 "$deps/src/zbar-download.log"
+    fail "apt-get source zbar (no listed version could be downloaded)"; }
   step "building zbar $version for mingw (QR only)"
   src="$work/zbar"
   # dpkg-source applies Debian's own patches (security fixes among them).
