@@ -64,12 +64,16 @@ void finish_scroll_capture(bool ok, ScrollCommand action) {
     debug_log("scroll finish " + std::to_string(bitmap->width) + "x" + std::to_string(bitmap->height));
 
     switch (action) {
-        case ScrollCommand::Copy:
-            // A busy clipboard is not reported as copied; the image still goes to the history.
-            if (copy_image_or_notify(*bitmap)) tray_balloon(ui_text(SCROLL_COPIED), size_text(*bitmap));
+        case ScrollCommand::Copy: {
+            // A refused copy is not reported as copied, and the image is kept as a pin, as after a
+            // failed save: the history may be off.
+            const bool copied = copy_image_or_notify(*bitmap);
+            if (copied) tray_balloon(ui_text(SCROLL_COPIED), size_text(*bitmap));
             else debug_log("scroll: the clipboard did not take the image");
             history_save(*bitmap);
+            if (!copied) pin_image_at(std::move(*bitmap), region.l, region.t);
             break;
+        }
         case ScrollCommand::Save: save(*bitmap, region); break;
         case ScrollCommand::Pin:
             history_save(*bitmap);

@@ -12,6 +12,7 @@
 #include "frame/frame_record_win.h"
 #include "frame/frame_win.h"
 #include "image/image_load_win.h"
+#include "pin/pins_win.h"
 #include "scroll/scroll_platform_win.h"
 #include "scroll/scroll_win.h"
 #include "strings/ui_strings.h"
@@ -218,6 +219,25 @@ TEST_F(ScrollSessionTest, KeysWithoutCtrlDoNothingAndEscKeepsNothing) {
     EXPECT_FALSE(scroll_session_active());
     EXPECT_FALSE(frame_is_shown());
     EXPECT_FALSE(clipboard_dib());
+}
+
+TEST_F(ScrollSessionTest, ACopyTheClipboardRefusesIsKeptAsAPin) {
+    register_window_class(PIN_WINDOW_CLASS);
+    empty_clipboard();
+    start();
+    scroll_target_by(2);
+    pump_messages_for(60);
+    const size_t pins = pin_windows().size();
+    {
+        const ClipboardHolder holder;
+        ASSERT_TRUE(holder.held());
+        key(VK_RETURN);
+    }
+    EXPECT_FALSE(scroll_session_active());
+    EXPECT_FALSE(clipboard_dib());
+    const std::vector<HWND> now = pin_windows();
+    ASSERT_EQ(now.size(), pins + 1) << "the stitched image would be lost";
+    DestroyWindow(now.back());
 }
 
 TEST_F(ScrollSessionTest, AutoScrollRunsToTheEndAndWritesTheOutput) {
