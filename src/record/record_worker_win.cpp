@@ -21,6 +21,8 @@ Status write_gif(RecordingJob& job) {
     GifEncoder encoder(file.value(), quantizer.value(), job.width, job.height);
     const Status encoded = encode_gif(job.frames, encoder);
     const Status closed = file.value().close();
+    // Without a frame the file holds no image: it would only be an unplayable file in the folder.
+    if (!encoded && encoded.error().message == GIF_NO_FRAME) DeleteFileW(to_wide(job.path).c_str());
     return encoded ? closed : encoded;
 }
 

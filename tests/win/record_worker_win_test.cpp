@@ -152,6 +152,22 @@ TEST(RecordWorker, CancelDeletesTheFileAndPostsNothing) {
     EXPECT_TRUE(folder_names(folder.path()).empty());
 }
 
+TEST(RecordWorker, AGifWithoutAFrameLeavesNoFile) {
+    ScratchFolder folder("rec-empty");
+    MainStandIn main;
+    auto [tx, rx] = make_frame_channel();
+    tx.close();  // Stop before the first frame
+    Result<std::string> outcome = make_error("not run");
+    on_mta_thread([&] {
+        outcome = record_encoder_worker(
+            gif_job(std::move(rx), folder.at("a.gif"), main.get(), std::make_shared<RecordingShared>()));
+    });
+    ASSERT_FALSE(outcome);
+    EXPECT_EQ(outcome.error().message, GIF_NO_FRAME);
+    EXPECT_EQ(main.take().size(), 1u);
+    EXPECT_TRUE(folder_names(folder.path()).empty());
+}
+
 TEST(RecordWorker, AFileThatCannotBeOpenedEndsThePathAndClosesTheChannel) {
     ScratchFolder folder("rec-nofolder");
     const std::string path = folder.at("missing\\a.gif");
