@@ -13,6 +13,7 @@
 #include "pin/pins_win.h"
 #include "prefs/prefs_win.h"
 #include "qr/qr_result.h"
+#include "record/gif_writer.h"
 #include "record/record_win.h"
 #include "scroll/scroll_win.h"
 #include "strings/ui_strings.h"
@@ -106,7 +107,9 @@ bool put_file_on_clipboard(const std::string& path) {
 
 void on_record_done(std::unique_ptr<RecordingResult> recording) {
     if (!recording->ok) {
-        tray_balloon(ui_text(RECORD_FAILED), recording->text);
+        // A GIF stopped before its first frame, the one failure of ordinary use, in the UI language.
+        const bool no_frame = recording->text == GIF_NO_FRAME;
+        tray_balloon(ui_text(RECORD_FAILED), no_frame ? std::string_view(ui_text(RECORD_NO_FRAME)) : recording->text);
         return;
     }
     const bool on_clipboard = put_file_on_clipboard(recording->text);

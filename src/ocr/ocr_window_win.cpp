@@ -284,8 +284,9 @@ void show_ocr_window(std::string assembled, std::string lines, Rect placement, b
     const DWORD code = GetLastError();
     const std::string reason = error_from_win32(code ? code : ERROR_NOT_ENOUGH_MEMORY).message;
     debug_log("result window not made: " + reason);
-    tray_balloon(PROGRAM_NAME, reason);
-    copy_text_or_notify(shown);
+    // One notice, since a second would replace it: what failed, and whether the text is kept.
+    const bool copied = copy_text_to_clipboard(shown);
+    tray_balloon(ui_text(RESULT_WINDOW_FAILED), reason + "\n" + ui_text(copied ? TEXT_ON_CLIPBOARD : COPY_FAILED));
 }
 
 bool ocr_window_dialog_message(MSG& message) {

@@ -152,4 +152,7 @@ const UiStrings UI_STRINGS_DE = {{
     "„Mit Windows starten“ konnte nicht geändert werden",  // AUTOSTART_FAILED
     "Drucken fehlgeschlagen",  // PRINT_FAILED
     "Einstellungsdatei konnte nicht gelesen werden",  // SETTINGS_READ_FAILED
+    "Es wurde kein Bild aufgezeichnet",  // RECORD_NO_FRAME
+    "Das Ergebnisfenster konnte nicht geöffnet werden",  // RESULT_WINDOW_FAILED
+    "Der Text ist in der Zwischenablage und kann eingefügt werden",  // TEXT_ON_CLIPBOARD
 }};

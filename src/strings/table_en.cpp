@@ -152,4 +152,7 @@ const UiStrings UI_STRINGS_EN = {{
     "\"Start with Windows\" could not be changed",  // AUTOSTART_FAILED
     "Print failed",  // PRINT_FAILED
     "Settings file could not be read",  // SETTINGS_READ_FAILED
+    "No frame was recorded",  // RECORD_NO_FRAME
+    "The result window could not be opened",  // RESULT_WINDOW_FAILED
+    "The text is on the clipboard, ready to paste",  // TEXT_ON_CLIPBOARD
 }};

@@ -152,4 +152,7 @@ const UiStrings UI_STRINGS_ES = {{
     "No se pudo cambiar «Iniciar con Windows»",  // AUTOSTART_FAILED
     "Error al imprimir",  // PRINT_FAILED
     "No se pudo leer el archivo de configuración",  // SETTINGS_READ_FAILED
+    "No se grabó ningún fotograma",  // RECORD_NO_FRAME
+    "No se pudo abrir la ventana de resultados",  // RESULT_WINDOW_FAILED
+    "El texto está en el portapapeles, listo para pegar",  // TEXT_ON_CLIPBOARD
 }};

@@ -152,4 +152,7 @@ const UiStrings UI_STRINGS_FR = {{
     "Impossible de modifier « Lancer au démarrage de Windows »",  // AUTOSTART_FAILED
     "Échec de l'impression",  // PRINT_FAILED
     "Impossible de lire le fichier de paramètres",  // SETTINGS_READ_FAILED
+    "Aucune image n’a été enregistrée",  // RECORD_NO_FRAME
+    "Impossible d’ouvrir la fenêtre du résultat",  // RESULT_WINDOW_FAILED
+    "Le texte est dans le Presse-papiers, prêt à être collé",  // TEXT_ON_CLIPBOARD
 }};

@@ -152,4 +152,7 @@ const UiStrings UI_STRINGS_JA = {{
     "「Windows の起動時に開始」を変更できませんでした",  // AUTOSTART_FAILED
     "印刷できませんでした",  // PRINT_FAILED
     "設定ファイルを読み込めませんでした",  // SETTINGS_READ_FAILED
+    "フレームが 1 つも録画されませんでした",  // RECORD_NO_FRAME
+    "結果ウィンドウを開けませんでした",  // RESULT_WINDOW_FAILED
+    "テキストはクリップボードにあり、すぐに貼り付けられます",  // TEXT_ON_CLIPBOARD
 }};

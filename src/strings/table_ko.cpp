@@ -152,4 +152,7 @@ const UiStrings UI_STRINGS_KO = {{
     "'Windows 시작 시 실행'을 변경하지 못했습니다",  // AUTOSTART_FAILED
     "인쇄하지 못했습니다",  // PRINT_FAILED
     "설정 파일을 읽지 못했습니다",  // SETTINGS_READ_FAILED
+    "녹화된 프레임이 없습니다",  // RECORD_NO_FRAME
+    "결과 창을 열지 못했습니다",  // RESULT_WINDOW_FAILED
+    "텍스트가 클립보드에 있으므로 바로 붙여 넣을 수 있습니다",  // TEXT_ON_CLIPBOARD
 }};

@@ -152,4 +152,7 @@ const UiStrings UI_STRINGS_PT = {{
     "Não foi possível alterar \"Iniciar com o Windows\"",  // AUTOSTART_FAILED
     "Falha ao imprimir",  // PRINT_FAILED
     "Não foi possível ler o arquivo de configurações",  // SETTINGS_READ_FAILED
+    "Nenhum quadro foi gravado",  // RECORD_NO_FRAME
+    "Não foi possível abrir a janela de resultados",  // RESULT_WINDOW_FAILED
+    "O texto está na área de transferência, pronto para colar",  // TEXT_ON_CLIPBOARD
 }};

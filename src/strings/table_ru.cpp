@@ -152,4 +152,7 @@ const UiStrings UI_STRINGS_RU = {{
     "Не удалось изменить «Запускать вместе с Windows»",  // AUTOSTART_FAILED
     "Не удалось напечатать",  // PRINT_FAILED
     "Не удалось прочитать файл параметров",  // SETTINGS_READ_FAILED
+    "Не записано ни одного кадра",  // RECORD_NO_FRAME
+    "Не удалось открыть окно результата",  // RESULT_WINDOW_FAILED
+    "Текст в буфере обмена, его можно вставить",  // TEXT_ON_CLIPBOARD
 }};

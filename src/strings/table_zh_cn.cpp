@@ -152,4 +152,7 @@ const UiStrings UI_STRINGS_ZH_CN = {{
     "无法更改“开机自动启动”",  // AUTOSTART_FAILED
     "打印失败",  // PRINT_FAILED
     "无法读取设置文件",  // SETTINGS_READ_FAILED
+    "未录制到任何帧",  // RECORD_NO_FRAME
+    "无法打开结果窗口",  // RESULT_WINDOW_FAILED
+    "文字已在剪贴板中，可直接粘贴",  // TEXT_ON_CLIPBOARD
 }};

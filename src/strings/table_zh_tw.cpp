@@ -152,4 +152,7 @@ const UiStrings UI_STRINGS_ZH_TW = {{
     "無法變更「隨 Windows 啟動」",  // AUTOSTART_FAILED
     "列印失敗",  // PRINT_FAILED
     "無法讀取設定檔",  // SETTINGS_READ_FAILED
+    "未錄製到任何影格",  // RECORD_NO_FRAME
+    "無法開啟結果視窗",  // RESULT_WINDOW_FAILED
+    "文字已在剪貼簿中，可直接貼上",  // TEXT_ON_CLIPBOARD
 }};

@@ -14,6 +14,7 @@
 #include "main/tray_win.h"
 #include "ocr/ocr_types.h"
 #include "qr/qr_result.h"
+#include "record/gif_writer.h"
 #include "record/record_win.h"
 #include "settings/settings_win.h"
 #include "strings/ui_strings.h"
@@ -214,8 +215,12 @@ TEST_F(MainWindow, FailedRecordingShowsItsError) {
     LogCapture log;
     ASSERT_TRUE(post_result(window_, WM_APP_RECORD_DONE, 0,
                             std::make_unique<RecordingResult>(RecordingResult{false, "no H.264 encoder"})));
+    ASSERT_TRUE(post_result(window_, WM_APP_RECORD_DONE, 0,
+                            std::make_unique<RecordingResult>(RecordingResult{false, std::string(GIF_NO_FRAME)})));
     pump(window_);
     EXPECT_TRUE(log.has(std::string("balloon: ") + ui_text(RECORD_FAILED) + " | no H.264 encoder")) << log.text();
+    EXPECT_TRUE(log.has(std::string("balloon: ") + ui_text(RECORD_FAILED) + " | " + ui_text(RECORD_NO_FRAME)))
+        << log.text();
 }
 
 TEST_F(MainWindow, TaskbarCreatedAddsTheIconButWmNullDoesNot) {

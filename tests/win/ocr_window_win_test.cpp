@@ -172,20 +172,33 @@ TEST_F(OcrWindowTest, CopyAndCloseTakesTheSelectionOrAll) {
 }
 
 TEST_F(OcrWindowTest, AWindowThatCannotBeMadeLeavesTheTextOnTheClipboardAndSaysWhy) {
-    set_clipboard("before");
     close_ocr_windows();
     // Without its class the window cannot be made.
     ASSERT_TRUE(UnregisterClassW(OCR_WINDOW_CLASS.name, GetModuleHandleW(nullptr)));
-    const LogCapture log;
-    show_ocr_window("found text", "found text", Rect{100, 100, 400, 300}, true, std::nullopt);
+    for (const bool busy : {false, true}) {
+        set_clipboard("before");
+        const LogCapture log;
+        {
+            std::optional<ClipboardHolder> holder;
+            if (busy) {
+                ASSERT_TRUE(holder.emplace().held());
+            }
+            show_ocr_window("found text", "found text", Rect{100, 100, 400, 300}, true, std::nullopt);
+        }
+        EXPECT_TRUE(ocr_windows().empty());
+        EXPECT_EQ(clipboard_text(), busy ? "before" : "found text");
+        // One notice (a second would replace it): what failed, the system's reason, and where the text is.
+        const std::string title = std::string("balloon: ") + ui_text(RESULT_WINDOW_FAILED) + " | ";
+        const std::string end = std::string("\\n") + ui_text(busy ? COPY_FAILED : TEXT_ON_CLIPBOARD);
+        std::vector<std::string> balloons;
+        for (const std::string& l : log.messages())
+            if (l.starts_with("balloon: ")) balloons.push_back(l);
+        ASSERT_EQ(balloons.size(), 1u) << log.text();
+        EXPECT_TRUE(balloons[0].starts_with(title) && balloons[0].ends_with(end) &&
+                    balloons[0].size() > title.size() + end.size())
+            << balloons[0];
+    }
     ensure_ocr_window_class();
-    EXPECT_TRUE(ocr_windows().empty());
-    EXPECT_EQ(clipboard_text(), "found text");
-    const std::string notice = "balloon: Ormick Oxel | ";  // and the system's reason
-    const std::vector<std::string> lines = log.messages();
-    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const std::string& l) {
-        return l.size() > notice.size() && l.compare(0, notice.size(), notice) == 0;
-    })) << log.text();
 }
 
 TEST_F(OcrWindowTest, CopyAndCloseKeepsTheWindowWhileTheClipboardIsBusy) {
