@@ -88,10 +88,12 @@ void PrefsWindow::save() {
         return;
     }
     debug_log("prefs saved");
-    (void)settings_load();  // reload_settings below reads it again and reports a failure
+    // Before the reload: a notice shows at once over the last one, and the reload's (a hotkey
+    // in use, an unreadable file) matters more.
+    if (!autostart_set) tray_balloon(ui_text(AUTOSTART_FAILED), autostart_set.error().message);
+    // The window's end registers the keys in force; the reload reads the file and replaces them.
     DestroyWindow(window);
     reload_settings();
-    if (!autostart_set) tray_balloon(ui_text(AUTOSTART_FAILED), autostart_set.error().message);
 }
 
 void PrefsWindow::browse() {

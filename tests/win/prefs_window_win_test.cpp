@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -399,6 +400,19 @@ TEST_F(PrefsWindowTest, SaveWritesInPlaceAppliesAndKeepsEverythingWhenTheFileIsL
         EXPECT_FALSE(autostart_enabled());
     }
     EXPECT_TRUE(log_.has(std::string("balloon: ") + ui_text(AUTOSTART_FAILED) + " | ")) << log_.text();
+    // Its notice comes before the reload's, which (a hotkey in use) must be the one left on
+    // screen; the file is read and the new keys registered once.
+    const std::vector<std::string> lines = log_.messages();
+    const auto autostart_notice = std::find_if(lines.begin(), lines.end(), [](const std::string& l) {
+        return l.starts_with(std::string("balloon: ") + ui_text(AUTOSTART_FAILED));
+    });
+    const auto new_keys = std::find_if(lines.begin(), lines.end(),
+                                       [](const std::string& l) { return l.starts_with("hotkeys registered: Ctrl+Shift+K"); });
+    EXPECT_LT(autostart_notice, new_keys) << log_.text();
+    EXPECT_EQ(std::count_if(new_keys, lines.end(),
+                            [](const std::string& l) { return l.starts_with("hotkeys registered: Ctrl+Shift+K"); }),
+              1)
+        << log_.text();
     EXPECT_FALSE(IsWindow(w));
     EXPECT_EQ(prefs_window(), nullptr);
     EXPECT_EQ(read_whole_file(path),
