@@ -289,11 +289,7 @@ void show_ocr_window(std::string assembled, std::string lines, Rect placement, b
     tray_balloon(ui_text(RESULT_WINDOW_FAILED), reason + "\n" + ui_text(copied ? TEXT_ON_CLIPBOARD : COPY_FAILED));
 }
 
-bool ocr_window_dialog_message(MSG& message) {
-    if (message.message < WM_KEYFIRST || message.message > WM_KEYLAST || !message.hwnd) return false;
-    const HWND root = GetAncestor(message.hwnd, GA_ROOT);
-    return root && OcrWindow::from(root) && IsDialogMessageW(root, &message);
-}
+bool ocr_window_dialog_message(MSG& message) { return dialog_message_of<OcrWindow>(message); }
 
 void ocr_window_set_text(HWND window) {
     const OcrWindow* record = OcrWindow::from(window);

@@ -186,11 +186,7 @@ HWND prefs_window() {
     return nullptr;
 }
 
-bool prefs_window_dialog_message(MSG& message) {
-    if (message.message < WM_KEYFIRST || message.message > WM_KEYLAST || !message.hwnd) return false;
-    const HWND root = GetAncestor(message.hwnd, GA_ROOT);
-    return root && PrefsWindow::from(root) && IsDialogMessageW(root, &message);
-}
+bool prefs_window_dialog_message(MSG& message) { return dialog_message_of<PrefsWindow>(message); }
 
 void show_prefs_window() {
     if (const HWND open = prefs_window()) {

@@ -190,3 +190,12 @@ template <class T>
 WindowClass window_class(UINT style, const wchar_t* cursor, bool program_icon = false, HBRUSH background = nullptr) {
     return WindowClass{T::CLASS_NAME, &BaseWindow<T>::window_proc, style, cursor, program_icon, background};
 }
+
+// For the message loop: a key message inside one of T's windows gets the dialog keys (Tab,
+// Enter, Esc) from IsDialogMessageW. True when it was taken there.
+template <class T>
+bool dialog_message_of(MSG& message) {
+    if (message.message < WM_KEYFIRST || message.message > WM_KEYLAST || !message.hwnd) return false;
+    const HWND root = GetAncestor(message.hwnd, GA_ROOT);
+    return root && T::from(root) && IsDialogMessageW(root, &message);
+}
