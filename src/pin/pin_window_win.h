@@ -64,8 +64,9 @@ PinRecord* find_pin(HWND window);
 
 LRESULT CALLBACK pin_wndproc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) noexcept;
 
-// Rebuilds the annotated image from the base image and the annotations.
-void render_pin_image(PinRecord& pin);
+// Rebuilds the annotated image from the base image and the annotations. False, with the
+// annotated image left as it was, when it cannot be drawn whole (memory is short).
+bool render_pin_image(PinRecord& pin);
 
 // The pin's context menu at the cursor, and what its items do.
 void show_pin_menu(HWND pin);

@@ -14,8 +14,9 @@
 class DibBitmap;
 
 // Creates and shows a pin with its window's top-left at (x, y) (screen coordinates); the image
-// is drawn at `scale` inside a 1-pixel border. Null when the window cannot be made: the image
-// and annotations are released then, and GetLastError holds the system's reason.
+// is drawn at `scale` inside a 1-pixel border. Null when the window or its annotated image
+// cannot be made: the image and annotations are released then, and GetLastError holds the
+// system's reason.
 HWND create_pin(DibBitmap image, std::vector<Annotation> annotations, int32_t x, int32_t y, float scale,
                 uint8_t opacity);
 

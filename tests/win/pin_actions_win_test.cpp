@@ -364,3 +364,25 @@ TEST_F(PinActions, AnAnnotatedPinShowsWhatRenderingDrawsOnItsImageAndHidesItOnRe
         for (int32_t x = 0; x < 40; ++x) differing += pixel(*shot, x + 1, y + 1) != (gradient(x, y) & 0xFFFFFFu);
     EXPECT_EQ(differing, 0);
 }
+
+TEST_F(PinActions, AnnotationsThatCannotBeDrawnAreRefusedRatherThanShownUndrawn) {
+    Annotation blur = shape(Tool::Mosaic, {{2, 2}, {30, 20}});
+    blur.boxed = true;
+    blur.blur = true;
+    const HWND pin = create_pin(solid_image(40, 30, 0x00123456), {at_points({{1, 1}, {5, 5}})}, 10, 10, 1.0f, 100);
+    ASSERT_TRUE(pin);
+    const DibBitmap* before = record(pin).shown_image();
+    DibBitmap other = solid_image(40, 30, 0);
+    LogCapture log;
+    {
+        const GdiExhausted full;
+        EXPECT_EQ(create_pin(std::move(other), {blur}, 60, 60, 1.0f, 100), nullptr);
+        EXPECT_FALSE(write_pin_annotations(pin, {blur}));
+    }
+    EXPECT_EQ(pin_windows().size(), 1u);
+    // The pin keeps what it showed.
+    EXPECT_EQ(record(pin).annotations.size(), 1u);
+    EXPECT_EQ(record(pin).annotations[0].kind, Tool::Rectangle);
+    EXPECT_EQ(record(pin).shown_image(), before);
+    EXPECT_TRUE(log.has("balloon: Ormick Oxel | " + system_message(ERROR_NOT_ENOUGH_MEMORY))) << log.text();
+}
