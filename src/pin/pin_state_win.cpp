@@ -63,7 +63,7 @@ void restore_last_closed_pin() {
 void set_pin_scale(HWND window, float scale, int32_t anchor_x, int32_t anchor_y) {
     PinRecord* pin = find_pin(window);
     if (!pin) return;
-    scale = clamp_pin_scale(scale, pin->scale);
+    scale = clamp_pin_scale(scale, pin->lowest_scale);
     const Size32 outer = pin_outer_size(pin->base_image->width, pin->base_image->height, scale);
     pin->scale = scale;
     const Point32 origin = anchored_origin(window_rect(window), anchor_x, anchor_y, outer);
