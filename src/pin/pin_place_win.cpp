@@ -18,15 +18,14 @@ Rect monitor_rect_at(POINT p) {
     return {info.rcMonitor.left, info.rcMonitor.top, info.rcMonitor.right, info.rcMonitor.bottom};
 }
 
-// A pin that cannot be made is told, never silent: the image is gone with it.
+}  // namespace
+
 HWND created_or_notify(HWND pin) {
     if (pin) return pin;
     const DWORD error = GetLastError();
     tray_balloon(PROGRAM_NAME, system_message(error ? error : ERROR_NOT_ENOUGH_MEMORY));
     return nullptr;
 }
-
-}  // namespace
 
 HWND pin_image_at(DibBitmap image, int32_t x, int32_t y) {
     const PinPlacement p = place_pin_at(image.width, image.height, monitor_rect_at({x, y}), x, y);

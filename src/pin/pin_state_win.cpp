@@ -54,8 +54,9 @@ void restore_last_closed_pin() {
         x = newest.x, y = newest.y, scale = newest.scale, opacity = newest.opacity;
         key = newest.base_image.hbitmap();
     }
-    if (!image) return;
-    if (!create_pin(std::move(*image), std::move(annotations), x, y, scale, opacity)) return;
+    if (!image) SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+    const HWND pin = image ? create_pin(std::move(*image), std::move(annotations), x, y, scale, opacity) : nullptr;
+    if (!created_or_notify(pin)) return;
     auto closed = CLOSED_PINS.borrow();
     std::erase_if(*closed, [key](const ClosedPin& c) { return c.base_image.hbitmap() == key; });
 }

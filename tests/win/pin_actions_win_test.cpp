@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -238,11 +239,15 @@ TEST_F(PinActions, AnActionWhoseImageCopyCannotBeMadeSaysSoAndLeavesThePin) {
 }
 
 TEST_F(PinActions, APinWhoseWindowCannotBeMadeSaysSo) {
+    DestroyWindow(create_pin(solid_image(8, 6, 0), {}, 10, 10, 1.0f, 100));
+    ASSERT_FALSE(closed_pins_empty());
     ASSERT_TRUE(UnregisterClassW(PIN_WINDOW_CLASS.name, GetModuleHandleW(nullptr)));
     HWND pin = nullptr;
-    {
+    const std::function<void()> makers[] = {[&] { pin = pin_image_at_cursor(solid_image(8, 6, 0)); },
+                                            [] { restore_last_closed_pin(); }};
+    for (const auto& make : makers) {
         LogCapture log;
-        pin = pin_image_at_cursor(solid_image(8, 6, 0));
+        make();
         // The system's reason, not a guess: Windows and Wine name a missing class differently.
         EXPECT_TRUE(log.has("balloon: Ormick Oxel | " + system_message(ERROR_CANNOT_FIND_WND_CLASS)) ||
                     log.has("balloon: Ormick Oxel | " + system_message(ERROR_CLASS_DOES_NOT_EXIST)))
@@ -251,6 +256,7 @@ TEST_F(PinActions, APinWhoseWindowCannotBeMadeSaysSo) {
     register_window_classes();
     EXPECT_EQ(pin, nullptr);
     EXPECT_TRUE(pin_windows().empty());
+    EXPECT_FALSE(closed_pins_empty());  // the closed pin can still be restored
     EXPECT_NE(pin_image_at(solid_image(8, 6, 0), 20, 20), nullptr);
 }
 
