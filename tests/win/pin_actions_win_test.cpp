@@ -202,7 +202,9 @@ TEST_F(PinActions, PrintingWithoutAPrinterLogsWhyAndAFailedStartDrawsNothing) {
     ASSERT_TRUE(target);
     const Status printed = print_bitmap(target->hdc(), *record(pin).base_image);
     ASSERT_FALSE(printed);
-    EXPECT_EQ(printed.error().message, "StartDoc failed");
+    ASSERT_TRUE(printed.error().code);  // the system's reason goes with the step
+    EXPECT_EQ(printed.error().message,
+              "StartDoc failed: " + system_message(static_cast<DWORD>(*printed.error().code)));
     GdiFlush();
     for (uint32_t p : target->pixels()) EXPECT_EQ(p, 0u);
 }
