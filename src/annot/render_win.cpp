@@ -164,9 +164,9 @@ void dim_around_spotlights(Gdiplus::GpGraphics* g, const std::vector<const Annot
 }
 }  // namespace
 
-void render_annotations(Gdiplus::GpGraphics* graphics, const std::vector<Annotation>& annotations,
+bool render_annotations(Gdiplus::GpGraphics* graphics, const std::vector<Annotation>& annotations,
                         const Annotation* extra, const DibBitmap& source, MosaicCache& cache) {
-    if (!graphics) return;
+    if (!graphics) return false;
     ensure_gdiplus_started();
     const RenderPlan plan = plan_render(annotations, extra);
     for (const Annotation* a : plan.shapes) draw_shape(graphics, *a);
@@ -174,6 +174,9 @@ void render_annotations(Gdiplus::GpGraphics* graphics, const std::vector<Annotat
     MosaicCacheUse use(cache);
     std::optional<GdipBrush> textures[2];
     bool tried[2] = {false, false};
+    // A Mosaic left undrawn over the source would show what it hides.
+    const bool meets_source = !intersect(cache.area(), Rect{0, 0, source.width, source.height}).empty();
+    bool complete = true;
     for (const Annotation* a : plan.mosaics) {
         const int slot = a->blur ? 1 : 0;
         if (!tried[slot]) {
@@ -181,8 +184,10 @@ void render_annotations(Gdiplus::GpGraphics* graphics, const std::vector<Annotat
             tried[slot] = true;
         }
         if (textures[slot]) draw_mosaic(graphics, *a, textures[slot]->get());
+        else if (meets_source) complete = false;
     }
     dim_around_spotlights(graphics, plan.spotlights, cache.area());
+    return complete;
 }
 
 bool draw_annotations(HDC dc, const std::optional<Rect>& clip, float origin_x, float origin_y,
@@ -197,6 +202,5 @@ bool draw_annotations(HDC dc, const std::optional<Rect>& clip, float origin_x, f
     if (origin_x != 0 || origin_y != 0) {
         gp::GdipTranslateWorldTransform(graphics->get(), -origin_x, -origin_y, Gdiplus::MatrixOrderPrepend);
     }
-    render_annotations(graphics->get(), annotations, extra, source, cache);
-    return true;
+    return render_annotations(graphics->get(), annotations, extra, source, cache);
 }

@@ -45,14 +45,16 @@ private:
 // steps: every kind but Mosaic and Spotlight, then the Mosaics, then all Spotlights as one
 // dimmed region over the cache's area. `source` holds the pixels Mosaics are made from, in
 // the annotations' coordinates. A cache already in use by an outer call draws no Mosaics.
-void render_annotations(Gdiplus::GpGraphics* graphics, const std::vector<Annotation>& annotations,
+// False when a Mosaic over the source could not be drawn (memory is short, or the cache was in
+// use): the result would show what it hides.
+bool render_annotations(Gdiplus::GpGraphics* graphics, const std::vector<Annotation>& annotations,
                         const Annotation* extra, const DibBitmap& source, MosaicCache& cache);
 
 // render_annotations through a Graphics of its own on the DC: clipped to `clip` (device
 // pixels) when given, with the annotations' (origin_x, origin_y) at the DC's (0, 0). The
 // overlay draws at origin 0 clipped to the selection; the composed output image at the
 // selection's top-left; a pin at 0 with a cache over its whole image. False when no Graphics
-// could be made.
+// could be made or render_annotations failed.
 bool draw_annotations(HDC dc, const std::optional<Rect>& clip, float origin_x, float origin_y,
                       const std::vector<Annotation>& annotations, const Annotation* extra, const DibBitmap& source,
                       MosaicCache& cache);

@@ -236,10 +236,11 @@ void show_overlay(HWND overlay) {
 // chosen outcome run. Nothing when the pin closed meanwhile.
 void return_to_pin(const PinEditState& edit, std::optional<std::vector<Annotation>> write_back) {
     if (!edit.pin || !pin_record_exists(edit.pin)) return;
-    if (write_back) write_pin_annotations(edit.pin, std::move(*write_back));
+    const bool written = !write_back || write_pin_annotations(edit.pin, std::move(*write_back));
     ShowWindow(edit.pin, SW_SHOW);
     SetForegroundWindow(edit.pin);
     InvalidateRect(edit.pin, nullptr, FALSE);
+    if (!written) return;
     if (edit.outcome == PinEditOutcome::Copy) copy_pin_image(edit.pin);
     else if (edit.outcome == PinEditOutcome::Save) save_pin_image(edit.pin);
 }

@@ -3,6 +3,7 @@
 
 #include <string_view>
 
+#include "util/result.h"
 #include "win/handles.h"
 
 class DibBitmap;
@@ -12,11 +13,12 @@ bool open_clipboard_retry();
 // Empties the clipboard and gives it the block in `format`; true when the clipboard took it (the
 // block is then the clipboard's). On failure the block stays with the caller.
 bool put_on_clipboard(UINT format, GlobalMemory& memory);
-// CF_DIB / CF_UNICODETEXT. True when the clipboard holds the data now; a failure shows nothing
-// and leaves the clipboard as it was, so a caller must not claim a copy that did not happen.
-bool copy_image_to_clipboard(const DibBitmap& bitmap);
-bool copy_text_to_clipboard(std::string_view text);
-// What a user's copy command calls: the image or text on the clipboard, or else the "Copy failed" notice,
-// so a copy that did not happen is never silent. True when copied.
+// CF_DIB / CF_UNICODETEXT. Done when the clipboard holds the data now; a failure shows nothing
+// and leaves the clipboard as it was, so a caller must not claim a copy that did not happen. Its
+// message is the user's reason: the clipboard is busy, or memory is short (too large a block).
+Status copy_image_to_clipboard(const DibBitmap& bitmap);
+Status copy_text_to_clipboard(std::string_view text);
+// What a user's copy command calls: the image or text on the clipboard, or else the "Copy failed"
+// notice with the reason, so a copy that did not happen is never silent. True when copied.
 bool copy_image_or_notify(const DibBitmap& bitmap);
 bool copy_text_or_notify(std::string_view text);

@@ -19,7 +19,6 @@
 #include "win/error.h"
 #include "win/handles.h"
 #include "win/popup_menu.h"
-#include "win/shell.h"
 
 UiCell<std::vector<HWND>> LIVE_PINS;
 
@@ -45,8 +44,7 @@ void make_static(HWND window) {
     if (!view || !IsWindow(window)) return;
     RECT r{};
     GetWindowRect(window, &r);
-    if (create_pin(std::move(*view), {}, r.left, r.top, 1.0f, 100)) DestroyWindow(window);
-    else tray_balloon(PROGRAM_NAME, pin_failure_reason());
+    if (created_or_notify(create_pin(std::move(*view), {}, r.left, r.top, 1.0f, 100))) DestroyWindow(window);
 }
 
 }  // namespace

@@ -6,10 +6,12 @@
 
 #include "image/dib_bitmap_win.h"
 #include "pin/color_code.h"
+#include "util/result.h"
 
-// The clipboard's content as an image at scale f (the DPI of the cursor's monitor / 96); none
-// when it holds nothing usable or cannot be opened. The clipboard is closed on every path.
-std::optional<DibBitmap> clipboard_image(float f);
+// The clipboard's content as an image at scale f (the DPI of the cursor's monitor / 96). The
+// error is the user's reason: the clipboard is busy, its bitmap too large to hold, or it holds
+// nothing usable ("No image on the clipboard"). The clipboard is closed on every path.
+Result<DibBitmap> clipboard_image(float f);
 
 // A band of the colour over white with its "#RRGGBB" and "rgb(r, g, b)" lines.
 std::optional<DibBitmap> swatch_image(Rgb color, float f);

@@ -3,6 +3,7 @@
 #include <array>
 #include <vector>
 
+#include "capture/readout_text.h"
 #include "util/text.h"
 
 namespace {
@@ -65,8 +66,6 @@ std::optional<Rgb> parse_numbers(std::string_view t) {
     return Rgb{*r, *g, *b};
 }
 
-constexpr char HEX[] = "0123456789ABCDEF";
-
 }  // namespace
 
 std::optional<Rgb> parse_color_code(std::string_view text) {
@@ -76,17 +75,14 @@ std::optional<Rgb> parse_color_code(std::string_view text) {
     return parse_numbers(t);
 }
 
-std::string hex_line(Rgb c) {
-    std::string s = "#";
-    for (uint8_t v : {c.r, c.g, c.b}) {
-        s += HEX[v >> 4];
-        s += HEX[v & 15];
-    }
-    return s;
-}
+namespace {
 
-std::string rgb_line(Rgb c) {
-    return "rgb(" + std::to_string(c.r) + ", " + std::to_string(c.g) + ", " + std::to_string(c.b) + ")";
-}
+uint32_t packed(Rgb c) { return (uint32_t{c.r} << 16) | (uint32_t{c.g} << 8) | uint32_t{c.b}; }
+
+}  // namespace
+
+std::string hex_line(Rgb c) { return color_to_text(packed(c), ColorFormat::Hex); }
+
+std::string rgb_line(Rgb c) { return color_to_text(packed(c), ColorFormat::Rgb); }
 
 uint32_t to_colorref(Rgb c) { return uint32_t{c.r} | (uint32_t{c.g} << 8) | (uint32_t{c.b} << 16); }

@@ -81,13 +81,19 @@ std::optional<DibBitmap> pin_image_copy(const DibBitmap& image, std::string_view
     return copy;
 }
 
-void write_pin_annotations(HWND window, std::vector<Annotation> annotations) {
+bool write_pin_annotations(HWND window, std::vector<Annotation> annotations) {
     PinRecord* pin = find_pin(window);
-    if (!pin) return;
-    pin->annotations = std::move(annotations);
+    if (!pin) return false;
+    std::vector<Annotation> before = std::exchange(pin->annotations, std::move(annotations));
+    // The pin keeps what it showed rather than show what a Mosaic of the edit hides.
+    if (!render_pin_image(*pin)) {
+        pin->annotations = std::move(before);
+        say_no_memory(PROGRAM_NAME);
+        return false;
+    }
     pin->show_annotations = true;
-    render_pin_image(*pin);
     InvalidateRect(window, nullptr, FALSE);
+    return true;
 }
 
 void copy_pin_image(HWND window) {

@@ -3,7 +3,6 @@
 // their blocks, and the clipboard is closed on every path.
 #include <windows.h>
 #include <shellapi.h>
-#include <shellscalingapi.h>
 
 #include <cstdlib>
 #include <string>
@@ -20,7 +19,9 @@
 #include "strings/ui_strings.h"
 #include "util/log.h"
 #include "util/text.h"
+#include "win/error.h"
 #include "win/handles.h"
+#include "win/monitor.h"
 #include "win/shell.h"
 
 namespace {
@@ -38,11 +39,19 @@ private:
     bool open_;
 };
 
+// Why no image came of what the clipboard holds, for the notice when nothing else serves.
+using Why = std::optional<Error>;
+
+Error busy() { return make_error(ui_text(CLIPBOARD_BUSY)); }
+
 // CF_BITMAP, or CF_DIB through the bitmap the system makes of it. Held to the pixel limit of an
 // image file before the 32-bpp copy is made: a small 1-bpp bitmap would grow 32-fold.
-std::optional<DibBitmap> clipboard_bitmap() {
+std::optional<DibBitmap> clipboard_bitmap(Why& why) {
     const ClipboardOpen clipboard;
-    if (!clipboard) return std::nullopt;
+    if (!clipboard) {
+        why = busy();
+        return std::nullopt;
+    }
     const auto bitmap = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
     if (!bitmap) return std::nullopt;
     BITMAP info{};
@@ -51,15 +60,19 @@ std::optional<DibBitmap> clipboard_bitmap() {
     if (width > 0 && lines > 0 && !loadable_image_size(static_cast<uint64_t>(width), static_cast<uint64_t>(lines))) {
         debug_log("pin clipboard: the bitmap of " + std::to_string(info.bmWidth) + "x" +
                   std::to_string(info.bmHeight) + " is too large");
+        why = make_error(system_message(ERROR_NOT_ENOUGH_MEMORY), ERROR_NOT_ENOUGH_MEMORY);
         return std::nullopt;
     }
     return bitmap_from_hbitmap(bitmap);
 }
 
 // The first copied file's path; empty when there is none.
-std::wstring clipboard_first_file() {
+std::wstring clipboard_first_file(Why& why) {
     const ClipboardOpen clipboard;
-    if (!clipboard) return {};
+    if (!clipboard) {
+        why = busy();
+        return {};
+    }
     const HANDLE block = GetClipboardData(CF_HDROP);
     if (!block) return {};
     {
@@ -80,9 +93,12 @@ std::wstring clipboard_first_file() {
 }
 
 // CF_UNICODETEXT as UTF-8; none when there is no text or it cannot be locked.
-std::optional<std::string> clipboard_text() {
+std::optional<std::string> clipboard_text(Why& why) {
     const ClipboardOpen clipboard;
-    if (!clipboard) return std::nullopt;
+    if (!clipboard) {
+        why = busy();
+        return std::nullopt;
+    }
     const HANDLE block = GetClipboardData(CF_UNICODETEXT);
     if (!block) return std::nullopt;
     const size_t bytes = GlobalSize(block);
@@ -105,43 +121,35 @@ std::optional<DibBitmap> image_of_text(const std::string& text, float f) {
     return std::nullopt;
 }
 
-// The effective DPI of the cursor's monitor / 96.
-float cursor_monitor_scale() {
-    POINT cursor{};
-    GetCursorPos(&cursor);
-    UINT dpi_x = 96, dpi_y = 96;
-    if (FAILED(GetDpiForMonitor(MonitorFromPoint(cursor, MONITOR_DEFAULTTONEAREST), MDT_EFFECTIVE_DPI, &dpi_x,
-                                &dpi_y)) ||
-        dpi_x == 0)
-        dpi_x = 96;
-    return static_cast<float>(dpi_x) / 96.0f;
-}
-
 std::string size_text(const DibBitmap& image) {
     return std::to_string(image.width) + "x" + std::to_string(image.height);
 }
 
 }  // namespace
 
-std::optional<DibBitmap> clipboard_image(float f) {
+Result<DibBitmap> clipboard_image(float f) {
     std::optional<DibBitmap> image;
+    Why why;
     if (IsClipboardFormatAvailable(CF_BITMAP) || IsClipboardFormatAvailable(CF_DIB)) {
-        image = clipboard_bitmap();
+        image = clipboard_bitmap(why);
         debug_log(image ? "pin clipboard: bitmap " + size_text(*image) : "pin clipboard: the bitmap is unreadable");
     } else if (IsClipboardFormatAvailable(CF_HDROP)) {
-        if (const std::wstring path = clipboard_first_file(); !path.empty()) {
+        if (const std::wstring path = clipboard_first_file(why); !path.empty()) {
             image = load_image_file(from_wide(path));
             debug_log(image ? "pin clipboard: file " + size_text(*image) : "pin clipboard: the file is not an image");
         }
     }
     if (!image && IsClipboardFormatAvailable(CF_UNICODETEXT)) {
-        if (const std::optional<std::string> text = clipboard_text()) image = image_of_text(*text, f);
+        if (const std::optional<std::string> text = clipboard_text(why)) image = image_of_text(*text, f);
     }
-    return image;
+    if (image) return std::move(*image);
+    return why ? std::move(*why) : make_error(ui_text(NO_IMAGE_ON_CLIPBOARD));
 }
 
 void pin_clipboard() {
-    std::optional<DibBitmap> image = clipboard_image(cursor_monitor_scale());
-    if (!image) return tray_balloon("Ormick Oxel", ui_text(NO_IMAGE_ON_CLIPBOARD));
-    pin_image_at_cursor(std::move(*image));
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    Result<DibBitmap> image = clipboard_image(static_cast<float>(monitor_place_at(cursor).dpi) / 96.0f);
+    if (!image) return tray_balloon(PROGRAM_NAME, image.error().message);
+    pin_image_at_cursor(std::move(image).value());
 }

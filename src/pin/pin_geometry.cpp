@@ -22,10 +22,10 @@ Size32 pin_outer_size(int32_t w, int32_t h, float scale) {
     return {saturating_round(fw, 1, MAX_IMAGE_SIDE) + 2, saturating_round(fh, 1, MAX_IMAGE_SIDE) + 2};
 }
 
-float clamp_pin_scale(float scale, float current) {
+float clamp_pin_scale(float scale, float lowest) {
     if (!(scale > 0) || !std::isfinite(scale)) return 1.0f;
-    const float lowest = current > 0 ? std::min(PIN_SCALE_MIN, current) : PIN_SCALE_MIN;
-    return std::clamp(scale, lowest, PIN_SCALE_MAX);
+    const float floor = lowest > 0 ? std::min(PIN_SCALE_MIN, lowest) : PIN_SCALE_MIN;
+    return std::clamp(scale, floor, PIN_SCALE_MAX);
 }
 
 float zoom_next(float current, float steps) {

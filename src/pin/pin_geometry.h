@@ -19,9 +19,10 @@ int32_t saturating_round(double v, int32_t lo, int32_t hi);
 // The window around an image of w x h at that scale: a 1-pixel border on every side, the image
 // at least 1 x 1.
 Size32 pin_outer_size(int32_t w, int32_t h, float scale);
-// Into [min(0.05, current), 16]: a pin already below 0.05 (a huge image fitted to its monitor)
-// never grows by zooming out. A scale that is not a positive number becomes 1.
-float clamp_pin_scale(float scale, float current = PIN_SCALE_MIN);
+// Into [min(0.05, lowest), 16], `lowest` being the scale the pin was made at: a pin made below
+// 0.05 (a huge image fitted to its monitor) can always zoom back out to it, never further. A
+// scale that is not a positive number becomes 1.
+float clamp_pin_scale(float scale, float lowest = PIN_SCALE_MIN);
 // current x 1.1^steps; crossing 1 in either direction lands on 1.0 exactly.
 float zoom_next(float current, float steps);
 // Fractional notches: a touchpad's delta of 30 is a quarter step.

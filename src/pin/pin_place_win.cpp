@@ -19,13 +19,12 @@ Rect monitor_rect_at(POINT p) {
     return {info.rcMonitor.left, info.rcMonitor.top, info.rcMonitor.right, info.rcMonitor.bottom};
 }
 
-// A pin that cannot be made is told, never silent: the image is gone with it.
+}  // namespace
+
 HWND created_or_notify(HWND pin) {
     if (!pin) tray_balloon(PROGRAM_NAME, pin_failure_reason());
     return pin;
 }
-
-}  // namespace
 
 std::string pin_failure_reason() {
     const DWORD error = GetLastError();

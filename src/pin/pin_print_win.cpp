@@ -24,14 +24,9 @@ std::string hex(DWORD v) {
     return buf;
 }
 
-// What the user is told: the step, and the system's reason when it has one.
-std::string failure_text(const Error& error) {
-    std::string text = error.message;
-    if (error.code) {
-        const std::string reason = system_message(static_cast<DWORD>(*error.code));
-        text += reason.empty() ? " (" + std::to_string(*error.code) + ")" : ": " + reason;
-    }
-    return text;
+// What the user is told: the step, and the system's reason when it gave one.
+Error step_failed(const char* step, DWORD error) {
+    return error ? error_from_win32(error, step) : make_error(step);
 }
 
 }  // namespace
@@ -40,11 +35,11 @@ Status print_bitmap(HDC printer, const DibBitmap& image) {
     DOCINFOW doc{};
     doc.cbSize = sizeof doc;
     doc.lpszDocName = L"Ormick Oxel";
-    if (StartDocW(printer, &doc) <= 0) return make_error("StartDoc failed", GetLastError());
+    if (StartDocW(printer, &doc) <= 0) return step_failed("StartDoc failed", GetLastError());
     if (StartPage(printer) <= 0) {
         const DWORD error = GetLastError();
         AbortDoc(printer);
-        return make_error("StartPage failed", error);
+        return step_failed("StartPage failed", error);
     }
     const std::optional<Rect> place =
         print_placement(image.width, image.height, GetDeviceCaps(printer, HORZRES), GetDeviceCaps(printer, VERTRES),
@@ -61,14 +56,14 @@ Status print_bitmap(HDC printer, const DibBitmap& image) {
     if (drawn <= 0) {  // 0, or GDI_ERROR as an int
         const DWORD error = GetLastError();
         AbortDoc(printer);
-        return make_error("StretchDIBits failed", error);
+        return step_failed("StretchDIBits failed", error);
     }
     if (EndPage(printer) <= 0) {
         const DWORD error = GetLastError();
         AbortDoc(printer);
-        return make_error("EndPage failed", error);
+        return step_failed("EndPage failed", error);
     }
-    if (EndDoc(printer) <= 0) return make_error("EndDoc failed", GetLastError());
+    if (EndDoc(printer) <= 0) return step_failed("EndDoc failed", GetLastError());
     return {};
 }
 
@@ -98,6 +93,6 @@ void print_pin_image(HWND window) {
     if (const Status printed = print_bitmap(printer.get(), *copy); !printed) {
         debug_log("print failed: " + printed.error().message +
                   (printed.error().code ? " (" + std::to_string(*printed.error().code) + ")" : std::string()));
-        tray_balloon(ui_text(PRINT_FAILED), failure_text(printed.error()));
+        tray_balloon(ui_text(PRINT_FAILED), printed.error().message);
     }
 }

@@ -54,8 +54,9 @@ void restore_last_closed_pin() {
         x = newest.x, y = newest.y, scale = newest.scale, opacity = newest.opacity;
         key = newest.base_image.hbitmap();
     }
-    if (!image) return;
-    if (!create_pin(std::move(*image), std::move(annotations), x, y, scale, opacity)) return;
+    if (!image) SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+    const HWND pin = image ? create_pin(std::move(*image), std::move(annotations), x, y, scale, opacity) : nullptr;
+    if (!created_or_notify(pin)) return;
     auto closed = CLOSED_PINS.borrow();
     std::erase_if(*closed, [key](const ClosedPin& c) { return c.base_image.hbitmap() == key; });
 }
@@ -63,7 +64,7 @@ void restore_last_closed_pin() {
 void set_pin_scale(HWND window, float scale, int32_t anchor_x, int32_t anchor_y) {
     PinRecord* pin = find_pin(window);
     if (!pin) return;
-    scale = clamp_pin_scale(scale, pin->scale);
+    scale = clamp_pin_scale(scale, pin->lowest_scale);
     const Size32 outer = pin_outer_size(pin->base_image->width, pin->base_image->height, scale);
     pin->scale = scale;
     const Point32 origin = anchored_origin(window_rect(window), anchor_x, anchor_y, outer);

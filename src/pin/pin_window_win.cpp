@@ -70,7 +70,12 @@ HWND create_pin(DibBitmap image, std::vector<Annotation> annotations, int32_t x,
     opacity = clamp_pin_opacity(opacity);
     const Size32 outer = pin_outer_size(image.width, image.height, scale);
     auto record = std::make_unique<PinRecord>(std::move(image), std::move(annotations), scale, opacity);
-    render_pin_image(*record);
+    // Without its annotations drawn the pin would show what a Mosaic hides.
+    if (!render_pin_image(*record)) {
+        debug_log("pin annotations could not be drawn");
+        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+        return nullptr;
+    }
     const HWND window = PinRecord::create(std::move(record), PIN_EX_STYLE, nullptr, WS_POPUP, x, y, outer.w, outer.h);
     if (!window) {
         const DWORD error = GetLastError();

@@ -20,7 +20,8 @@ struct PinRecord : BaseWindow<PinRecord> {
     static constexpr const wchar_t* CLASS_NAME = L"OrmickOxelPin";
 
     PinRecord(DibBitmap image, std::vector<Annotation> list, float initial_scale, uint8_t initial_opacity)
-        : annotations(std::move(list)), base_image(std::move(image)), scale(initial_scale), opacity(initial_opacity) {}
+        : annotations(std::move(list)), base_image(std::move(image)), scale(initial_scale),
+          lowest_scale(initial_scale), opacity(initial_opacity) {}
 
     std::optional<DibBitmap> annotated_image;     // the base image with the annotations drawn on it
     std::vector<Annotation> annotations;   // pin image coordinates
@@ -29,6 +30,7 @@ struct PinRecord : BaseWindow<PinRecord> {
     float scale_before_thumbnail = 1.0f;
     std::optional<DibBitmap> base_image;          // none once the window is closing
     float scale = 1.0f;
+    float lowest_scale = 1.0f;  // the scale it was made at: the zoom floor when under the minimum
     bool show_annotations = true;
     bool locked = false;
     bool click_through = false;
@@ -64,8 +66,9 @@ PinRecord* find_pin(HWND window);
 
 LRESULT CALLBACK pin_wndproc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) noexcept;
 
-// Rebuilds the annotated image from the base image and the annotations.
-void render_pin_image(PinRecord& pin);
+// Rebuilds the annotated image from the base image and the annotations. False, with the
+// annotated image left as it was, when it cannot be drawn whole (memory is short).
+bool render_pin_image(PinRecord& pin);
 
 // The pin's context menu at the cursor, and what its items do.
 void show_pin_menu(HWND pin);

@@ -14,13 +14,16 @@
 class DibBitmap;
 
 // Creates and shows a pin with its window's top-left at (x, y) (screen coordinates); the image
-// is drawn at `scale` inside a 1-pixel border. Null when the window cannot be made: the image
-// and annotations are released then, and GetLastError holds the system's reason.
+// is drawn at `scale` inside a 1-pixel border. Null when the window or its annotated image
+// cannot be made: the image and annotations are released then, and GetLastError holds the
+// system's reason.
 HWND create_pin(DibBitmap image, std::vector<Annotation> annotations, int32_t x, int32_t y, float scale,
                 uint8_t opacity);
 // Why create_pin just returned null, as the user is told it: the system's reason, or short
 // memory when the system gives none. Call it right after.
 std::string pin_failure_reason();
+// The pin; a null one is told, never silent, with GetLastError's reason (memory when none).
+HWND created_or_notify(HWND pin);
 
 // The clipboard's bitmap, image file, colour code or text as a pin near the cursor.
 void pin_clipboard();
@@ -34,7 +37,8 @@ HWND pin_image_at_cursor(DibBitmap image);
 std::vector<HWND> pin_windows();
 bool any_pin_click_through();
 bool closed_pins_empty();
-// The newest closed pin made a pin again, where it was; nothing when there is none.
+// The newest closed pin made a pin again, where it was; nothing when there is none. One that
+// cannot be made stays in the list, and a balloon says why.
 void restore_last_closed_pin();
 
 // Each of these does nothing for a window that is not an open pin.

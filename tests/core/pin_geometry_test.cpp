@@ -55,15 +55,16 @@ TEST(PinGeometry, ScalesAreClampedAndNonsenseBecomesOne) {
     const std::vector<std::pair<float, float>> cases = {
         {0.01f, 0.05f}, {20.0f, 16.0f}, {1.5f, 1.5f}, {0.0f, 1.0f}, {-2.0f, 1.0f}, {nan, 1.0f}, {inf, 1.0f}};
     for (const auto& [in, want] : cases) EXPECT_EQ(clamp_pin_scale(in), want) << in;
-    // From a scale already below 0.05: a step down (or Thumbnail) stays, a step up grows.
+    // A pin made below 0.05: a step below that scale (or Thumbnail) stays at it, a step up grows.
     struct From {
-        float scale, current, want;
+        float scale, lowest, want;
     };
     const From from[] = {{zoom_next(0.0324f, -1), 0.0324f, 0.0324f},
                          {zoom_next(0.0324f, 1), 0.0324f, zoom_next(0.0324f, 1)},
+                         {0.0324f, 0.0324f, 0.0324f},
                          {0.01f, 0.2f, 0.05f},
                          {0.01f, nan, 0.05f}};
-    for (const From& f : from) EXPECT_EQ(clamp_pin_scale(f.scale, f.current), f.want) << f.scale << " from " << f.current;
+    for (const From& f : from) EXPECT_EQ(clamp_pin_scale(f.scale, f.lowest), f.want) << f.scale << " from " << f.lowest;
 }
 
 TEST(PinGeometry, AnchorKeepsItsRelativePlace) {

@@ -107,13 +107,16 @@ TEST(AnnotRender, MosaicCellsAreTheSameInTheOverlayAndInThePin) {
     }
 }
 
-TEST(AnnotRender, BlurWithoutMemoryLeavesTheMosaicUndrawn) {
+TEST(AnnotRender, BlurWithoutMemoryLeavesTheMosaicUndrawnAndFails) {
     const DibBitmap source = noise(120, 90, 5);
     DibBitmap target = filled(120, 90, 0x123456);
     MosaicCache cache(Rect{0, 0, 120, 90});
     failing_allocation_size = 120 * 90 * sizeof(uint32_t);  // the blur's second buffer
-    render(target, {boxed_mosaic(10, 10, 110, 80, true)}, source, cache);
+    // A result with the area in the clear is no result.
+    EXPECT_FALSE(draw_annotations(target.hdc(), std::nullopt, 0, 0, {boxed_mosaic(10, 10, 110, 80, true)}, nullptr,
+                                  source, cache));
     failing_allocation_size = 0;
+    GdiFlush();
     EXPECT_EQ(at(target, 60, 45), 0x123456u);
     EXPECT_FALSE(cache.has_copy(true));
     // The slot stayed empty: the next paint makes the copy.

@@ -11,7 +11,9 @@
 #include "image/bitmap_ops_win.h"
 #include "image/clipboard_win.h"
 #include "image/dib_bitmap_win.h"
+#include "strings/ui_strings.h"
 #include "util/text.h"
+#include "win/error.h"
 #include "win/handles.h"
 #include "win/main_window.h"
 
@@ -82,7 +84,7 @@ TEST_F(Clipboard, OneByOneImageIsAPackedDib) {
     auto dib = DibBitmap::create(1, 1);
     ASSERT_TRUE(dib);
     dib->bits[0] = 0x00123456;
-    copy_image_to_clipboard(*dib);
+    ASSERT_TRUE(copy_image_to_clipboard(*dib));
     const auto bytes = clipboard_bytes(CF_DIB);
     ASSERT_TRUE(bytes);
     ASSERT_GE(bytes->size(), 44u);
@@ -97,7 +99,7 @@ TEST_F(Clipboard, ImageRowsGoBottomUpAndReadBackAsBitmap) {
     ASSERT_TRUE(dib);
     const uint32_t px[6] = {0x000011, 0x000022, 0x000033, 0x440000, 0x550000, 0x660000};
     std::copy(std::begin(px), std::end(px), dib->bits);
-    copy_image_to_clipboard(*dib);
+    ASSERT_TRUE(copy_image_to_clipboard(*dib));
 
     const auto bytes = clipboard_bytes(CF_DIB);
     ASSERT_TRUE(bytes);
@@ -127,7 +129,7 @@ TEST_F(Clipboard, TextRoundTrips) {
 }
 
 TEST_F(Clipboard, HeldByAnotherWindowNothingChanges) {
-    copy_text_to_clipboard("before");
+    ASSERT_TRUE(copy_text_to_clipboard("before"));
     ASSERT_EQ(clipboard_text(), "before");
 
     Handle opened(CreateEventW(nullptr, TRUE, FALSE, nullptr));
@@ -143,7 +145,8 @@ TEST_F(Clipboard, HeldByAnotherWindowNothingChanges) {
     });
     WaitForSingleObject(opened.get(), 5000);
     const bool was_held = held;
-    bool opened_anyway = false, text_copied = false, image_copied = false;
+    bool opened_anyway = false;
+    Status text_copied, image_copied;
     if (was_held) {
         opened_anyway = open_clipboard_retry();
         if (opened_anyway) CloseClipboard();
@@ -155,8 +158,21 @@ TEST_F(Clipboard, HeldByAnotherWindowNothingChanges) {
 
     ASSERT_TRUE(was_held);
     EXPECT_FALSE(opened_anyway);
-    EXPECT_FALSE(text_copied) << "a copy the clipboard refused is not reported as done";
-    EXPECT_FALSE(image_copied);
+    ASSERT_FALSE(text_copied) << "a copy the clipboard refused is not reported as done";
+    ASSERT_FALSE(image_copied);
+    EXPECT_EQ(text_copied.error().message, ui_text(CLIPBOARD_BUSY));
+    EXPECT_EQ(image_copied.error().message, ui_text(CLIPBOARD_BUSY));
     EXPECT_EQ(clipboard_text(), "before");
     EXPECT_FALSE(IsClipboardFormatAvailable(CF_DIB));
+}
+
+TEST_F(Clipboard, AnImageTooLargeForTheClipboardSaysMemoryNotBusy) {
+    auto dib = DibBitmap::create(1, 1);
+    ASSERT_TRUE(dib);
+    // Over 4 GiB of pixels: refused by size before a pixel is read.
+    dib->width = dib->height = 70000;
+    const Status copied = copy_image_to_clipboard(*dib);
+    dib->width = dib->height = 1;
+    ASSERT_FALSE(copied);
+    EXPECT_EQ(copied.error().message, system_message(ERROR_NOT_ENOUGH_MEMORY));
 }

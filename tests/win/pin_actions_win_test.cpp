@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -201,7 +202,9 @@ TEST_F(PinActions, PrintingWithoutAPrinterLogsWhyAndAFailedStartDrawsNothing) {
     ASSERT_TRUE(target);
     const Status printed = print_bitmap(target->hdc(), *record(pin).base_image);
     ASSERT_FALSE(printed);
-    EXPECT_EQ(printed.error().message, "StartDoc failed");
+    ASSERT_TRUE(printed.error().code);  // the system's reason goes with the step
+    EXPECT_EQ(printed.error().message,
+              "StartDoc failed: " + system_message(static_cast<DWORD>(*printed.error().code)));
     GdiFlush();
     for (uint32_t p : target->pixels()) EXPECT_EQ(p, 0u);
 }
@@ -238,11 +241,15 @@ TEST_F(PinActions, AnActionWhoseImageCopyCannotBeMadeSaysSoAndLeavesThePin) {
 }
 
 TEST_F(PinActions, APinWhoseWindowCannotBeMadeSaysSo) {
+    DestroyWindow(create_pin(solid_image(8, 6, 0), {}, 10, 10, 1.0f, 100));
+    ASSERT_FALSE(closed_pins_empty());
     ASSERT_TRUE(UnregisterClassW(PIN_WINDOW_CLASS.name, GetModuleHandleW(nullptr)));
     HWND pin = nullptr;
-    {
+    const std::function<void()> makers[] = {[&] { pin = pin_image_at_cursor(solid_image(8, 6, 0)); },
+                                            [] { restore_last_closed_pin(); }};
+    for (const auto& make : makers) {
         LogCapture log;
-        pin = pin_image_at_cursor(solid_image(8, 6, 0));
+        make();
         // The system's reason, not a guess: Windows and Wine name a missing class differently.
         EXPECT_TRUE(log.has("balloon: Ormick Oxel | " + system_message(ERROR_CANNOT_FIND_WND_CLASS)) ||
                     log.has("balloon: Ormick Oxel | " + system_message(ERROR_CLASS_DOES_NOT_EXIST)))
@@ -251,6 +258,7 @@ TEST_F(PinActions, APinWhoseWindowCannotBeMadeSaysSo) {
     register_window_classes();
     EXPECT_EQ(pin, nullptr);
     EXPECT_TRUE(pin_windows().empty());
+    EXPECT_FALSE(closed_pins_empty());  // the closed pin can still be restored
     EXPECT_NE(pin_image_at(solid_image(8, 6, 0), 20, 20), nullptr);
 }
 
@@ -363,4 +371,26 @@ TEST_F(PinActions, AnAnnotatedPinShowsWhatRenderingDrawsOnItsImageAndHidesItOnRe
     for (int32_t y = 0; y < 30; ++y)
         for (int32_t x = 0; x < 40; ++x) differing += pixel(*shot, x + 1, y + 1) != (gradient(x, y) & 0xFFFFFFu);
     EXPECT_EQ(differing, 0);
+}
+
+TEST_F(PinActions, AnnotationsThatCannotBeDrawnAreRefusedRatherThanShownUndrawn) {
+    Annotation blur = shape(Tool::Mosaic, {{2, 2}, {30, 20}});
+    blur.boxed = true;
+    blur.blur = true;
+    const HWND pin = create_pin(solid_image(40, 30, 0x00123456), {at_points({{1, 1}, {5, 5}})}, 10, 10, 1.0f, 100);
+    ASSERT_TRUE(pin);
+    const DibBitmap* before = record(pin).shown_image();
+    DibBitmap other = solid_image(40, 30, 0);
+    LogCapture log;
+    {
+        const GdiExhausted full;
+        EXPECT_EQ(create_pin(std::move(other), {blur}, 60, 60, 1.0f, 100), nullptr);
+        EXPECT_FALSE(write_pin_annotations(pin, {blur}));
+    }
+    EXPECT_EQ(pin_windows().size(), 1u);
+    // The pin keeps what it showed.
+    EXPECT_EQ(record(pin).annotations.size(), 1u);
+    EXPECT_EQ(record(pin).annotations[0].kind, Tool::Rectangle);
+    EXPECT_EQ(record(pin).shown_image(), before);
+    EXPECT_TRUE(log.has("balloon: Ormick Oxel | " + system_message(ERROR_NOT_ENOUGH_MEMORY))) << log.text();
 }

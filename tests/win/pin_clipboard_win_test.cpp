@@ -3,16 +3,21 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <atomic>
 #include <cstring>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "image/bitmap_ops_win.h"
 #include "image/image_file_win.h"
 #include "main/shell_text.h"
 #include "pin/clip_image_win.h"
+#include "strings/ui_strings.h"
 #include "util/text.h"
+#include "win/error.h"
+#include "win/handles.h"
 
 #include "support/test_support_win.h"
 
@@ -75,42 +80,42 @@ std::optional<DibBitmap> two_colour_image(int32_t w, int32_t h) {
 
 TEST(PinClipboard, ColourCodeBecomesASwatchWithItsTwoLines) {
     set_text(u"  #F80\r\n");
-    const std::optional<DibBitmap> swatch = clipboard_image(1.0f);
+    const Result<DibBitmap> swatch = clipboard_image(1.0f);
     ASSERT_TRUE(swatch);
     EXPECT_EQ(swatch->width, 180);
     EXPECT_EQ(swatch->height, 116);
-    EXPECT_EQ(pixel(*swatch, 0, 0), 0xFF8800u);
-    EXPECT_EQ(pixel(*swatch, 179, 69), 0xFF8800u);
-    EXPECT_EQ(pixel(*swatch, 0, 70), 0xFFFFFFu);
-    EXPECT_EQ(pixel(*swatch, 179, 115), 0xFFFFFFu);
-    EXPECT_LT(darkest(*swatch, {12, 70, 168, 91}), 0x60u);    // "#FF8800", bold and dark
-    EXPECT_LT(darkest(*swatch, {12, 95, 168, 116}), 0xB0u);   // "rgb(255, 136, 0)", grey
-    EXPECT_EQ(darkest(*swatch, {0, 70, 11, 116}), 255u);      // the padding stays white
+    EXPECT_EQ(pixel(swatch.value(), 0, 0), 0xFF8800u);
+    EXPECT_EQ(pixel(swatch.value(), 179, 69), 0xFF8800u);
+    EXPECT_EQ(pixel(swatch.value(), 0, 70), 0xFFFFFFu);
+    EXPECT_EQ(pixel(swatch.value(), 179, 115), 0xFFFFFFu);
+    EXPECT_LT(darkest(swatch.value(), {12, 70, 168, 91}), 0x60u);    // "#FF8800", bold and dark
+    EXPECT_LT(darkest(swatch.value(), {12, 95, 168, 116}), 0xB0u);   // "rgb(255, 136, 0)", grey
+    EXPECT_EQ(darkest(swatch.value(), {0, 70, 11, 116}), 255u);      // the padding stays white
 
     set_text(u"rgb(10, 20, 30)");
-    const std::optional<DibBitmap> big = clipboard_image(1.5f);
+    const Result<DibBitmap> big = clipboard_image(1.5f);
     ASSERT_TRUE(big);
     EXPECT_EQ(big->width, 270);
     EXPECT_EQ(big->height, 174);
-    EXPECT_EQ(pixel(*big, 5, 5), 0x0A141Eu);
+    EXPECT_EQ(pixel(big.value(), 5, 5), 0x0A141Eu);
 }
 
 TEST(PinClipboard, OtherTextBecomesATextImage) {
     set_text(u"10 20 30 40\r\nsecond line");
-    const std::optional<DibBitmap> two = clipboard_image(1.0f);
+    const Result<DibBitmap> two = clipboard_image(1.0f);
     ASSERT_TRUE(two);
-    EXPECT_EQ(pixel(*two, 0, 0), 0xFFFDF2u);
+    EXPECT_EQ(pixel(two.value(), 0, 0), 0xFFFDF2u);
     EXPECT_GT(two->width, 28 + 40);
     EXPECT_LT(two->width, 28 + 560);
     EXPECT_GT(two->height, 28 + 2 * 16);  // two lines of a 16-pixel font
     EXPECT_LT(two->height, 28 + 3 * 24);
-    EXPECT_LT(darkest(*two, {14, 14, two->width - 14, two->height - 14}), 0x60u);
-    EXPECT_EQ(darkest(*two, {0, 0, two->width, 13}), 255u);  // the margin is background only
+    EXPECT_LT(darkest(two.value(), {14, 14, two->width - 14, two->height - 14}), 0x60u);
+    EXPECT_EQ(darkest(two.value(), {0, 0, two->width, 13}), 255u);  // the margin is background only
 
     std::u16string lines;
     for (int i = 0; i < 300; ++i) lines += u"line\r\n";
     set_text(lines + u"last");
-    const std::optional<DibBitmap> tall = clipboard_image(1.0f);
+    const Result<DibBitmap> tall = clipboard_image(1.0f);
     ASSERT_TRUE(tall);
     EXPECT_EQ(tall->height, 1600 + 28);
     EXPECT_EQ(tall->width, 40 + 28);  // short lines: the narrowest text width
@@ -118,17 +123,17 @@ TEST(PinClipboard, OtherTextBecomesATextImage) {
     std::u16string words;
     for (int i = 0; i < 200; ++i) words += u"word ";
     set_text(words);
-    const std::optional<DibBitmap> wrapped = clipboard_image(1.0f);
+    const Result<DibBitmap> wrapped = clipboard_image(1.0f);
     ASSERT_TRUE(wrapped);
     EXPECT_LE(wrapped->width, 560 + 28);
     EXPECT_GT(wrapped->height, 28 + 5 * 16);
 
     // One word far wider than the wrap width is cut there: the image stays bounded.
     set_text(std::u16string(4000, u'W') + u"\r\nend");
-    const std::optional<DibBitmap> long_word = clipboard_image(1.0f);
+    const Result<DibBitmap> long_word = clipboard_image(1.0f);
     ASSERT_TRUE(long_word);
     EXPECT_EQ(long_word->width, 560 + 28);
-    EXPECT_LT(darkest(*long_word, {14, 14, 574, 30}), 0x60u);
+    EXPECT_LT(darkest(long_word.value(), {14, 14, 574, 30}), 0x60u);
 }
 
 // A block without its NUL is read only to its end: tested natively, as Wine's clipboard puts
@@ -137,7 +142,31 @@ TEST(PinClipboard, WhiteSpaceOnlyOrNothing) {
     set_text(u"   \t\r\n\u3000");
     EXPECT_FALSE(clipboard_image(1.0f));
     set_clipboard(0, nullptr, 0);
-    EXPECT_FALSE(clipboard_image(1.0f));
+    const Result<DibBitmap> none = clipboard_image(1.0f);
+    ASSERT_FALSE(none);
+    EXPECT_EQ(none.error().message, ui_text(NO_IMAGE_ON_CLIPBOARD));
+}
+
+TEST(PinClipboard, ABusyClipboardIsNotCalledEmpty) {
+    set_text(u"#123456");
+    Handle opened(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    Handle finished(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    std::atomic<bool> held = false;
+    std::thread holder([&] {
+        const HWND other = create_test_popup({L"OrmickPinClipboardTest"}, Rect{0, 0, 10, 10});
+        held = other && OpenClipboard(other);
+        SetEvent(opened.get());
+        WaitForSingleObject(finished.get(), 5000);
+        if (held) CloseClipboard();
+        DestroyWindow(other);
+    });
+    WaitForSingleObject(opened.get(), 5000);
+    const Result<DibBitmap> image = clipboard_image(1.0f);
+    SetEvent(finished.get());
+    holder.join();
+    ASSERT_TRUE(held);
+    ASSERT_FALSE(image);
+    EXPECT_EQ(image.error().message, ui_text(CLIPBOARD_BUSY));
 }
 
 TEST(PinClipboard, CopiedFilesImageOrNot) {
@@ -147,10 +176,10 @@ TEST(PinClipboard, CopiedFilesImageOrNot) {
     const std::string png = folder.at("copied.png");
     ASSERT_TRUE(save_image(*source, png));
     set_file(png);
-    const std::optional<DibBitmap> from_file = clipboard_image(1.0f);
+    const Result<DibBitmap> from_file = clipboard_image(1.0f);
     ASSERT_TRUE(from_file);
     EXPECT_EQ(from_file->width, 120);
-    EXPECT_EQ(pixel(*from_file, 119, 79), 0xEE2211u);
+    EXPECT_EQ(pixel(from_file.value(), 119, 79), 0xEE2211u);
 
     // Another program's list that does not end inside its block is refused, though it names
     // the image: without its two closing zeros, with its offset past the block, cut in the header.
@@ -182,9 +211,9 @@ TEST(PinClipboard, CopiedFilesImageOrNot) {
     GlobalUnlock(text);
     SetClipboardData(CF_UNICODETEXT, text);
     CloseClipboard();
-    const std::optional<DibBitmap> fallback = clipboard_image(1.0f);
+    const Result<DibBitmap> fallback = clipboard_image(1.0f);
     ASSERT_TRUE(fallback);
-    EXPECT_EQ(pixel(*fallback, 0, 0), 0x112233u);
+    EXPECT_EQ(pixel(fallback.value(), 0, 0), 0x112233u);
 }
 
 // A bitmap past the pixel limit of an image file is refused before its 32-bpp copy is made,
@@ -197,5 +226,8 @@ TEST(PinClipboard, BitmapPastThePixelLimitIsRefused) {
     EmptyClipboard();
     if (!SetClipboardData(CF_BITMAP, huge)) DeleteObject(huge);
     CloseClipboard();
-    EXPECT_FALSE(clipboard_image(1.0f));
+    // Without text to use instead, the notice gives the reason, not "no image".
+    const Result<DibBitmap> refused = clipboard_image(1.0f);
+    ASSERT_FALSE(refused);
+    EXPECT_EQ(refused.error().message, system_message(ERROR_NOT_ENOUGH_MEMORY));
 }

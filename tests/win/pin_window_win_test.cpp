@@ -182,6 +182,17 @@ TEST_F(PinWindow, WheelZoomsAboutTheCursorAndCtrlWheelSetsOpacity) {
     EXPECT_EQ(record(pin).opacity, 90);
 }
 
+TEST_F(PinWindow, APinMadeBelowTheMinimumZoomsBackOutToItsScaleAndNoFurther) {
+    const HWND pin = pin_at(100, 100, 4000, 2000, 0.02f);  // fitted far below 5 %
+    send_wheel(pin, 120, 0, {100, 100});
+    EXPECT_FLOAT_EQ(record(pin).scale, 0.022f);
+    send_wheel(pin, -120, 0, {100, 100});
+    EXPECT_FLOAT_EQ(record(pin).scale, 0.02f);
+    send_wheel(pin, -120, 0, {100, 100});
+    EXPECT_FLOAT_EQ(record(pin).scale, 0.02f);
+    EXPECT_EQ(rect_of(pin), (Rect{100, 100, 182, 142}));
+}
+
 TEST_F(PinWindow, DoubleClickClosesUnlessLockedAndShiftTogglesTheThumbnail) {
     const HWND pin = pin_at(400, 300, 1500, 500);
     run_pin_command(pin, PIN_CMD_LOCK);
