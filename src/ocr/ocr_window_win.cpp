@@ -285,7 +285,7 @@ void show_ocr_window(std::string assembled, std::string lines, Rect placement, b
     const std::string reason = error_from_win32(code ? code : ERROR_NOT_ENOUGH_MEMORY).message;
     debug_log("result window not made: " + reason);
     // One notice, since a second would replace it: what failed, and whether the text is kept.
-    const bool copied = copy_text_to_clipboard(shown);
+    const bool copied = static_cast<bool>(copy_text_to_clipboard(shown));
     tray_balloon(ui_text(RESULT_WINDOW_FAILED), reason + "\n" + ui_text(copied ? TEXT_ON_CLIPBOARD : COPY_FAILED));
 }
 
