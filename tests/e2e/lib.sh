@@ -171,7 +171,23 @@ e2e_fail() {
   exit 1
 }
 
+# Wine closes a virtual desktop when its last process ends, and a helper run after that cannot
+# open it ("cannot use desktop ...: 2"): a case whose program ends between two steps would fail
+# by chance. A helper that waits on a window that never comes keeps the desktop until teardown.
+E2E_KEEPER=""
+e2e_keep_desktop() {
+  [ -n "$E2E_KEEPER" ] && return 0
+  wine explorer "/desktop=$E2E_DESKTOP,$E2E_DESKTOP_SIZE" "$E2E_HELPER" wait-window OxelKeeperNeverShown 86400000 \
+    >>"$E2E_DIR/wine.out" 2>&1 &
+  E2E_KEEPER=$!
+  E2E_PIDS+=($!)
+  # The next launch joins the desktop only once it is there; two launches at once could race.
+  e2e_poll 30 eval 'xdotool search --name "^$E2E_DESKTOP - Wine desktop\$" >/dev/null 2>&1' \
+    || e2e_fail "the desktop $E2E_DESKTOP did not appear"
+}
+
 e2e_start() {
+  e2e_keep_desktop
   wine explorer "/desktop=$E2E_DESKTOP,$E2E_DESKTOP_SIZE" "$E2E_EXE" "$@" >>"$E2E_DIR/wine.out" 2>&1 &
   E2E_PIDS+=($!)
 }
@@ -214,6 +230,7 @@ e2e_expect_helper() {
 # The helper as a long-running program of its own in the case's desktop (creating the desktop
 # when it does not exist yet); its output goes to the file after --out.
 e2e_start_helper() {
+  e2e_keep_desktop
   wine explorer "/desktop=$E2E_DESKTOP,$E2E_DESKTOP_SIZE" "$E2E_HELPER" "$@" >>"$E2E_DIR/wine.out" 2>&1 &
   E2E_PIDS+=($!)
 }
@@ -224,7 +241,7 @@ e2e_log_count() {
 }
 
 e2e_wait_log() {
-  local text="$1" want="${2:-1}" seconds="${3:-20}"
+  local text="$1" want="${2:-1}" seconds="${3:-45}"
   local deadline=$(( $(date +%s) + seconds ))
   while [ "$(e2e_log_count "$text")" -lt "$want" ]; do
     [ "$(date +%s)" -ge "$deadline" ] && e2e_fail "no log line \"$text\" (x$want) within $seconds s"
@@ -249,13 +266,13 @@ e2e_wait_until() {
 }
 
 e2e_wait_main() {
-  e2e_helper wait-window OrmickOxelMain "$(( ${1:-20} * 1000 ))" >/dev/null || e2e_fail "no main window"
+  e2e_helper wait-window OrmickOxelMain "$(( ${1:-45} * 1000 ))" >/dev/null || e2e_fail "no main window"
 }
 
 e2e_main_pid() { e2e_helper pid; }
 
 e2e_wait_exit() {
-  e2e_helper wait-exit "$1" "$(( ${2:-15} * 1000 ))" >/dev/null || e2e_fail "process $1 did not end"
+  e2e_helper wait-exit "$1" "$(( ${2:-45} * 1000 ))" >/dev/null || e2e_fail "process $1 did not end"
 }
 
 # The desktop's X window; xdotool sees only it, not the windows inside.
@@ -287,9 +304,9 @@ e2e_open_tray_menu() {
 # could be lost and leave the session open under the next keys.
 e2e_escape_capture() {
   e2e_wait_log "(ms since trigger)" "$1"
-  e2e_helper wait-window OrmickOxelOverlay 10000 --visible >/dev/null || e2e_fail "capture $1 is not on screen"
+  e2e_helper wait-window OrmickOxelOverlay 30000 --visible >/dev/null || e2e_fail "capture $1 is not on screen"
   e2e_key Escape
-  e2e_helper wait-gone OrmickOxelOverlay 10000 >/dev/null || e2e_fail "Esc left capture $1 on screen"
+  e2e_helper wait-gone OrmickOxelOverlay 30000 >/dev/null || e2e_fail "Esc left capture $1 on screen"
 }
 
 e2e_show_pattern() {
@@ -308,7 +325,7 @@ e2e_show_image() {
 e2e_capture() {
   e2e_key F1
   e2e_wait_log "(ms since trigger)" "$1"
-  e2e_helper wait-window OrmickOxelOverlay 10000 --visible >/dev/null || e2e_fail "capture $1 is not on screen"
+  e2e_helper wait-window OrmickOxelOverlay 30000 --visible >/dev/null || e2e_fail "capture $1 is not on screen"
 }
 
 # xdotool moves over the display: desktop coordinates are offset by the desktop window's place.

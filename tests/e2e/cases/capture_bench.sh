@@ -2,7 +2,7 @@
 e2e_start --bench 3
 report="$E2E_TEMP/ormick-oxel-bench.txt"
 # Written whole under a temporary name and then renamed: complete once it is there.
-e2e_poll 60 test -s "$report" || e2e_fail "no report $report"
+e2e_poll 120 test -s "$report" || e2e_fail "no report $report"
 cat "$report"
 head -n 1 "$report" | grep -qx 'virtual screen 1920x1080, 3 runs (ms from trigger)' || e2e_fail "wrong first line"
 mark=' +[0-9]+\.[0-9]'

@@ -17,7 +17,7 @@ desktop_settled() {
   mv "$E2E_DIR/before.png" "$E2E_DIR/previous.png"
   return 1
 }
-e2e_poll 10 desktop_settled || e2e_fail "the desktop kept changing before the capture"
+e2e_poll 30 desktop_settled || e2e_fail "the desktop kept changing before the capture"
 before=$(mean_grey "$E2E_DIR/before.png")
 
 e2e_key F1
@@ -31,7 +31,7 @@ desktop_dimmed() {
   during=$(mean_grey "$E2E_DIR/during.png")
   awk -v b="$before" -v d="$during" 'BEGIN { exit !(b > 20 && d > b / 2 - 2 && d < b / 2 + 1) }'
 }
-e2e_poll 10 desktop_dimmed || e2e_fail "the overlay is not the desktop dimmed by half (before $before, during $during)"
+e2e_poll 30 desktop_dimmed || e2e_fail "the overlay is not the desktop dimmed by half (before $before, during $during)"
 echo "mean grey before $before, with the overlay $during"
 
 e2e_key F1
@@ -49,7 +49,7 @@ desktop_back() {
   differing=$(differing_pixels "$E2E_DIR/before.png" "$E2E_DIR/after.png")
   [ "$differing" = 0 ]
 }
-e2e_poll 10 desktop_back || e2e_fail "after Esc $differing pixels differ from the desktop before the capture"
+e2e_poll 30 desktop_back || e2e_fail "after Esc $differing pixels differ from the desktop before the capture"
 
 # The kept overlay serves the next capture.
 e2e_key F1

@@ -92,9 +92,10 @@ inline HWND test_main_window() {
 }
 
 // Dispatches what is queued for the window now.
+// Bounded: a timer of the window that is always due again would keep the loop going.
 inline void pump(HWND window) {
     MSG m;
-    while (PeekMessageW(&m, window, 0, 0, PM_REMOVE)) DispatchMessageW(&m);
+    for (int i = 0; i < 1000 && PeekMessageW(&m, window, 0, 0, PM_REMOVE); ++i) DispatchMessageW(&m);
 }
 
 // The test window stands in for the main window; the settings record is put back afterwards.

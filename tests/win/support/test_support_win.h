@@ -141,6 +141,8 @@ inline std::string window_text(HWND w) {
 }
 
 // Dispatches this thread's messages for about `ms` milliseconds.
+// The deadline is checked between messages too: on a busy machine a timer whose handler takes
+// longer than its period is always due again, and a loop that empties the queue never ends.
 inline void pump_messages_for(DWORD ms) {
     const ULONGLONG end = GetTickCount64() + ms;
     do {
@@ -148,6 +150,7 @@ inline void pump_messages_for(DWORD ms) {
         while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
             TranslateMessage(&m);
             DispatchMessageW(&m);
+            if (GetTickCount64() >= end) return;
         }
         Sleep(2);
     } while (GetTickCount64() < end);
