@@ -93,8 +93,8 @@ Scene make_scene(const OverlayState& s) {
     if (scene.selection && scene.selection->empty()) scene.selection.reset();
     if (scene.selection) {
         scene.label_text = size_label_text(s, *scene.selection);
-        scene.label = size_label_place(s, *scene.selection);
         scene.toolbar = place_toolbar(s);
+        scene.label = size_label_place(s, *scene.selection, scene.toolbar);
         if (scene.toolbar) scene.tooltip = toolbar_tooltip(s, *scene.toolbar);
     }
     scene.marks = editor_marks(s);
@@ -147,15 +147,32 @@ void paint_editor_marks(OverlayState& s, HDC dc, const Rect& selection, const Ed
     if (!ok) note_failure(s, STEP_EDITOR_MARKS, "annotation handles");
 }
 
+std::string cursor_coordinates(const OverlayState& s) {
+    return cursor_text(int64_t{s.selection.cursor_x} + s.origin_x(), int64_t{s.selection.cursor_y} + s.origin_y());
+}
+
+// The readout's text width; the colour and hint part, which changes only with the format, is
+// measured once per font, scale and format.
+int32_t magnifier_text_width(const OverlayState& s, const std::string& coords) {
+    struct Cached { HFONT font; float scale; ColorFormat format; int32_t width; };
+    static thread_local std::optional<Cached> cache;
+    const ColorFormat format = COLOR_FORMAT.get();
+    const MeasureText measure = measure_in(s.font);
+    if (!cache || cache->font != s.font || cache->scale != s.scale || cache->format != format)
+        cache = Cached{s.font, s.scale, format, readout_text_width("", ui_text(MAGNIFIER_HINT), format, s.scale, measure)};
+    return std::max(cache->width, measure(coords).cx);
+}
+
 void paint_magnifier(OverlayState& s, HDC dc) {
     const OverlaySelection& sel = s.selection;
     const Rect monitor = nearest_monitor(s, sel.cursor_x, sel.cursor_y);
     const std::optional<DibBitmap>& frozen = s.images.frozen;
-    const MagnifierGeometry g = magnifier_geometry(sel.cursor_x, sel.cursor_y, monitor, s.scale,
-                                                   frozen ? frozen->width : 0, frozen ? frozen->height : 0);
+    const std::string coords = cursor_coordinates(s);
+    const MagnifierGeometry g =
+        magnifier_geometry(sel.cursor_x, sel.cursor_y, monitor, s.scale, frozen ? frozen->width : 0,
+                           frozen ? frozen->height : 0, magnifier_text_width(s, coords));
     GdiFlush();
     const uint32_t colour = frozen ? bitmap_pixel(*frozen, sel.cursor_x, sel.cursor_y).value_or(0) : 0;
-    const std::string coords = cursor_text(int64_t{sel.cursor_x} + s.origin_x(), int64_t{sel.cursor_y} + s.origin_y());
     const std::string text = color_to_text(colour);
     MagnifierContent content;
     content.frozen = frozen ? frozen->hdc() : nullptr;
@@ -174,7 +191,8 @@ std::optional<ToolbarLayout> place_toolbar(const OverlayState& s) {
     if (!confirmed(s) || !(m == MouseState::Idle || m == MouseState::ToolbarPress || m == MouseState::EditorDrag))
         return std::nullopt;
     const Rect& sel = *s.selection.rect;
-    const Rect monitor = nearest_monitor(s, saturate_i32(int64_t{sel.r} - 1), saturate_i32(int64_t{sel.b} - 1));
+    const Rect monitor = toolbar_monitor(s.selection.auto_select.monitors, sel,
+                                         nearest_monitor(s, saturate_i32(int64_t{sel.r} - 1), saturate_i32(int64_t{sel.b} - 1)));
     const Rect bounds = toolbar_bounds(monitor, work_area_at(s, monitor));
     const EditorMarks marks = editor_marks(s);
     const std::optional<Tool> tool = option_tool(marks.text_box.has_value(), s.editor.tool, marks.selected_kind);
@@ -192,14 +210,15 @@ std::string size_label_text(const OverlayState& s, const Rect& rect) {
     return size_label_text(rect, !confirmed(s) && s.selection.auto_select.detect == DetectMode::Element);
 }
 
-Rect size_label_place(const OverlayState& s, const Rect& rect) {
+Rect size_label_place(const OverlayState& s, const Rect& rect, const std::optional<ToolbarLayout>& toolbar) {
     const SIZE text = text_extent(measure_dc(), s.font, size_label_text(s, rect));
-    return size_label_place(rect, TextSize{text.cx, text.cy}, nearest_monitor(s, rect.l, rect.t), s.scale);
+    const std::optional<Rect> block = toolbar ? std::optional<Rect>(toolbar->block()) : std::nullopt;
+    return size_label_place(rect, TextSize{text.cx, text.cy}, nearest_monitor(s, rect.l, rect.t), s.scale, block);
 }
 
 Rect magnifier_place(const OverlayState& s) {
     const int32_t x = s.selection.cursor_x, y = s.selection.cursor_y;
-    return magnifier_place(x, y, nearest_monitor(s, x, y), s.scale);
+    return magnifier_place(x, y, nearest_monitor(s, x, y), s.scale, magnifier_text_width(s, cursor_coordinates(s)));
 }
 
 std::string color_to_text(uint32_t rgb) { return color_to_text(rgb, COLOR_FORMAT.get()); }
@@ -221,15 +240,23 @@ void overlay_invalidate_changes(OverlayState& s) {
     s.paint.layout = std::move(next);
 }
 
-void paint_session(HDC target, OverlayState& s, HRGN region) {
-    if (!s.images.back_buffer) return;
+bool overlay_paintable(const OverlayImages& images) {
+    return images.frozen && images.dimmed && images.back_buffer && images.frozen->width == images.back_buffer->width &&
+           images.frozen->height == images.back_buffer->height;
+}
+
+bool paint_session(HDC target, OverlayState& s, HRGN region) {
+    if (!overlay_paintable(s.images)) {
+        note_failure(s, STEP_BACKGROUND, "screen images missing: nothing");
+        return false;
+    }
     Rect box = overlay_bounds(s);
     if (region) {
         RECT r{};
-        if (GetRgnBox(region, &r) == NULLREGION) return;
+        if (GetRgnBox(region, &r) == NULLREGION) return true;
         box = intersect(box, Rect{r.left, r.top, r.right, r.bottom});
     }
-    if (box.empty()) return;
+    if (box.empty()) return true;
     const HDC bb = s.images.back_buffer->hdc();
     const Scene scene = make_scene(s);
     SelectClipRgn(bb, region);
@@ -257,8 +284,10 @@ void paint_session(HDC target, OverlayState& s, HRGN region) {
     SelectClipRgn(bb, nullptr);
 
     SelectClipRgn(target, region);
-    if (!blit(target, box, bb)) note_failure(s, STEP_COPY, "copy to the window");
+    const bool copied = blit(target, box, bb);
+    if (!copied) note_failure(s, STEP_COPY, "copy to the window");
     SelectClipRgn(target, nullptr);
+    return copied;
 }
 
 void paint_overlay(HWND window) {

@@ -27,7 +27,9 @@ ToolbarHit toolbar_hit_test(const OverlayState& state, int32_t x, int32_t y);
 std::optional<ToolbarTooltip> toolbar_tooltip(const OverlayState& state, const ToolbarLayout& layout);
 
 std::string size_label_text(const OverlayState& state, const Rect& rect);
-Rect size_label_place(const OverlayState& state, const Rect& rect);
+// Clear of the toolbar when one shows.
+Rect size_label_place(const OverlayState& state, const Rect& rect,
+                      const std::optional<ToolbarLayout>& toolbar = std::nullopt);
 Rect magnifier_place(const OverlayState& state);
 // In the current COLOR_FORMAT.
 std::string color_to_text(uint32_t rgb);
@@ -36,6 +38,9 @@ void cycle_color_format(OverlayState& state);
 
 // WM_PAINT.
 void paint_overlay(HWND window);
+// Whether the session has the images a paint draws from: a session without them is never shown.
+bool overlay_paintable(const OverlayImages& images);
 // Steps 2 to 12 of a paint: the session drawn into its back buffer, clipped to the region
-// (overlay coordinates; null for everything), then copied to the target DC.
-void paint_session(HDC target, OverlayState& state, HRGN region);
+// (overlay coordinates; null for everything), then copied to the target DC. False when nothing
+// could be painted (the target is left untouched) or the copy failed.
+bool paint_session(HDC target, OverlayState& state, HRGN region);

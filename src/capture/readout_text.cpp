@@ -55,17 +55,38 @@ std::string size_label_text(const Rect& rect, bool element_label) {
     return std::string(ui_text(DETECT_ELEMENT_LABEL)) + " \u00B7 " + size;
 }
 
-Rect size_label_place(const Rect& rect, TextSize text, const Rect& monitor, float scale) {
+Rect size_label_place(const Rect& rect, TextSize text, const Rect& monitor, float scale,
+                      const std::optional<Rect>& toolbar) {
     const int64_t w = int64_t{std::max(text.cx, 0)} + scaled_round(12, scale);
     const int64_t h = int64_t{std::max(text.cy, 0)} + scaled_round(6, scale);
-    const int32_t gap = scaled_round(6, scale);
-    int64_t top = int64_t{rect.t} - gap - h;
-    int64_t left = rect.l;
-    if (top < monitor.t) {
-        top = int64_t{rect.t} + gap;
-        left = int64_t{rect.l} + gap;
-    }
-    left = std::min(left, int64_t{monitor.r} - w);
-    left = std::max(left, int64_t{monitor.l});
-    return {saturate_i32(left), saturate_i32(top), saturate_i32(left + w), saturate_i32(top + h)};
+    const int64_t gap = scaled_round(6, scale);
+    auto at = [&](int64_t left, int64_t top) {
+        left = std::min(left, int64_t{monitor.r} - w);
+        left = std::max(left, int64_t{monitor.l});
+        return Rect{saturate_i32(left), saturate_i32(top), saturate_i32(left + w), saturate_i32(top + h)};
+    };
+    const Rect above = at(rect.l, int64_t{rect.t} - gap - h);
+    const Rect inside = at(int64_t{rect.l} + gap, int64_t{rect.t} + gap);
+    const Rect normal = above.t < monitor.t ? inside : above;
+    if (!toolbar || toolbar->empty()) return normal;
+
+    // Where the toolbar covers it, the label goes where it can be read: inside the selection,
+    // then beside the toolbar, then under the selection.
+    auto readable = [&](const Rect& r) {
+        return r.t >= monitor.t && r.b <= monitor.b && intersect(r, *toolbar).empty();
+    };
+    const int64_t bar_l = toolbar->l;
+    const Rect candidates[] = {
+        normal,
+        inside,
+        above,
+        at(bar_l, int64_t{toolbar->t} - gap - h),
+        at(bar_l, int64_t{toolbar->b} + gap),
+        at(int64_t{rect.l}, int64_t{rect.b} + gap),
+        at(int64_t{bar_l} - gap - w, toolbar->t),
+        at(int64_t{toolbar->r} + gap, toolbar->t),
+    };
+    for (const Rect& c : candidates)
+        if (readable(c)) return c;
+    return normal;
 }

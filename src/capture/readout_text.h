@@ -1,6 +1,7 @@
 #pragma once
 // The texts the overlay shows beside the selection and in the magnifier.
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "capture/mouse_state.h"
@@ -18,5 +19,8 @@ ColorFormat color_format_after_shift(ColorFormat format, MouseState mouse_state,
 // "W × H", or with the element label in front ("Element · W × H").
 std::string size_label_text(const Rect& rect, bool element_label);
 // Above the rectangle, or inside it when that would leave the monitor's top; kept inside the
-// monitor's left and right edges.
-Rect size_label_place(const Rect& rect, TextSize text, const Rect& monitor, float scale);
+// monitor's left and right edges. Where the toolbar (with its option row) would cover it, the
+// first place on the monitor clear of the toolbar: inside the selection's top-left corner, above
+// it, above or below the toolbar, under the selection, left or right of the toolbar.
+Rect size_label_place(const Rect& rect, TextSize text, const Rect& monitor, float scale,
+                      const std::optional<Rect>& toolbar = std::nullopt);

@@ -19,10 +19,12 @@
 #include "dxgi/prewarm_timer_win.h"
 #include "pin/pin_edit_win.h"
 #include "settings/settings_win.h"
+#include "strings/ui_strings.h"
 #include "uia/uia_win.h"
 #include "util/clock.h"
 #include "util/log.h"
 #include "win/draw.h"
+#include "win/shell.h"
 
 UiCell<std::optional<OverlayState>> OVERLAY_SESSION;
 UiCell<std::optional<double>> LAST_SESSION_END;
@@ -251,6 +253,13 @@ void begin_capture(std::optional<PinEditRequest> request) {
     if (!no_session_open()) return;
     CaptureStart start = start_capture(request.has_value());
     Grabbed grabbed = grab_screen(start, request);
+    // Without its images the overlay cannot be painted, and shown it would hold the last
+    // session's frame: say so instead.
+    if (!overlay_paintable(grabbed.images)) {
+        debug_log("capture: the screen images could not be made (memory); the overlay stays hidden");
+        tray_balloon(ui_text(CAPTURE_FAILED), ui_text(CAPTURE_NO_MEMORY));
+        return;
+    }
 
     POINT cursor{};
     GetCursorPos(&cursor);

@@ -63,6 +63,9 @@ LRESULT CALLBACK text_box_proc(HWND box, UINT message, WPARAM wparam, LPARAM lpa
     case WM_CHAR:
         if (wparam == 10 || wparam == 27) return 0;  // what Ctrl+Enter and Esc type
         break;
+    case WM_MOUSEWHEEL:
+        // The box has the focus, so the wheel comes here: the overlay's rule steps the Text size.
+        return SendMessageW(GetParent(box), message, wparam, lparam);
     case WM_APP_TEXT_BOX_FOCUS: {
         SetFocus(box);
         const int end = GetWindowTextLengthW(box);

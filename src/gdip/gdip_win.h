@@ -39,8 +39,10 @@ void ensure_gdiplus_started();
 std::optional<GdipGraphics> gdip_graphics_from_hdc(HDC dc);
 
 // Adds the text's outline (bold, generic typographic layout, no wrapping) to the path with its
-// top left at (x, y); each "\n" starts a new line one line spacing further down. A GDI+
-// failure is written to the diagnostic log and otherwise ignored.
+// top left at (x, y); each "\n" starts a new line one line spacing further down. Runs in
+// scripts the family lacks (Chinese, Japanese, Korean, Thai, Indic, emoji) are drawn in a family
+// of their script, on the same baseline. A GDI+ failure is written to the diagnostic log and
+// otherwise ignored.
 void gdip_add_path_string(Gdiplus::GpPath* path, std::string_view text, const Gdiplus::GpFontFamily* family,
                           float em_size, float x, float y);
 

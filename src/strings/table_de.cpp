@@ -155,4 +155,6 @@ const UiStrings UI_STRINGS_DE = {{
     "Es wurde kein Bild aufgezeichnet",  // RECORD_NO_FRAME
     "Das Ergebnisfenster konnte nicht geöffnet werden",  // RESULT_WINDOW_FAILED
     "Der Text ist in der Zwischenablage und kann eingefügt werden",  // TEXT_ON_CLIPBOARD
+    "Aufnahme fehlgeschlagen",  // CAPTURE_FAILED
+    "Nicht genug Arbeitsspeicher für die Bildschirmbilder: Schließen Sie einige Programme und versuchen Sie es erneut",  // CAPTURE_NO_MEMORY
 }};

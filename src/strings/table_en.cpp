@@ -155,4 +155,6 @@ const UiStrings UI_STRINGS_EN = {{
     "No frame was recorded",  // RECORD_NO_FRAME
     "The result window could not be opened",  // RESULT_WINDOW_FAILED
     "The text is on the clipboard, ready to paste",  // TEXT_ON_CLIPBOARD
+    "Capture failed",  // CAPTURE_FAILED
+    "Not enough memory for the screen images: close some programs and try again",  // CAPTURE_NO_MEMORY
 }};

@@ -155,4 +155,6 @@ const UiStrings UI_STRINGS_ES = {{
     "No se grabó ningún fotograma",  // RECORD_NO_FRAME
     "No se pudo abrir la ventana de resultados",  // RESULT_WINDOW_FAILED
     "El texto está en el portapapeles, listo para pegar",  // TEXT_ON_CLIPBOARD
+    "Error en la captura",  // CAPTURE_FAILED
+    "No hay memoria suficiente para las imágenes de la pantalla: cierre algunos programas y vuelva a intentarlo",  // CAPTURE_NO_MEMORY
 }};

@@ -155,4 +155,6 @@ const UiStrings UI_STRINGS_FR = {{
     "Aucune image n’a été enregistrée",  // RECORD_NO_FRAME
     "Impossible d’ouvrir la fenêtre du résultat",  // RESULT_WINDOW_FAILED
     "Le texte est dans le Presse-papiers, prêt à être collé",  // TEXT_ON_CLIPBOARD
+    "Échec de la capture",  // CAPTURE_FAILED
+    "Mémoire insuffisante pour les images de l’écran : fermez quelques programmes et réessayez",  // CAPTURE_NO_MEMORY
 }};

@@ -155,4 +155,6 @@ const UiStrings UI_STRINGS_JA = {{
     "フレームが 1 つも録画されませんでした",  // RECORD_NO_FRAME
     "結果ウィンドウを開けませんでした",  // RESULT_WINDOW_FAILED
     "テキストはクリップボードにあり、すぐに貼り付けられます",  // TEXT_ON_CLIPBOARD
+    "キャプチャに失敗しました",  // CAPTURE_FAILED
+    "画面の画像に必要なメモリが足りません。いくつかのプログラムを閉じてからもう一度お試しください",  // CAPTURE_NO_MEMORY
 }};

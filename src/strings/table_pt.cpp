@@ -155,4 +155,6 @@ const UiStrings UI_STRINGS_PT = {{
     "Nenhum quadro foi gravado",  // RECORD_NO_FRAME
     "Não foi possível abrir a janela de resultados",  // RESULT_WINDOW_FAILED
     "O texto está na área de transferência, pronto para colar",  // TEXT_ON_CLIPBOARD
+    "Falha na captura",  // CAPTURE_FAILED
+    "Memória insuficiente para as imagens da tela: feche alguns programas e tente novamente",  // CAPTURE_NO_MEMORY
 }};

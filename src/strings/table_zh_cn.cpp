@@ -155,4 +155,6 @@ const UiStrings UI_STRINGS_ZH_CN = {{
     "未录制到任何帧",  // RECORD_NO_FRAME
     "无法打开结果窗口",  // RESULT_WINDOW_FAILED
     "文字已在剪贴板中，可直接粘贴",  // TEXT_ON_CLIPBOARD
+    "截图失败",  // CAPTURE_FAILED
+    "内存不足，无法保存屏幕图像：请关闭一些程序后重试",  // CAPTURE_NO_MEMORY
 }};

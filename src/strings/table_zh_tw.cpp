@@ -155,4 +155,6 @@ const UiStrings UI_STRINGS_ZH_TW = {{
     "未錄製到任何影格",  // RECORD_NO_FRAME
     "無法開啟結果視窗",  // RESULT_WINDOW_FAILED
     "文字已在剪貼簿中，可直接貼上",  // TEXT_ON_CLIPBOARD
+    "擷取失敗",  // CAPTURE_FAILED
+    "記憶體不足，無法保存螢幕影像：請關閉一些程式後再試一次",  // CAPTURE_NO_MEMORY
 }};

@@ -1,6 +1,8 @@
 #include "toolbar/toolbar_layout.h"
 
 #include <algorithm>
+#include <tuple>
+#include <utility>
 
 #include "capture/auto_select.h"
 #include "strings/ui_strings.h"
@@ -9,12 +11,93 @@
 
 namespace {
 
-// A row's width: its margins, its items and the gaps between them.
-int64_t row_width(const std::vector<int32_t>& widths, const ToolbarMetrics& m) {
+// One row's width: its margins, its items and the gaps between them.
+int64_t row_width(const std::vector<int32_t>& widths, size_t from, size_t to, const ToolbarMetrics& m) {
     int64_t w = 2 * int64_t{m.margin};
-    for (int32_t x : widths) w += x;
-    if (!widths.empty()) w += int64_t{m.gap} * static_cast<int64_t>(widths.size() - 1);
+    for (size_t i = from; i < to; ++i) w += widths[i];
+    if (to > from) w += int64_t{m.gap} * static_cast<int64_t>(to - from - 1);
     return w;
+}
+
+// Items [from, to) of one row; separators at a row's ends are left out.
+struct RowSpan {
+    size_t from = 0, to = 0;
+};
+
+// Rows filled greedily up to `limit` wide; with `at_separators` a row ends only before a
+// separator or at the end. None when some piece alone is wider than the limit.
+std::optional<std::vector<RowSpan>> fill_rows(const std::vector<int32_t>& widths, const std::vector<bool>& separator,
+                                              int64_t limit, bool at_separators, const ToolbarMetrics& m) {
+    std::vector<RowSpan> rows;
+    const size_t n = widths.size();
+    size_t from = 0;
+    while (from < n) {
+        while (from < n && separator[from]) ++from;
+        if (from >= n) break;
+        size_t best = 0;
+        for (size_t to = from + 1; to <= n; ++to) {
+            if (row_width(widths, from, to, m) > limit) break;
+            const bool can_end = !separator[to - 1] && (!at_separators || to == n || separator[to]);
+            if (can_end) best = to;
+        }
+        if (best == 0) return std::nullopt;
+        rows.push_back({from, best});
+        from = best;
+    }
+    return rows;
+}
+
+// As few rows as fit in `limit`, as evenly filled as that number allows; breaking between
+// groups (at separators) where the groups fit, else between any two items. One row when
+// everything fits.
+std::vector<RowSpan> wrap_rows(const std::vector<int32_t>& widths, const std::vector<bool>& separator, int64_t limit,
+                               const ToolbarMetrics& m) {
+    const int64_t whole = row_width(widths, 0, widths.size(), m);
+    if (whole <= limit || widths.empty()) return {RowSpan{0, widths.size()}};
+    int64_t widest = 0;
+    for (size_t i = 0; i < widths.size(); ++i)
+        if (!separator[i]) widest = std::max(widest, row_width(widths, i, i + 1, m));
+    limit = std::max(limit, widest);  // a single item wider than the bounds still gets its row
+    for (const bool at_separators : {true, false}) {
+        const auto fewest = fill_rows(widths, separator, limit, at_separators, m);
+        if (!fewest) continue;
+        // The narrowest limit that needs no more rows: the rows come out even.
+        int64_t lo = widest, hi = limit;
+        while (lo < hi) {
+            const int64_t mid = lo + (hi - lo) / 2;
+            const auto rows = fill_rows(widths, separator, mid, at_separators, m);
+            if (rows && rows->size() <= fewest->size()) hi = mid;
+            else lo = mid + 1;
+        }
+        return *fill_rows(widths, separator, lo, at_separators, m);
+    }
+    return {RowSpan{0, widths.size()}};  // not reached: items alone always fit the widened limit
+}
+
+// Lays the pieces out in rows from (left + P, top + P): each row `height` high, rows G apart;
+// returns the block's width and height (margins included). Separators dropped at a row's ends
+// are left out of `kept`.
+template <typename Item>
+std::pair<int64_t, int64_t> place_rows(std::vector<Item>& list, const std::vector<int32_t>& widths,
+                                       const std::vector<RowSpan>& rows, int64_t left, int64_t top, int32_t height,
+                                       const ToolbarMetrics& m) {
+    std::vector<Item> kept;
+    int64_t width = 2 * int64_t{m.margin};
+    int64_t y = top + m.margin;
+    for (const RowSpan& row : rows) {
+        int64_t x = left + m.margin;
+        for (size_t i = row.from; i < row.to; ++i) {
+            Item item = list[i];
+            item.rect = {saturate_i32(x), saturate_i32(y), saturate_i32(x + widths[i]), saturate_i32(y + height)};
+            kept.push_back(item);
+            x += int64_t{widths[i]} + m.gap;
+        }
+        width = std::max(width, row_width(widths, row.from, row.to, m));
+        y += int64_t{height} + m.gap;
+    }
+    list = std::move(kept);
+    const int64_t count = static_cast<int64_t>(std::max<size_t>(rows.size(), 1));
+    return {width, count * height + (count - 1) * m.gap + 2 * int64_t{m.margin}};
 }
 
 std::vector<OptionCell> option_cells(Tool tool, const ToolbarMetrics& m, const MeasureText& measure,
@@ -52,6 +135,23 @@ Rect toolbar_bounds(const Rect& monitor, const std::optional<Rect>& work_area) {
     return cut.empty() ? monitor : cut;
 }
 
+Rect toolbar_monitor(const std::vector<Rect>& monitors, const Rect& sel, const Rect& nearest) {
+    const Rect* best = nullptr;
+    int64_t best_area = 0;
+    const bool corner_known = !sel.empty();
+    for (const Rect& m : monitors) {
+        const int64_t area = intersect(m, sel).area();
+        if (area == 0) continue;
+        // Equal shares: the monitor that holds the selection's bottom-right pixel.
+        const bool corner = corner_known && m.contains(saturate_i32(int64_t{sel.r} - 1), saturate_i32(int64_t{sel.b} - 1));
+        if (!best || area > best_area || (area == best_area && corner)) {
+            best = &m;
+            best_area = area;
+        }
+    }
+    return best ? *best : nearest;
+}
+
 ToolbarLayout layout_toolbar(const Rect& sel, const Rect& bounds, float scale, bool pin_edit,
                              std::optional<Tool> tool, const MeasureText& measure) {
     const ToolbarMetrics m = toolbar_metrics(scale);
@@ -59,19 +159,31 @@ ToolbarLayout layout_toolbar(const Rect& sel, const Rect& bounds, float scale, b
     out.scale = scale;
     out.pin_edit = pin_edit;
     out.option_tool = tool;
+    const int64_t limit = bounds.width64();
 
     std::vector<int32_t> item_widths;
+    std::vector<bool> item_separator;
     for (ToolbarItem id : toolbar_tool_order(pin_edit)) {
         out.items.push_back({Rect{}, id});
+        item_separator.push_back(id == ToolbarItem::Separator);
         item_widths.push_back(id == ToolbarItem::Separator ? m.separator : m.button);
     }
-    const int64_t bar_w = row_width(item_widths, m);
-    const int64_t bar_h = int64_t{m.button} + 2 * int64_t{m.margin};
+    // Every button stays on the monitor: where one row is wider, the items go in more rows.
+    const std::vector<RowSpan> bar_rows = wrap_rows(item_widths, item_separator, limit, m);
 
     std::vector<int32_t> cell_widths;
-    if (tool) out.cells = option_cells(*tool, m, measure, cell_widths);
-    const int64_t row_w = tool ? row_width(cell_widths, m) : 0;
-    const int64_t row_h = tool ? int64_t{m.cell} + 2 * int64_t{m.margin} : 0;
+    std::vector<bool> cell_separator;
+    std::vector<RowSpan> cell_rows;
+    if (tool) {
+        out.cells = option_cells(*tool, m, measure, cell_widths);
+        for (const OptionCell& c : out.cells) cell_separator.push_back(c.kind == OptionKind::Separator);
+        cell_rows = wrap_rows(cell_widths, cell_separator, limit, m);
+    }
+
+    // Sizes first (placed at the origin), then the block is moved into place.
+    const auto [bar_w, bar_h] = place_rows(out.items, item_widths, bar_rows, 0, 0, m.button, m);
+    int64_t row_w = 0, row_h = 0;
+    if (tool) std::tie(row_w, row_h) = place_rows(out.cells, cell_widths, cell_rows, 0, 0, m.cell, m);
 
     // Below the selection; above it when the bounds end first; inside its lower edge when
     // neither fits. The lower of the two bottoms is the smaller one: only that keeps the gap
@@ -85,25 +197,23 @@ ToolbarLayout layout_toolbar(const Rect& sel, const Rect& bounds, float scale, b
     top = std::min(top, int64_t{bounds.b} - block_h);
     top = std::max(top, int64_t{bounds.t});
 
+    // Right-aligned with the selection, shifted to stay inside the bounds on both sides.
     const int64_t right = std::min(bounds.r, sel.r);
-    const int64_t bar_l = std::max(right - bar_w, int64_t{bounds.l});
-    out.toolbar = {saturate_i32(bar_l), saturate_i32(top), saturate_i32(bar_l + bar_w), saturate_i32(top + bar_h)};
-
-    auto place = [&](auto& list, const std::vector<int32_t>& widths, int64_t left, int64_t row_top, int32_t h) {
-        int64_t x = left + m.margin;
-        const int64_t y = row_top + m.margin;
-        for (size_t i = 0; i < list.size(); ++i) {
-            list[i].rect = {saturate_i32(x), saturate_i32(y), saturate_i32(x + widths[i]), saturate_i32(y + h)};
-            x += int64_t{widths[i]} + m.gap;
-        }
+    auto left_for = [&](int64_t w) { return std::max(std::min(right - w, int64_t{bounds.r} - w), int64_t{bounds.l}); };
+    auto shift = [](auto& list, int64_t dx, int64_t dy) {
+        for (auto& item : list)
+            item.rect = {saturate_i32(item.rect.l + dx), saturate_i32(item.rect.t + dy), saturate_i32(item.rect.r + dx),
+                         saturate_i32(item.rect.b + dy)};
     };
-    place(out.items, item_widths, bar_l, top, m.button);
+    const int64_t bar_l = left_for(bar_w);
+    out.toolbar = {saturate_i32(bar_l), saturate_i32(top), saturate_i32(bar_l + bar_w), saturate_i32(top + bar_h)};
+    shift(out.items, bar_l, top);
 
     if (tool) {
-        const int64_t row_l = std::max(right - row_w, int64_t{bounds.l});
+        const int64_t row_l = left_for(row_w);
         const int64_t row_t = top + bar_h + m.margin;
         out.option_row = {saturate_i32(row_l), saturate_i32(row_t), saturate_i32(row_l + row_w), saturate_i32(row_t + row_h)};
-        place(out.cells, cell_widths, row_l, row_t, m.cell);
+        shift(out.cells, row_l, row_t);
     }
     return out;
 }

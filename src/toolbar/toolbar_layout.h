@@ -48,7 +48,14 @@ struct ToolbarLayout {
 // The rectangle the block is kept in: the monitor, cut to its work area when the two overlap.
 Rect toolbar_bounds(const Rect& monitor, const std::optional<Rect>& work_area);
 
-// `measure` gives the width of a switch label in the UI font.
+// The monitor the toolbar goes on: the one holding most of the selection (on equal shares the
+// one with its bottom-right pixel); `nearest` when none holds any of it.
+Rect toolbar_monitor(const std::vector<Rect>& monitors, const Rect& selection, const Rect& nearest);
+
+// `measure` gives the width of a switch label in the UI font. Toolbar and option row stay inside
+// the bounds: right-aligned with the selection and shifted to fit, and where the bounds are
+// narrower than a row, wrapped into rows (between groups where they fit), as evenly as the
+// fewest rows allow.
 ToolbarLayout layout_toolbar(const Rect& selection, const Rect& bounds, float scale, bool pin_edit,
                              std::optional<Tool> option_tool, const MeasureText& measure);
 

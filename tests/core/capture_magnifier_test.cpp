@@ -51,6 +51,40 @@ TEST(Magnifier, LensAndReadoutAtScaleOne) {
     EXPECT_EQ(g.colour_text, (Rect{146, 278, 248, 296}));
 }
 
+TEST(Magnifier, TheReadoutFitsItsLongestTextInEveryFormat) {
+    // A proportional face: "1" narrow, "%" and "W"-like letters wide.
+    const MeasureText measure = [](std::string_view text) {
+        int32_t w = 0;
+        for (char ch : text) w += ch == '1' ? 4 : ch == '%' ? 11 : (ch >= '0' && ch <= '9') ? 8 : ch == ' ' ? 3 : 9;
+        return TextSize{w, 16};
+    };
+    const std::string hint = "C kopieren \xC2\xB7 Umschalt Format";
+    const uint32_t colours[] = {0x2B7FFF, 0x3A7BA5, 0xFFFFFF, 0x808080, 0x000000, 0xFF0080};
+    struct Place { int32_t x, y; };
+    const Place places[] = {{100, 100}, {0, 0}, {1919, 1079}, {1919, 0}, {0, 1079}};
+    for (float scale : {1.0f, 1.5f})
+        for (ColorFormat f : {ColorFormat::Hex, ColorFormat::Rgb, ColorFormat::Hsl}) {
+            const std::string coords = cursor_text(-1920, 1079);
+            const int32_t width = readout_text_width(coords, hint, f, scale, measure);
+            for (const Place& p : places) {
+                const MagnifierGeometry g = magnifier_geometry(p.x, p.y, SCREEN, scale, 1920, 1080, width);
+                EXPECT_EQ(g.rect, magnifier_place(p.x, p.y, SCREEN, scale, width));
+                EXPECT_GE(g.rect.l, SCREEN.l);
+                EXPECT_LE(g.rect.r, SCREEN.r);
+                EXPECT_EQ(g.readout.r, g.rect.r);
+                EXPECT_GE(g.lines[0].width(), measure(coords).cx);
+                EXPECT_GE(g.lines[2].width(), measure(hint).cx);
+                for (uint32_t c : colours)
+                    EXPECT_GE(g.colour_text.width(), measure(color_to_text(c, f)).cx)
+                        << color_to_text(c, f) << " at " << p.x << "," << p.y << " scale " << scale;
+            }
+        }
+    // Text that fits the lens leaves the magnifier as wide as the lens.
+    EXPECT_EQ(magnifier_width(1.0f, 0), 136);
+    EXPECT_EQ(magnifier_width(1.0f, 120), 136);
+    EXPECT_EQ(magnifier_width(1.0f, 121), 137);
+}
+
 TEST(Magnifier, SourceIsClippedToTheBitmapAtTheCorners) {
     // At (0, 0) only the lower-right 9 x 9 pixels exist; the cells before them stay black.
     const MagnifierGeometry tl = magnifier_geometry(0, 0, SCREEN, 1.0f, 1920, 1080);

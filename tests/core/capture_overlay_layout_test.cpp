@@ -5,6 +5,7 @@
 #include "capture/overlay_layout.h"
 #include "capture/readout_text.h"
 #include "capture/selection_frame.h"
+#include "toolbar/toolbar_layout.h"
 #include "util/rect_ops.h"
 
 namespace {
@@ -33,6 +34,39 @@ TEST(SizeLabel, AboveInsideAndClamped) {
         {"scale 1.5", {100, 100, 500, 400}, SCREEN, 1.5f, {100, 66, 178, 91}},
     };
     for (const Case& c : cases) EXPECT_EQ(size_label_place(c.rect, {60, 16}, c.monitor, c.scale), c.out) << c.what;
+}
+
+TEST(SizeLabel, ClearOfTheToolbarAndOnTheMonitor) {
+    // The toolbar as the overlay places it, with and without an option row; label 72 x 22.
+    const MeasureText measure = [](std::string_view t) { return TextSize{static_cast<int32_t>(t.size()) * 7, 16}; };
+    struct Case { const char* what; Rect sel; std::optional<Tool> tool; float scale; };
+    const Case cases[] = {
+        {"toolbar above a selection touching the bottom", {100, 1040, 150, 1080}, std::nullopt, 1.0f},
+        {"wide selection touching the bottom", {100, 700, 1000, 1080}, std::nullopt, 1.0f},
+        {"block with option row above a small bottom-left selection", {0, 980, 60, 1000}, Tool::Mosaic, 1.0f},
+        {"toolbar below a small selection in the bottom-left corner", {0, 960, 40, 990}, std::nullopt, 1.0f},
+        {"tiny selection in the bottom-left corner", {0, 1070, 10, 1080}, Tool::Text, 1.5f},
+        {"full-screen selection: toolbar inside its bottom", SCREEN, Tool::Pen, 1.0f},
+        {"selection at the top: the label inside", {500, 0, 900, 300}, std::nullopt, 1.0f},
+        {"nothing in the way keeps the label above", {300, 300, 900, 700}, Tool::Pen, 1.0f},
+    };
+    for (const Case& c : cases) {
+        const ToolbarLayout bar = layout_toolbar(c.sel, SCREEN, c.scale, false, c.tool, measure);
+        const Rect block = bar.block();
+        const Rect label = size_label_place(c.sel, {60, 16}, SCREEN, c.scale, block);
+        EXPECT_TRUE(intersect(label, block).empty()) << c.what;
+        EXPECT_TRUE(label.l >= 0 && label.t >= 0 && label.r <= 1920 && label.b <= 1080) << c.what;
+        EXPECT_EQ(label.width(), size_label_place(c.sel, {60, 16}, SCREEN, c.scale).width()) << c.what;
+    }
+    // Where the toolbar is not in the way the label stays where it always was.
+    const Rect sel{300, 300, 900, 700};
+    EXPECT_EQ(size_label_place(sel, {60, 16}, SCREEN, 1.0f, layout_toolbar(sel, SCREEN, 1.0f, false, Tool::Pen, measure).block()),
+              size_label_place(sel, {60, 16}, SCREEN, 1.0f));
+    // Over a selection touching the bottom, the label moves inside the selection's top-left corner.
+    const Rect bottom{100, 1040, 150, 1080};
+    EXPECT_EQ(size_label_place(bottom, {60, 16}, SCREEN, 1.0f,
+                               layout_toolbar(bottom, SCREEN, 1.0f, false, std::nullopt, measure).block()),
+              (Rect{106, 1046, 178, 1068}));
 }
 
 TEST(SelectionHandles, HitTestAtToleranceAndCornersFirst) {

@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "toolbar/toolbar_layout.h"
+#include "toolbar/toolbar_tooltip.h"
+#include "util/rect_ops.h"
 
 namespace {
 
@@ -115,8 +117,6 @@ TEST(ToolbarLayout, PlacementBelowAboveInsideAndClamped) {
         {"inside, over the taskbar", SCREEN, {0, 0, 1920, 1040}, std::nullopt, {1093, 992, 1920, 1032}},
         {"block with option row goes above", {100, 600, 1000, 1000}, SCREEN, Tool::Pen, {173, 514, 1000, 554}},
         {"selection past the right edge", {1500, 100, 2500, 300}, SCREEN, std::nullopt, {1093, 308, 1920, 348}},
-        {"wider than the monitor: left-clamped, overflows", {10, 10, 300, 200}, {0, 0, 600, 400}, std::nullopt,
-         {0, 208, 827, 248}},
         {"second monitor", {2000, 100, 2200, 200}, {1920, 0, 3840, 1080}, std::nullopt, {1920, 208, 2747, 248}},
         {"clamped to the bounds' top", {0, 0, 1920, 20}, {0, 0, 1920, 60}, std::nullopt, {1093, 0, 1920, 40}},
     };
@@ -124,6 +124,110 @@ TEST(ToolbarLayout, PlacementBelowAboveInsideAndClamped) {
         const ToolbarLayout l = lay(c.sel, c.bounds, 1.0f, false, c.tool);
         EXPECT_EQ(l.toolbar, c.toolbar) << c.what;
     }
+}
+
+TEST(ToolbarLayout, EveryButtonStaysOnTheMonitorInAsManyRowsAsItNeeds) {
+    const Rect portrait{0, 0, 1080, 1920};
+    struct Case {
+        const char* what; Rect sel; Rect bounds; float scale; bool pin_edit; std::optional<Tool> tool;
+        size_t bar_rows, option_rows;
+    };
+    const Case cases[] = {
+        {"1080-px portrait at 150 %: two rows, split between groups", {100, 300, 900, 800}, portrait, 1.5f, false,
+         std::nullopt, 2, 0},
+        {"the same with Mosaic's option row", {100, 300, 900, 800}, portrait, 1.5f, false, Tool::Mosaic, 2, 1},
+        {"pin edit fits the portrait monitor in one row", {100, 300, 900, 800}, portrait, 1.5f, true, std::nullopt,
+         1, 0},
+        {"selection at the portrait's bottom: the block goes above", {0, 1500, 1080, 1920}, portrait, 1.5f, false,
+         Tool::Text, 2, 1},
+        {"600 px at 100 %", {10, 10, 300, 200}, {0, 0, 600, 400}, 1.0f, false, std::nullopt, 2, 0},
+        {"600 px at 200 %: the option row wraps too", {10, 10, 300, 200}, {0, 0, 600, 900}, 2.0f, false, Tool::Mosaic,
+         3, 3},
+        {"a 200-px monitor: between any two items", {10, 10, 100, 100}, {0, 0, 200, 900}, 1.0f, false, Tool::Pen, 5, 2},
+        {"a selection on a monitor right of the portrait", {1200, 100, 1500, 300}, {1080, 0, 2000, 1000}, 1.5f,
+         false, std::nullopt, 2, 0},
+        {"wide enough: one row, right-aligned", {100, 100, 1900, 500}, SCREEN, 1.5f, false, Tool::Mosaic, 1, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const ToolbarLayout l = lay(c.sel, c.bounds, c.scale, c.pin_edit, c.tool);
+        auto inside = [&](const Rect& r) {
+            return r.l >= c.bounds.l && r.r <= c.bounds.r && r.t >= c.bounds.t && r.b <= c.bounds.b;
+        };
+        EXPECT_TRUE(inside(l.toolbar));
+        if (c.tool) {
+            EXPECT_TRUE(inside(l.option_row));
+        }
+        EXPECT_LE(l.option_row.r, c.bounds.r);
+        auto rows_of = [](const auto& list) {
+            std::vector<int32_t> tops;
+            for (const auto& it : list)
+                if (std::find(tops.begin(), tops.end(), it.rect.t) == tops.end()) tops.push_back(it.rect.t);
+            return tops.size();
+        };
+        EXPECT_EQ(rows_of(l.items), c.bar_rows);
+        EXPECT_EQ(rows_of(l.cells), c.option_rows);
+
+        // Every button is kept, in order, inside the toolbar, and a hit at its centre finds it.
+        std::vector<ToolbarItem> buttons, expected;
+        for (ToolbarItem id : toolbar_tool_order(c.pin_edit))
+            if (id != ToolbarItem::Separator) expected.push_back(id);
+        for (size_t i = 0; i < l.items.size(); ++i) {
+            const ToolbarButton& b = l.items[i];
+            EXPECT_TRUE(unite(l.toolbar, b.rect) == l.toolbar) << i;
+            const bool row_start = i == 0 || l.items[i - 1].rect.t != b.rect.t;
+            const bool row_end = i + 1 == l.items.size() || l.items[i + 1].rect.t != b.rect.t;
+            if (b.id == ToolbarItem::Separator) {
+                EXPECT_FALSE(row_start || row_end) << "a separator at a row's end " << i;
+                continue;
+            }
+            buttons.push_back(b.id);
+            const ToolbarHit hit = toolbar_hit_test(l, (b.rect.l + b.rect.r) / 2, (b.rect.t + b.rect.b) / 2);
+            EXPECT_EQ(hit, (ToolbarHit{HitKind::Button, static_cast<uint8_t>(b.id)}));
+        }
+        EXPECT_EQ(buttons, expected);
+        for (const OptionCell& cell : l.cells) {
+            EXPECT_TRUE(unite(l.option_row, cell.rect) == l.option_row);
+            if (cell.kind != OptionKind::Separator) {
+                EXPECT_EQ(toolbar_hit_test(l, cell.rect.l + 1, cell.rect.t + 1).kind, static_cast<HitKind>(cell.kind));
+            }
+        }
+        if (c.tool) {
+            EXPECT_GE(l.option_row.t, l.toolbar.b);
+        }
+        // A tooltip follows its button into its row and stays on the monitor.
+        const ToolbarButton& last = l.items.back();
+        const auto tip = toolbar_tooltip(l, {HitKind::Button, static_cast<uint8_t>(last.id)}, MouseState::Idle,
+                                         c.bounds, measure);
+        ASSERT_TRUE(tip);
+        EXPECT_TRUE(inside(tip->rect));
+        EXPECT_TRUE(tip->rect.b <= l.block().t || tip->rect.t >= l.block().b);
+    }
+    // Two rows at 150 % on the portrait: tools, then the rest, and the rows come out even enough.
+    const ToolbarLayout two = lay({100, 300, 900, 800}, portrait, 1.5f);
+    EXPECT_EQ(two.items[10].id, ToolbarItem::Eraser);
+    EXPECT_EQ(two.items[11].id, ToolbarItem::Undo);
+    EXPECT_NE(two.items[10].rect.t, two.items[11].rect.t);
+    EXPECT_EQ(two.toolbar.height(), 2 * 48 + 3 + 2 * 6);
+    EXPECT_EQ(two.toolbar.r, 900);
+}
+
+TEST(ToolbarLayout, TheMonitorHoldingMostOfTheSelection) {
+    const Rect wide{0, 0, 2560, 1440}, narrow{2560, 0, 3640, 1920};
+    const std::vector<Rect> monitors{wide, narrow};
+    struct Case { const char* what; Rect sel; Rect out; };
+    const Case cases[] = {
+        {"ends just inside the narrow one", {1500, 200, 2600, 600}, wide},
+        {"mostly on the narrow one", {2500, 200, 3000, 600}, narrow},
+        {"all on the wide one", {100, 100, 200, 200}, wide},
+        {"equal shares: the bottom-right pixel's", {2460, 100, 2660, 200}, narrow},
+        {"on neither: the nearest", {4000, 100, 4100, 200}, narrow},
+    };
+    for (const Case& c : cases) EXPECT_EQ(toolbar_monitor(monitors, c.sel, narrow), c.out) << c.what;
+
+    // The toolbar then sits on the wide monitor, right-aligned with the monitor's edge.
+    const ToolbarLayout l = lay({1500, 200, 2600, 600}, wide, 1.5f);
+    EXPECT_EQ(l.toolbar, (Rect{2560 - 1242, 612, 2560, 672}));
 }
 
 TEST(ToolbarLayout, BoundsAreTheWorkAreaWhereItOverlaps) {

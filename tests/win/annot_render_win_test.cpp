@@ -168,6 +168,43 @@ TEST(AnnotRender, OutlinedTextContrastsWithItsColour) {
     }
 }
 
+TEST(AnnotRender, ChineseJapaneseAndKoreanTextIsDrawnWithItsOwnGlyphs) {
+    ASSERT_NE(annotation_font_family(), nullptr) << "the test prefix lacks the font replacements";
+    // A face without the glyphs draws every character as the same box: swapping two characters,
+    // or putting unassigned ones in their place, would then change nothing.
+    auto draw = [](const char* text) {
+        DibBitmap target = filled(420, 90, 0xFFFFFF);
+        const DibBitmap source = filled(420, 90, 0xFFFFFF);
+        MosaicCache cache(Rect{0, 0, 420, 90});
+        Annotation t = shape(Tool::Text, {{10, 10}}, 0xFF000000, 40);
+        t.text = text;
+        t.outline = false;
+        render(target, {t}, source, cache);
+        std::vector<uint32_t> px;
+        for (uint32_t p : target.pixels()) px.push_back(p & 0xFFFFFF);
+        return px;
+    };
+    auto differing = [](const std::vector<uint32_t>& a, const std::vector<uint32_t>& b) {
+        size_t n = 0;
+        for (size_t i = 0; i < a.size(); ++i) n += a[i] != b[i];
+        return n;
+    };
+    struct Case { const char* text; const char* swapped; const char* missing; };
+    const Case cases[] = {
+        {"Gr\xC3\xBC\xC3\x9F" "e \xE4\xBD\xA0\xE5\xA5\xBD", "Gr\xC3\xBC\xC3\x9F" "e \xE5\xA5\xBD\xE4\xBD\xA0",
+         "Gr\xC3\xBC\xC3\x9F" "e \xCD\xB8\xCD\xB8"},                                          // Grüße 你好
+        {"\xE3\x81\x8B\xE3\x81\xAA", "\xE3\x81\xAA\xE3\x81\x8B", "\xCD\xB8\xCD\xB8"},  // かな
+        {"\xED\x95\x9C\xEA\xB8\x80", "\xEA\xB8\x80\xED\x95\x9C", "\xCD\xB8\xCD\xB8"},  // 한글
+    };
+    for (const Case& c : cases) {
+        const std::vector<uint32_t> text = draw(c.text);
+        const size_t ink = static_cast<size_t>(std::count_if(text.begin(), text.end(), [](uint32_t p) { return p != 0xFFFFFF; }));
+        EXPECT_GT(ink, 300u) << c.text;
+        EXPECT_GT(differing(text, draw(c.swapped)), ink / 5) << c.text;
+        EXPECT_GT(differing(text, draw(c.missing)), ink / 5) << c.text;
+    }
+}
+
 TEST(AnnotRender, NothingFromAnnotationsWithoutShape) {
     DibBitmap target = filled(40, 40, 0x123456);
     const DibBitmap source = filled(40, 40, 0x123456);

@@ -7,11 +7,16 @@
 
 namespace {
 Editor* g_editor = nullptr;
+int g_parent_wheel = 0;
 
 // Stands in for the overlay: commits the box when it says it is done.
 LRESULT CALLBACK parent_proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
     if (m == WM_APP_TEXT_DONE && g_editor && reinterpret_cast<HWND>(lp) == text_box_window(*g_editor)) {
         commit_text_edit(*g_editor);
+        return 0;
+    }
+    if (m == WM_MOUSEWHEEL) {
+        g_parent_wheel += GET_WHEEL_DELTA_WPARAM(wp);
         return 0;
     }
     if (m == WM_COMMAND && HIWORD(wp) == EN_CHANGE && g_editor) {
@@ -79,6 +84,15 @@ TEST_F(TextBoxTest, TypedTextIsCommittedByEscAndTheBoxGoes) {
     EXPECT_EQ(editor_.annotations[0].points[0], (AnnotationPoint{50, 60 - 0.6f * 24}));
     EXPECT_FALSE(IsWindow(box));
     EXPECT_EQ(GetFocus(), parent_);
+}
+
+TEST_F(TextBoxTest, TheWheelGoesToTheOverlayNotTheBox) {
+    HWND box = open_box(50, 60);
+    ASSERT_NE(box, nullptr);
+    g_parent_wheel = 0;
+    SendMessageW(box, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), MAKELPARAM(60, 70));
+    SendMessageW(box, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-2 * WHEEL_DELTA)), MAKELPARAM(60, 70));
+    EXPECT_EQ(g_parent_wheel, -WHEEL_DELTA);
 }
 
 TEST_F(TextBoxTest, EnterBreaksLinesAndCtrlEnterCommits) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "capture/dim.h"
@@ -244,6 +245,28 @@ TEST(OverlayPaint, MagnifierAtTheTopLeftCorner) {
     EXPECT_EQ(c.at(20 + 7 * 8 + 4, 20 + 3 * 8 + 4), 0x000000u);
     EXPECT_EQ(c.at(20 + 3 * 8 + 4, 20 + 7 * 8 + 4), 0x000000u);
     EXPECT_EQ(c.at(84 + 8 + 4, 84 + 8 + 4), pattern(1, 1));
+}
+
+TEST(OverlayPaint, ASessionMissingAnImageIsNotPaintedAtAll) {
+    // Such a session is never shown: painting must not put a half frame on the window either.
+    for (int missing = 0; missing < 3; ++missing) {
+        OverlayState s = make_state();
+        s.selection.rect = Rect{300, 100, 900, 400};
+        std::optional<DibBitmap>* image[] = {&s.images.frozen, &s.images.dimmed, &s.images.back_buffer};
+        image[missing]->reset();
+        EXPECT_FALSE(overlay_paintable(s.images)) << missing;
+        Canvas c;
+        std::fill(c.bmp->pixels().begin(), c.bmp->pixels().end(), 0x123456u);
+        EXPECT_FALSE(paint_session(c.bmp->hdc(), s, nullptr)) << missing;
+        GdiFlush();
+        EXPECT_TRUE(std::all_of(c.bmp->pixels().begin(), c.bmp->pixels().end(),
+                                [](uint32_t p) { return (p & 0xFFFFFF) == 0x123456u; }))
+            << missing;
+    }
+    OverlayState whole = make_state();
+    EXPECT_TRUE(overlay_paintable(whole.images));
+    Canvas c;
+    EXPECT_TRUE(paint_session(c.bmp->hdc(), whole, nullptr));
 }
 
 TEST(OverlayPaint, OnlyTheUpdateRegionIsTouched) {

@@ -57,3 +57,20 @@ e2e_key Escape
 e2e_helper wait-window OrmickOxelOverlay 2000 --visible >/dev/null || e2e_fail "Esc in the text box closed the overlay"
 copy_selection 2
 expect_lines 60 80 1
+
+# The wheel over the open box (which has the focus and would scroll itself) steps the Text size:
+# one notch up turns the medium text large, so "Wim" reaches far further right than at 24 pixels.
+e2e_capture 3
+e2e_drag 320 220 619 419
+e2e_key t
+e2e_click 360 260
+e2e_type "Wim"
+e2e_mouse_to 372 262
+xdotool click 4
+e2e_key ctrl+Return
+e2e_helper wait-window OrmickOxelOverlay 2000 --visible >/dev/null || e2e_fail "Ctrl+Enter closed the overlay"
+copy_selection 3
+n=$(changed "28x50+102+20")
+[ "$n" -ge 40 ] || e2e_fail "the wheel left the text medium: only $n pixels right of where medium text ends"
+n=$(changed "60x20+40+28")
+[ "$n" -ge 40 ] || e2e_fail "no text where the box was ($n pixels)"
