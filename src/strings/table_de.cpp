@@ -155,4 +155,5 @@ const UiStrings UI_STRINGS_DE = {{
     "Es wurde kein Bild aufgezeichnet",  // RECORD_NO_FRAME
     "Das Ergebnisfenster konnte nicht geöffnet werden",  // RESULT_WINDOW_FAILED
     "Der Text ist in der Zwischenablage und kann eingefügt werden",  // TEXT_ON_CLIPBOARD
+    "Das Bild ist zu groß zum Anheften ({name}). Angeheftet werden können Bilder bis 268 Millionen Pixel.",  // PIN_IMAGE_TOO_LARGE
 }};

@@ -155,4 +155,5 @@ const UiStrings UI_STRINGS_EN = {{
     "No frame was recorded",  // RECORD_NO_FRAME
     "The result window could not be opened",  // RESULT_WINDOW_FAILED
     "The text is on the clipboard, ready to paste",  // TEXT_ON_CLIPBOARD
+    "The image is too large to pin ({name}). Images of up to 268 million pixels can be pinned.",  // PIN_IMAGE_TOO_LARGE
 }};

@@ -155,4 +155,5 @@ const UiStrings UI_STRINGS_ES = {{
     "No se grabó ningún fotograma",  // RECORD_NO_FRAME
     "No se pudo abrir la ventana de resultados",  // RESULT_WINDOW_FAILED
     "El texto está en el portapapeles, listo para pegar",  // TEXT_ON_CLIPBOARD
+    "La imagen es demasiado grande para anclarla ({name}). Se pueden anclar imágenes de hasta 268 millones de píxeles.",  // PIN_IMAGE_TOO_LARGE
 }};

@@ -155,4 +155,5 @@ const UiStrings UI_STRINGS_FR = {{
     "Aucune image n’a été enregistrée",  // RECORD_NO_FRAME
     "Impossible d’ouvrir la fenêtre du résultat",  // RESULT_WINDOW_FAILED
     "Le texte est dans le Presse-papiers, prêt à être collé",  // TEXT_ON_CLIPBOARD
+    "L’image est trop grande pour être épinglée ({name}). Les images jusqu’à 268 millions de pixels peuvent être épinglées.",  // PIN_IMAGE_TOO_LARGE
 }};

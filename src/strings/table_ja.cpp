@@ -155,4 +155,5 @@ const UiStrings UI_STRINGS_JA = {{
     "フレームが 1 つも録画されませんでした",  // RECORD_NO_FRAME
     "結果ウィンドウを開けませんでした",  // RESULT_WINDOW_FAILED
     "テキストはクリップボードにあり、すぐに貼り付けられます",  // TEXT_ON_CLIPBOARD
+    "画像が大きすぎるためピン留めできません ({name})。ピン留めできるのは 2 億 6800 万ピクセルまでの画像です。",  // PIN_IMAGE_TOO_LARGE
 }};

@@ -155,4 +155,5 @@ const UiStrings UI_STRINGS_KO = {{
     "녹화된 프레임이 없습니다",  // RECORD_NO_FRAME
     "결과 창을 열지 못했습니다",  // RESULT_WINDOW_FAILED
     "텍스트가 클립보드에 있으므로 바로 붙여 넣을 수 있습니다",  // TEXT_ON_CLIPBOARD
+    "이미지가 너무 커서 고정할 수 없습니다({name}). 최대 2억 6800만 픽셀의 이미지를 고정할 수 있습니다.",  // PIN_IMAGE_TOO_LARGE
 }};

@@ -155,4 +155,5 @@ const UiStrings UI_STRINGS_PT = {{
     "Nenhum quadro foi gravado",  // RECORD_NO_FRAME
     "Não foi possível abrir a janela de resultados",  // RESULT_WINDOW_FAILED
     "O texto está na área de transferência, pronto para colar",  // TEXT_ON_CLIPBOARD
+    "A imagem é grande demais para fixar ({name}). É possível fixar imagens de até 268 milhões de pixels.",  // PIN_IMAGE_TOO_LARGE
 }};

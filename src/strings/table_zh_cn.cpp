@@ -155,4 +155,5 @@ const UiStrings UI_STRINGS_ZH_CN = {{
     "未录制到任何帧",  // RECORD_NO_FRAME
     "无法打开结果窗口",  // RESULT_WINDOW_FAILED
     "文字已在剪贴板中，可直接粘贴",  // TEXT_ON_CLIPBOARD
+    "图片太大，无法贴出（{name}）。最多可贴出 2.68 亿像素的图片。",  // PIN_IMAGE_TOO_LARGE
 }};

@@ -155,4 +155,5 @@ const UiStrings UI_STRINGS_ZH_TW = {{
     "未錄製到任何影格",  // RECORD_NO_FRAME
     "無法開啟結果視窗",  // RESULT_WINDOW_FAILED
     "文字已在剪貼簿中，可直接貼上",  // TEXT_ON_CLIPBOARD
+    "圖片太大，無法釘選（{name}）。最多可釘選 2.68 億像素的圖片。",  // PIN_IMAGE_TOO_LARGE
 }};
