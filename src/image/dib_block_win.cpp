@@ -33,9 +33,11 @@ std::optional<DibBitmap> bitmap_from_dib_block(const DibLayout& layout, std::spa
     }
     std::optional<DibBitmap> out = DibBitmap::create(layout.width, layout.height);
     if (!out) return std::nullopt;
-    const int lines = StretchDIBits(out->hdc(), 0, 0, layout.width, layout.height, 0, 0, layout.width, layout.height,
-                                    block.data() + layout.pixels_offset, reinterpret_cast<const BITMAPINFO*>(&info),
-                                    DIB_RGB_COLORS, SRCCOPY);
+    // A straight copy of all rows at once (a top-down DIB takes nothing else), no stretching.
+    const int lines = SetDIBitsToDevice(out->hdc(), 0, 0, static_cast<DWORD>(layout.width),
+                                        static_cast<DWORD>(layout.height), 0, 0, 0, static_cast<UINT>(layout.height),
+                                        block.data() + layout.pixels_offset, reinterpret_cast<const BITMAPINFO*>(&info),
+                                        DIB_RGB_COLORS);
     if (lines <= 0) return std::nullopt;  // 0, or GDI_ERROR read as an int
     GdiFlush();
     clear_fourth_byte(out->pixels());

@@ -47,7 +47,7 @@ while read -r file format notice; do
   started=$(date +%s)
   e2e_helper post 0x8002 2 0 >/dev/null || e2e_fail "cannot ask for a pin of $file"
   e2e_wait_log "balloon: Ormick Oxel | $text" $((before + 1)) 30
-  [ $(( $(date +%s) - started )) -le 10 ] || e2e_fail "$file took $(( $(date +%s) - started )) s to be refused"
+  [ $(( $(date +%s) - started )) -le 15 ] || e2e_fail "$file took $(( $(date +%s) - started )) s to be refused"
   [ -z "$(e2e_helper windows OrmickOxelPin)" ] || e2e_fail "$file made a pin"
   [ -n "$(e2e_main_pid)" ] || e2e_fail "the program ended after $file"
 done <<'TABLE'
