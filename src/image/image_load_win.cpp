@@ -10,14 +10,18 @@
 namespace gp = Gdiplus::DllExports;
 using Gdiplus::Ok;
 
+std::optional<ImageHeader> image_file_header(const std::string& path) {
+    std::optional<FileSource> source = FileSource::open(path);
+    if (!source) return std::nullopt;
+    return read_image_header(*source);
+}
+
 std::optional<DibBitmap> load_image_file(const std::string& path) {
     // GDI+ makes the pixels a header claims while it opens the file, before it finds the data
     // short: a few hundred bytes claiming 20000 x 20000 would cost seconds and gigabytes. The
     // file's own header decides first.
     {
-        std::optional<FileSource> source = FileSource::open(path);
-        if (!source) return std::nullopt;
-        const std::optional<ImageHeader> header = read_image_header(*source);
+        const std::optional<ImageHeader> header = image_file_header(path);
         if (!header || !loadable_image_size(header->width, header->height)) return std::nullopt;
     }
     ensure_gdiplus_started();

@@ -7,11 +7,16 @@
 #include "image/dib_bitmap_win.h"
 #include "pin/color_code.h"
 #include "util/result.h"
+#include "win/wait_cursor.h"
 
 // The clipboard's content as an image at scale f (the DPI of the cursor's monitor / 96). The
-// error is the user's reason: the clipboard is busy, its bitmap too large to hold, or it holds
-// nothing usable ("No image on the clipboard"). The clipboard is closed on every path.
+// error is the user's reason: the clipboard is busy, its image too large to pin, or it holds
+// nothing usable ("No image on the clipboard"; an empty or malformed bitmap is no image). The
+// clipboard is closed on every path. A bitmap or DIB is read as its owner put it there, never
+// through the system's conversion of it.
 Result<DibBitmap> clipboard_image(float f);
+// The same, showing `wait` while an image large enough to take seconds is decoded.
+Result<DibBitmap> clipboard_image(float f, WaitCursor& wait);
 
 // A band of the colour over white with its "#RRGGBB" and "rgb(r, g, b)" lines.
 std::optional<DibBitmap> swatch_image(Rgb color, float f);

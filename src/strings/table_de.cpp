@@ -157,4 +157,5 @@ const UiStrings UI_STRINGS_DE = {{
     "Der Text ist in der Zwischenablage und kann eingefügt werden",  // TEXT_ON_CLIPBOARD
     "Aufnahme fehlgeschlagen",  // CAPTURE_FAILED
     "Nicht genug Arbeitsspeicher für die Bildschirmbilder: Schließen Sie einige Programme und versuchen Sie es erneut",  // CAPTURE_NO_MEMORY
+    "Das Bild ist zu groß zum Anheften ({name}). Angeheftet werden können Bilder bis 268 Millionen Pixel.",  // PIN_IMAGE_TOO_LARGE
 }};

@@ -157,4 +157,5 @@ const UiStrings UI_STRINGS_EN = {{
     "The text is on the clipboard, ready to paste",  // TEXT_ON_CLIPBOARD
     "Capture failed",  // CAPTURE_FAILED
     "Not enough memory for the screen images: close some programs and try again",  // CAPTURE_NO_MEMORY
+    "The image is too large to pin ({name}). Images of up to 268 million pixels can be pinned.",  // PIN_IMAGE_TOO_LARGE
 }};

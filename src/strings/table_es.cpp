@@ -157,4 +157,5 @@ const UiStrings UI_STRINGS_ES = {{
     "El texto está en el portapapeles, listo para pegar",  // TEXT_ON_CLIPBOARD
     "Error en la captura",  // CAPTURE_FAILED
     "No hay memoria suficiente para las imágenes de la pantalla: cierre algunos programas y vuelva a intentarlo",  // CAPTURE_NO_MEMORY
+    "La imagen es demasiado grande para anclarla ({name}). Se pueden anclar imágenes de hasta 268 millones de píxeles.",  // PIN_IMAGE_TOO_LARGE
 }};

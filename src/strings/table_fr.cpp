@@ -157,4 +157,5 @@ const UiStrings UI_STRINGS_FR = {{
     "Le texte est dans le Presse-papiers, prêt à être collé",  // TEXT_ON_CLIPBOARD
     "Échec de la capture",  // CAPTURE_FAILED
     "Mémoire insuffisante pour les images de l’écran : fermez quelques programmes et réessayez",  // CAPTURE_NO_MEMORY
+    "L’image est trop grande pour être épinglée ({name}). Les images jusqu’à 268 millions de pixels peuvent être épinglées.",  // PIN_IMAGE_TOO_LARGE
 }};

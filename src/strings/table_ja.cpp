@@ -157,4 +157,5 @@ const UiStrings UI_STRINGS_JA = {{
     "テキストはクリップボードにあり、すぐに貼り付けられます",  // TEXT_ON_CLIPBOARD
     "キャプチャに失敗しました",  // CAPTURE_FAILED
     "画面の画像に必要なメモリが足りません。いくつかのプログラムを閉じてからもう一度お試しください",  // CAPTURE_NO_MEMORY
+    "画像が大きすぎるためピン留めできません ({name})。ピン留めできるのは 2 億 6800 万ピクセルまでの画像です。",  // PIN_IMAGE_TOO_LARGE
 }};

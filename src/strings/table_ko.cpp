@@ -157,4 +157,5 @@ const UiStrings UI_STRINGS_KO = {{
     "텍스트가 클립보드에 있으므로 바로 붙여 넣을 수 있습니다",  // TEXT_ON_CLIPBOARD
     "캡처하지 못했습니다",  // CAPTURE_FAILED
     "화면 이미지를 위한 메모리가 부족합니다. 일부 프로그램을 닫은 후 다시 시도하세요",  // CAPTURE_NO_MEMORY
+    "이미지가 너무 커서 고정할 수 없습니다({name}). 최대 2억 6800만 픽셀의 이미지를 고정할 수 있습니다.",  // PIN_IMAGE_TOO_LARGE
 }};

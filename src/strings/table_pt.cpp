@@ -157,4 +157,5 @@ const UiStrings UI_STRINGS_PT = {{
     "O texto está na área de transferência, pronto para colar",  // TEXT_ON_CLIPBOARD
     "Falha na captura",  // CAPTURE_FAILED
     "Memória insuficiente para as imagens da tela: feche alguns programas e tente novamente",  // CAPTURE_NO_MEMORY
+    "A imagem é grande demais para fixar ({name}). É possível fixar imagens de até 268 milhões de pixels.",  // PIN_IMAGE_TOO_LARGE
 }};

@@ -157,4 +157,5 @@ const UiStrings UI_STRINGS_ZH_CN = {{
     "文字已在剪贴板中，可直接粘贴",  // TEXT_ON_CLIPBOARD
     "截图失败",  // CAPTURE_FAILED
     "内存不足，无法保存屏幕图像：请关闭一些程序后重试",  // CAPTURE_NO_MEMORY
+    "图片太大，无法贴出（{name}）。最多可贴出 2.68 亿像素的图片。",  // PIN_IMAGE_TOO_LARGE
 }};

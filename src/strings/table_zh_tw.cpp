@@ -157,4 +157,5 @@ const UiStrings UI_STRINGS_ZH_TW = {{
     "文字已在剪貼簿中，可直接貼上",  // TEXT_ON_CLIPBOARD
     "擷取失敗",  // CAPTURE_FAILED
     "記憶體不足，無法保存螢幕影像：請關閉一些程式後再試一次",  // CAPTURE_NO_MEMORY
+    "圖片太大，無法釘選（{name}）。最多可釘選 2.68 億像素的圖片。",  // PIN_IMAGE_TOO_LARGE
 }};

@@ -16,7 +16,6 @@
 #include "pin/clip_image_win.h"
 #include "strings/ui_strings.h"
 #include "util/text.h"
-#include "win/error.h"
 #include "win/handles.h"
 
 #include "support/test_support_win.h"
@@ -226,8 +225,8 @@ TEST(PinClipboard, BitmapPastThePixelLimitIsRefused) {
     EmptyClipboard();
     if (!SetClipboardData(CF_BITMAP, huge)) DeleteObject(huge);
     CloseClipboard();
-    // Without text to use instead, the notice gives the reason, not "no image".
+    // Without text to use instead, the notice gives the reason and the size, not "no image".
     const Result<DibBitmap> refused = clipboard_image(1.0f);
     ASSERT_FALSE(refused);
-    EXPECT_EQ(refused.error().message, system_message(ERROR_NOT_ENOUGH_MEMORY));
+    EXPECT_EQ(refused.error().message, replace_all(ui_text(PIN_IMAGE_TOO_LARGE), "{name}", "16385 x 16384"));
 }

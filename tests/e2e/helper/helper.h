@@ -53,5 +53,6 @@ int cmd_keys(const Args& a);
 // Clipboard content and the screen (helper_clip.cpp).
 int cmd_clip_set_files(const Args& a);
 int cmd_clip_set_image(const Args& a);
+int cmd_clip_set_dib(const Args& a);
 int cmd_pixels(const Args& a);
 int cmd_dark_count(const Args& a);

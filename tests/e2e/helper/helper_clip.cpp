@@ -81,6 +81,21 @@ int cmd_clip_set_image(const Args& a) {
     return put_on_clipboard(CF_DIB, block.data(), block.size()) ? 0 : 1;
 }
 
+// clip-set-dib FILE [FORMAT]: the file's bytes as they are, as a CF_DIB block (FORMAT 17:
+// CF_DIBV5), whatever its header claims: another program's DIB may lie.
+int cmd_clip_set_dib(const Args& a) {
+    if (a.empty()) return 2;
+    const auto format = static_cast<UINT>(number_arg(a, 1, CF_DIB));
+    FILE* f = _wfopen(a[0].c_str(), L"rb");
+    if (!f) return 2;
+    std::vector<uint8_t> bytes;
+    uint8_t chunk[65536];
+    for (size_t n; (n = std::fread(chunk, 1, sizeof chunk, f)) > 0;) bytes.insert(bytes.end(), chunk, chunk + n);
+    std::fclose(f);
+    if (bytes.empty()) return 2;
+    return put_on_clipboard(format, bytes.data(), bytes.size()) ? 0 : 1;
+}
+
 // pixels X Y [X Y...]: the screen's colour at each point as RRGGBB, one per line.
 int cmd_pixels(const Args& a) {
     if (a.size() < 2 || a.size() % 2) return 2;

@@ -641,6 +641,7 @@ const std::map<std::wstring, std::function<int(const Args&)>>& commands() {
         {L"clip-files", cmd_clip_files},
         {L"clip-set-files", cmd_clip_set_files},
         {L"clip-set-image", cmd_clip_set_image},
+        {L"clip-set-dib", cmd_clip_set_dib},
         {L"pixels", cmd_pixels},
         {L"dark-count", cmd_dark_count},
         {L"template", cmd_template},
