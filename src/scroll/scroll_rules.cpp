@@ -13,11 +13,11 @@ Rect bounding(const Rect& a, const Rect& b) {
 
 bool overlaps(const Rect& a, const Rect& b) { return !intersect(a, b).empty(); }
 
-// The parts of `a` beside `w` that still hold the region, in the order below, above, right, left.
 std::string scroll_size_text(int32_t width, int32_t height) {
     return std::to_string(width) + " \u00D7 " + std::to_string(height);
 }
 
+// The parts of `a` beside `w` that still hold the region, in the order below, above, right, left.
 Rect avoid_window(const Rect& a, const Rect& region, const Rect& w) {
     std::optional<Rect> best;
     const auto consider = [&](bool fits, Rect candidate) {
