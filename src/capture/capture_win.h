@@ -20,6 +20,7 @@ struct PinEditRequest {
 };
 
 // Freezes every monitor in the overlay; with a request, edits that pin's annotations.
+// Nothing happens while a capture shows or a region frame (recording, scrolling capture) is up.
 void begin_capture(std::optional<PinEditRequest> request);
 // True while a session is open and its overlay window exists (or the session is in use).
 bool capture_session_showing();

@@ -16,6 +16,7 @@
 #include "capture/session_rules.h"
 #include "dxgi/dxgi_win.h"
 #include "editor/text_box_win.h"
+#include "frame/frame_win.h"
 #include "dxgi/prewarm_timer_win.h"
 #include "pin/pin_edit_win.h"
 #include "settings/settings_win.h"
@@ -250,7 +251,8 @@ void return_to_pin(const PinEditState& edit, std::optional<std::vector<Annotatio
 }  // namespace
 
 void begin_capture(std::optional<PinEditRequest> request) {
-    if (!no_session_open()) return;
+    // Nothing opens over a recording or a scrolling capture: the overlay would end up in its grabs.
+    if (!no_session_open() || frame_is_shown()) return;
     CaptureStart start = start_capture(request.has_value());
     Grabbed grabbed = grab_screen(start, request);
     // Without its images the overlay cannot be painted, and shown it would hold the last

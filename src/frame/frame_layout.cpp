@@ -8,7 +8,7 @@ int32_t frame_px(double n, float scale) {
 }
 
 FrameLayout frame_layout(const Rect& rect, const Rect& work, float scale, std::span<const int32_t> label_widths,
-                         bool show_preview) {
+                         bool show_preview, int32_t status_width) {
     const auto px = [scale](double n) { return frame_px(n, scale); };
     FrameLayout out;
 
@@ -18,8 +18,16 @@ FrameLayout frame_layout(const Rect& rect, const Rect& work, float scale, std::s
     out.hole = {b, b, b + rect.width(), b + rect.height()};
 
     const int32_t pad = px(6), gap = px(4), height = px(30);
-    out.status = {px(12), 0, px(176), height + 2 * pad};
-    int32_t x = pad + px(170);
+    const int32_t usual_start = pad + px(170);
+    int32_t buttons_width = 0;
+    for (const int32_t w : label_widths) buttons_width += w + px(22) + gap;
+    // The widest text plus a gap before the first button; on a narrow work area only what fits.
+    const int64_t wanted = int64_t{px(12)} + std::max(status_width, 0) + px(8);
+    const int64_t room = int64_t{work.width()} - buttons_width - pad + gap;
+    const int32_t start =
+        static_cast<int32_t>(std::max<int64_t>(usual_start, std::min(wanted, std::max<int64_t>(room, usual_start))));
+    out.status = {px(12), 0, start, height + 2 * pad};
+    int32_t x = start;
     for (const int32_t w : label_widths) {
         const Rect button{x, pad, x + w + px(22), pad + height};
         out.buttons.push_back(button);

@@ -23,9 +23,11 @@ struct FrameLayout {
 };
 
 // `rect` is the framed rectangle and `work` its monitor's work area (screen coordinates);
-// `label_widths` are the buttons' label widths measured with the frame's font.
+// `label_widths` are the buttons' label widths and `status_width` the widest status text's width,
+// measured with the frame's font. The status area grows past its usual 164 s for a longer text,
+// pushing the buttons right, as far as the strip still fits the work area's width.
 FrameLayout frame_layout(const Rect& rect, const Rect& work, float scale, std::span<const int32_t> label_widths,
-                         bool show_preview);
+                         bool show_preview, int32_t status_width = 0);
 
 // The index of the button whose rectangle holds the point.
 std::optional<size_t> hit_button(std::span<const Rect> buttons, int32_t x, int32_t y);

@@ -31,6 +31,9 @@ struct FrameRecord {
     float scale = 1.0f;
     Rect status_rect;      // strip client coordinates
     int32_t corner = 0;
+    bool in_grabs = false;              // a window could not be kept out of captures
+    Rect strip_rect;                    // screen coordinates
+    std::optional<Rect> preview_rect;   // screen coordinates
 };
 
 extern thread_local UiCell<std::optional<FrameRecord>> REGION_FRAME;

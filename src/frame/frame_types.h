@@ -12,6 +12,9 @@ struct FrameButton {
 inline constexpr uint16_t FRAME_EVENT_BUTTON = 0;  // released over a button: `id`
 inline constexpr uint16_t FRAME_EVENT_KEY = 1;     // key pressed: `key` is the virtual-key code
 inline constexpr uint16_t FRAME_EVENT_TICK = 2;    // timer 1 of the strip
+// A frame window was closed (WM_CLOSE, Alt+F4) or destroyed by anyone but frame_hide: the
+// feature ends as by its Cancel, or the program would be left with half a frame.
+inline constexpr uint16_t FRAME_EVENT_CLOSE = 3;
 
 struct FrameEvent {
     uint16_t kind = 0;
@@ -29,6 +32,8 @@ struct FrameSpec {
     uint32_t accent = 0;               // COLORREF (0x00BBGGRR) of the ring
     uint8_t show_preview = 0;          // create the preview window
     uint8_t take_focus = 0;            // the strip is activated and gets the keyboard
+    // Every status text the feature may show: the strip is made wide enough for the widest.
+    std::vector<std::string> status_samples;
 };
 
 // Ring colours the two users pass.

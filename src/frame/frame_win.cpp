@@ -2,6 +2,7 @@
 
 #include <imm.h>
 
+#include <algorithm>
 #include <memory>
 #include <utility>
 
@@ -23,13 +24,13 @@ void destroy(HWND window) {
 
 }  // namespace
 
-HWND frame_create(FrameRole role, DWORD ex_style, const Rect& rect, COLORREF accent) {
+HWND frame_create(FrameRole role, DWORD ex_style, const Rect& rect, COLORREF accent, bool* in_grabs) {
     const HWND window = FrameWindow::create(std::make_unique<FrameWindow>(role, accent),
                                             WS_EX_TOPMOST | WS_EX_TOOLWINDOW | ex_style, nullptr, WS_POPUP, rect.l,
                                             rect.t, rect.width(), rect.height());
     if (!window) return nullptr;
     // Fails before Windows 10 2004 and under Wine: the frame then shows in grabs.
-    SetWindowDisplayAffinity(window, WDA_EXCLUDEFROMCAPTURE);
+    if (!SetWindowDisplayAffinity(window, WDA_EXCLUDEFROMCAPTURE) && in_grabs) *in_grabs = true;
     ImmAssociateContext(window, nullptr);
     return window;
 }
@@ -41,11 +42,14 @@ bool frame_show(const Rect& rect, FrameSpec spec) {
     const HFONT font = ui_font(frame_px(14, s), false);
 
     std::vector<int32_t> widths;
+    int32_t status_width = 0;
     {
         const WindowDc screen(nullptr);
         for (const FrameButton& b : spec.buttons) widths.push_back(text_extent(screen.get(), font, b.label).cx);
+        for (const std::string& text : spec.status_samples)
+            status_width = std::max<int32_t>(status_width, text_extent(screen.get(), font, text).cx);
     }
-    const FrameLayout layout = frame_layout(rect, place.work, s, widths, spec.show_preview != 0);
+    const FrameLayout layout = frame_layout(rect, place.work, s, widths, spec.show_preview != 0, status_width);
 
     FrameRecord record;
     record.on_event = spec.on_event;
@@ -57,8 +61,9 @@ bool frame_show(const Rect& rect, FrameSpec spec) {
         record.buttons.push_back({std::move(spec.buttons[i].label), spec.buttons[i].id, layout.buttons[i]});
     }
 
+    bool in_grabs = false;
     record.ring = frame_create(FrameRole::Ring, WS_EX_NOACTIVATE | WS_EX_LAYERED | WS_EX_TRANSPARENT, layout.ring,
-                               spec.accent);
+                               spec.accent, &in_grabs);
     if (record.ring) {
         SetLayeredWindowAttributes(record.ring, 0, 255, LWA_ALPHA);
         Region outer(CreateRectRgn(0, 0, layout.ring.width(), layout.ring.height()));
@@ -68,8 +73,12 @@ bool frame_show(const Rect& rect, FrameSpec spec) {
             if (SetWindowRgn(record.ring, outer.get(), FALSE)) outer.release();
         }
     }
-    record.strip = frame_create(FrameRole::Strip, spec.take_focus ? 0 : WS_EX_NOACTIVATE, layout.strip);
-    if (layout.preview) record.preview = frame_create(FrameRole::Preview, WS_EX_NOACTIVATE, *layout.preview);
+    record.strip = frame_create(FrameRole::Strip, spec.take_focus ? 0 : WS_EX_NOACTIVATE, layout.strip, 0, &in_grabs);
+    if (layout.preview)
+        record.preview = frame_create(FrameRole::Preview, WS_EX_NOACTIVATE, *layout.preview, 0, &in_grabs);
+    record.in_grabs = in_grabs;
+    record.strip_rect = layout.strip;
+    record.preview_rect = layout.preview;
 
     const HWND ring = record.ring, strip = record.strip, preview = record.preview;
     *REGION_FRAME.borrow() = std::move(record);
@@ -116,6 +125,15 @@ void frame_hide() {
 }
 
 bool frame_is_shown() { return REGION_FRAME.borrow()->has_value(); }
+
+std::optional<std::vector<Rect>> frame_rects_in_grabs() {
+    auto frame = REGION_FRAME.borrow();
+    if (!*frame || !(*frame)->in_grabs) return std::nullopt;
+    std::vector<Rect> rects;
+    if ((*frame)->strip) rects.push_back((*frame)->strip_rect);
+    if ((*frame)->preview && (*frame)->preview_rect) rects.push_back(*(*frame)->preview_rect);
+    return rects;
+}
 
 HWND frame_strip_hwnd() {
     auto frame = REGION_FRAME.borrow();

@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "frame/frame_types.h"
 #include "image/dib_bitmap_win.h"
@@ -19,7 +20,8 @@ enum class FrameRole : uint8_t { Ring, Strip, Preview };
 
 // One window of class OrmickOxelFrame (WS_POPUP, WS_EX_TOPMOST | WS_EX_TOOLWINDOW | `ex_style`)
 // at `rect`, excluded from capture and without an input-method context. Null on failure.
-HWND frame_create(FrameRole role, DWORD ex_style, const Rect& rect, COLORREF accent = 0);
+// `in_grabs` (when given) is set when the window could not be kept out of captures.
+HWND frame_create(FrameRole role, DWORD ex_style, const Rect& rect, COLORREF accent = 0, bool* in_grabs = nullptr);
 
 // Shows the frame around `rect` (screen coordinates), replacing any frame already shown.
 // False when the strip could not be created: the caller then gives up and calls frame_hide.
@@ -31,6 +33,10 @@ void frame_set_status(std::string_view text, bool alert);
 void frame_hide();
 
 bool frame_is_shown();
+// Where the system cannot keep the frame out of captures (Wine; Windows 10 before 2004): the
+// strip's and the preview's rectangles (screen coordinates), which grabs then contain, as does
+// the ring around the framed rectangle. None when no frame is shown or captures leave it out.
+std::optional<std::vector<Rect>> frame_rects_in_grabs();
 // The strip window of the shown frame, for SetTimer(strip, 1, ...); null when none is shown.
 HWND frame_strip_hwnd();
 // The preview window; null when the frame has none.

@@ -85,6 +85,8 @@ LRESULT FrameWindow::handle(UINT message, WPARAM wparam, LPARAM lparam) {
         case WM_LBUTTONUP:
         case WM_KEYDOWN:
         case WM_TIMER:
+        case WM_CLOSE:    // also Alt+F4 on the strip, through SC_CLOSE
+        case WM_DESTROY:
             break;
         default: return default_handle(message, wparam, lparam);
     }
@@ -127,6 +129,17 @@ LRESULT FrameWindow::handle(UINT message, WPARAM wparam, LPARAM lparam) {
                 break;
             }
             case WM_KEYDOWN: event = FrameEvent{FRAME_EVENT_KEY, static_cast<uint16_t>(wparam), 0}; break;
+            // Not destroyed here: the feature's Cancel hides the whole frame.
+            case WM_CLOSE: event = FrameEvent{FRAME_EVENT_CLOSE, 0, 0}; break;
+            case WM_DESTROY: {
+                // frame_hide empties the cell before it destroys; anyone else leaves a frame short
+                // of a window, which the feature's Cancel then takes down.
+                HWND& mine = role == FrameRole::Ring ? f.ring : role == FrameRole::Strip ? f.strip : f.preview;
+                if (mine != window) return 0;
+                mine = nullptr;
+                event = FrameEvent{FRAME_EVENT_CLOSE, 0, 0};
+                break;
+            }
             default: event = FrameEvent{FRAME_EVENT_TICK, 0, 0}; break;
         }
         callback = f.on_event;

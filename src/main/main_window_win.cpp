@@ -34,7 +34,7 @@ void run_instance_command(HWND window, WPARAM wparam) {
         case InstanceCommand::Capture: capture_action(); break;
         case InstanceCommand::PinClipboard: pin_clipboard(); break;
         case InstanceCommand::Exit: DestroyWindow(window); break;
-        case InstanceCommand::CaptureCopy: start_capture_copy(); break;
+        case InstanceCommand::CaptureCopy: capture_copy_action(); break;
         case InstanceCommand::Settings: show_prefs_window(); break;
     }
 }
@@ -43,8 +43,8 @@ void on_hotkey(WPARAM id) {
     debug_log("hotkey " + std::to_string(id));
     switch (id) {
         case HOTKEY_ID_CAPTURE: capture_action(); break;
-        case HOTKEY_ID_PIN: pin_clipboard(); break;
-        case HOTKEY_ID_CAPTURE_COPY: start_capture_copy(); break;
+        case HOTKEY_ID_PIN: pin_action(); break;
+        case HOTKEY_ID_CAPTURE_COPY: capture_copy_action(); break;
         default: break;
     }
 }
@@ -142,6 +142,26 @@ void capture_action() {
     }
     if (scroll_session_active()) return;
     begin_capture(std::nullopt);
+}
+
+// Capture and copy is a capture: it too stops a recording and waits for a scrolling capture.
+void capture_copy_action() {
+    if (recorder_is_recording()) {
+        stop_recording(false);
+        return;
+    }
+    if (scroll_session_active()) return;
+    start_capture_copy();
+}
+
+// The pin hotkey reaches this window, not the scrolling capture's strip, which has the keyboard:
+// while a scrolling capture runs it pins that capture, as its own key table does.
+void pin_action() {
+    if (scroll_session_active()) {
+        finish_scroll_capture(true, ScrollCommand::Pin);
+        return;
+    }
+    pin_clipboard();
 }
 
 LRESULT CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {

@@ -17,6 +17,10 @@ extern const WindowClass MAIN_WINDOW_CLASS;
 // The capture hotkey, a tray click and a forwarded capture: stops a recording instead, and
 // does nothing while a scrolling capture runs.
 void capture_action();
+// The capture-and-copy hotkey and a forwarded capture-and-copy: the same rule as capture_action.
+void capture_copy_action();
+// The pin hotkey: pins a running scrolling capture, otherwise the clipboard.
+void pin_action();
 
 // Adds the tray icon; when the shell refuses, tries again on a main-window timer every 2 s, up
 // to 30 times.

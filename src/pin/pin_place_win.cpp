@@ -32,7 +32,12 @@ std::string pin_failure_reason() {
 }
 
 HWND pin_image_at(DibBitmap image, int32_t x, int32_t y) {
-    const PinPlacement p = place_pin_at(image.width, image.height, monitor_rect_at({x, y}), x, y);
+    const Rect monitor = monitor_rect_at({x, y});
+    return pin_image_within(std::move(image), x, y, monitor);
+}
+
+HWND pin_image_within(DibBitmap image, int32_t x, int32_t y, const Rect& area) {
+    const PinPlacement p = place_pin_at(image.width, image.height, area, x, y);
     return created_or_notify(create_pin(std::move(image), {}, p.x, p.y, p.scale, 100));
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "annot/annotation.h"
+#include "util/geometry.h"
 #include "win/window.h"
 
 class DibBitmap;
@@ -30,6 +31,8 @@ void pin_clipboard();
 // A pin of the image on the monitor of (x, y), its top-left there as far as the monitor allows.
 // Null when the pin cannot be made; a balloon then says so with the system's reason.
 HWND pin_image_at(DibBitmap image, int32_t x, int32_t y);
+// The same inside `area` (a work area: a tall scrolling capture stays clear of the taskbar).
+HWND pin_image_within(DibBitmap image, int32_t x, int32_t y, const Rect& area);
 // A pin of the image centred on the cursor, inside the cursor's monitor; null as above.
 HWND pin_image_at_cursor(DibBitmap image);
 

@@ -161,6 +161,7 @@ void on_recording_frame_event(FrameEvent event) {
     switch (event.kind) {
         case FRAME_EVENT_BUTTON: stop_recording(event.id != BUTTON_STOP); break;
         case FRAME_EVENT_TICK: on_tick(); break;
+        case FRAME_EVENT_CLOSE: stop_recording(true); break;  // as Cancel
         default: break;
     }
 }

@@ -148,7 +148,7 @@ void ScrollCore::report(ScrollMatch m, int64_t now_ms, ScrollActions& a) {
             if (h >= max_rows_) {
                 max_length_ = true;
                 auto_time_.reset();
-                a.status = ScrollStatus{ScrollStatusKind::MaxLength};
+                a.status = ScrollStatus{ScrollStatusKind::MaxLength, w, h};
             } else {
                 a.status = ScrollStatus{ScrollStatusKind::Size, w, h};
             }
@@ -164,7 +164,7 @@ void ScrollCore::auto_step(int64_t now_ms, ScrollActions& a) {
     if (!due) return;
     if (notches_ >= SCROLL_END_NOTCHES && now_ms - last_progress_ >= SCROLL_END_IDLE_MS) {
         auto_time_.reset();
-        a.status = ScrollStatus{ScrollStatusKind::EndReached};
+        a.status = ScrollStatus{ScrollStatusKind::EndReached, visible_width(), visible_height()};
         a.end_reached = true;
         return;
     }

@@ -15,9 +15,15 @@
 #include "util/log.h"
 #include "win/error.h"
 #include "win/main_window.h"
+#include "win/monitor.h"
 #include "win/shell.h"
 
 namespace {
+
+// At the region's top-left, shrunk to the work area: a tall capture would cover the taskbar.
+void pin_at_region(DibBitmap image, const Rect& region) {
+    pin_image_within(std::move(image), region.l, region.t, monitor_place_at(POINT{region.l, region.t}).work);
+}
 
 std::string size_text(const DibBitmap& image) {
     return scroll_status_text(ScrollStatus{ScrollStatusKind::Size, image.width, image.height}, ui_strings());
@@ -30,14 +36,14 @@ void save(DibBitmap& image, const Rect& region) {
     bool dialog_failed = false;
     const std::optional<std::string> path = ask_save_path(MAIN_HWND.get(), &dialog_failed);
     if (!path) {
-        if (dialog_failed) pin_image_at(std::move(image), region.l, region.t);
+        if (dialog_failed) pin_at_region(std::move(image), region);
         return;
     }
     const Status saved = save_image(image, *path);
     if (saved) tray_balloon(ui_text(SAVED), *path);
     else tray_balloon(ui_text(SAVE_FAILED), saved.error().message);
     history_save(image);
-    if (!saved) pin_image_at(std::move(image), region.l, region.t);
+    if (!saved) pin_at_region(std::move(image), region);
 }
 
 }  // namespace
@@ -71,13 +77,13 @@ void finish_scroll_capture(bool ok, ScrollCommand action) {
             if (copied) tray_balloon(ui_text(SCROLL_COPIED), size_text(*bitmap));
             else debug_log("scroll: the clipboard did not take the image");
             history_save(*bitmap);
-            if (!copied) pin_image_at(std::move(*bitmap), region.l, region.t);
+            if (!copied) pin_at_region(std::move(*bitmap), region);
             break;
         }
         case ScrollCommand::Save: save(*bitmap, region); break;
         case ScrollCommand::Pin:
             history_save(*bitmap);
-            pin_image_at(std::move(*bitmap), region.l, region.t);
+            pin_at_region(std::move(*bitmap), region);
             break;
         default: break;
     }

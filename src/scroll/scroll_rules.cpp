@@ -13,6 +13,10 @@ Rect bounding(const Rect& a, const Rect& b) {
 
 bool overlaps(const Rect& a, const Rect& b) { return !intersect(a, b).empty(); }
 
+std::string scroll_size_text(int32_t width, int32_t height) {
+    return std::to_string(width) + " \u00D7 " + std::to_string(height);
+}
+
 // The parts of `a` beside `w` that still hold the region, in the order below, above, right, left.
 Rect avoid_window(const Rect& a, const Rect& region, const Rect& w) {
     std::optional<Rect> best;
@@ -41,6 +45,19 @@ Rect scroll_capture_rect(const Rect& region, std::span<const Rect> windows, cons
     for (auto w = windows.begin(); w != under; ++w)
         if (overlaps(*w, a) && !overlaps(*w, region)) a = avoid_window(a, region, *w);
     return a;
+}
+
+Rect region_clear_of(const Rect& region, std::span<const Rect> windows) {
+    Rect out = region;
+    for (const Rect& w : windows) {
+        if (!overlaps(w, out)) continue;
+        const Rect above{out.l, out.t, out.r, std::min(w.t, out.b)};
+        const Rect below{out.l, std::max(w.b, out.t), out.r, out.b};
+        const Rect& taller = below.height64() > above.height64() ? below : above;
+        // A window over nearly every row is left where it is rather than leaving nothing.
+        if (taller.height64() >= SCROLL_MIN_SIDE) out = taller;
+    }
+    return out;
 }
 
 uint32_t mouse_tolerance(const Rect& region) {
@@ -90,12 +107,26 @@ std::string scroll_status_text(const ScrollStatus& status, const UiStrings& tabl
     switch (status.kind) {
         case ScrollStatusKind::Hint: return table[SCROLL_HINT];
         case ScrollStatusKind::AutoRunning: return table[SCROLL_AUTO_RUNNING];
-        case ScrollStatusKind::EndReached: return table[SCROLL_END_REACHED];
-        case ScrollStatusKind::MaxLength: return table[SCROLL_MAX_LENGTH];
+        // The end texts keep the size the capture reached beside them.
+        case ScrollStatusKind::EndReached:
+        case ScrollStatusKind::MaxLength:
+            return std::string(table[status.kind == ScrollStatusKind::EndReached ? SCROLL_END_REACHED : SCROLL_MAX_LENGTH]) +
+                   "  \u00B7  " + scroll_size_text(status.width, status.height);
         case ScrollStatusKind::TooFast: return table[SCROLL_TOO_FAST];
         case ScrollStatusKind::Size: break;
     }
-    return std::to_string(status.width) + " \u00D7 " + std::to_string(status.height);
+    return scroll_size_text(status.width, status.height);
+}
+
+std::vector<std::string> scroll_status_samples(const UiStrings& table) {
+    // Digits are equally wide in UI fonts: eights stand for any size the capture reaches.
+    constexpr int32_t WIDEST = 88888;
+    std::vector<std::string> samples;
+    for (const ScrollStatusKind kind : {ScrollStatusKind::Hint, ScrollStatusKind::AutoRunning,
+                                        ScrollStatusKind::EndReached, ScrollStatusKind::MaxLength,
+                                        ScrollStatusKind::TooFast, ScrollStatusKind::Size})
+        samples.push_back(scroll_status_text(ScrollStatus{kind, WIDEST, WIDEST}, table));
+    return samples;
 }
 
 PreviewPlacement preview_placement(int32_t source_width, int32_t source_rows, int32_t client_width,

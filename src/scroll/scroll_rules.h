@@ -21,6 +21,12 @@ inline constexpr int32_t SCROLL_MAX_ROWS_CAP = 30000;
 // centre. The region itself when no window holds its centre.
 Rect scroll_capture_rect(const Rect& region, std::span<const Rect> windows, const Rect& monitor);
 
+// Where the frame shows in grabs only the region is grabbed, inside the ring; `windows` (the
+// strip, the preview) take away the rows they cover: the strip sits inside a region that fills
+// the work area. The part above or below a window, whichever is taller; the region as it is
+// when that would leave fewer than SCROLL_MIN_SIDE rows.
+Rect region_clear_of(const Rect& region, std::span<const Rect> windows);
+
 Point32 region_centre(const Rect& region);
 uint32_t mouse_tolerance(const Rect& region);
 int32_t scroll_max_rows(int32_t region_width);
@@ -38,12 +44,16 @@ enum class ScrollStatusKind : uint8_t { Hint, AutoRunning, EndReached, MaxLength
 
 struct ScrollStatus {
     ScrollStatusKind kind = ScrollStatusKind::Hint;
-    int32_t width = 0, height = 0;  // Size only
+    int32_t width = 0, height = 0;  // Size, EndReached and MaxLength
     bool alert() const { return kind == ScrollStatusKind::MaxLength || kind == ScrollStatusKind::TooFast; }
     friend bool operator==(const ScrollStatus&, const ScrollStatus&) = default;
 };
 
+// "Reached the end" and "Maximum length reached" are followed by the size, as in
+// "Reached the end  ·  444 × 3052".
 std::string scroll_status_text(const ScrollStatus& status, const UiStrings& table);
+// Every text the status may show, the widest size included: what the strip is made wide for.
+std::vector<std::string> scroll_status_samples(const UiStrings& table);
 
 // The bottom rows of a source image scaled to the preview's width, aligned to its bottom.
 struct PreviewPlacement {

@@ -49,10 +49,9 @@ bool scroll_session_active() { return SCROLL_SESSION.borrow()->has_value(); }
 
 void start_scroll_capture(const Rect& region) {
     if (frame_is_shown() || region.width64() < SCROLL_MIN_SIDE || region.height64() < SCROLL_MIN_SIDE) return;
-    std::optional<ScrollCore> core =
-        ScrollCore::start(region, find_capture_rect(region), env_is_set("ORMICK_OXEL_DUMP"));
+    const bool dump = env_is_set("ORMICK_OXEL_DUMP");
+    std::optional<ScrollCore> core = ScrollCore::start(region, find_capture_rect(region), dump);
     if (!core) return;
-    debug_log(core->start_log());
     *SCROLL_SESSION.borrow() = ScrollSession{std::move(*core)};
 
     FrameSpec spec;
@@ -61,11 +60,25 @@ void start_scroll_capture(const Rect& region) {
     spec.accent = FRAME_ACCENT_SCROLL;
     spec.show_preview = 1;
     spec.take_focus = 1;
+    spec.status_samples = scroll_status_samples(ui_strings());
     if (!frame_show(region, std::move(spec))) {
         debug_log("scroll: the frame could not be shown");
         SCROLL_SESSION.borrow()->reset();
         frame_hide();
         return;
+    }
+    // Where the frame cannot be kept out of grabs, the ring around the region would be stitched
+    // in row after row: only the region is grabbed, clear of the strip.
+    if (const std::optional<std::vector<Rect>> in_grabs = frame_rects_in_grabs()) {
+        const Rect inside = region_clear_of(region, *in_grabs);
+        if (std::optional<ScrollCore> narrowed = ScrollCore::start(inside, inside, dump)) {
+            debug_log("scroll: the frame shows in grabs; only the region is grabbed");
+            (*SCROLL_SESSION.borrow())->core = std::move(*narrowed);
+        }
+    }
+    {
+        auto session = SCROLL_SESSION.borrow();
+        if (*session) debug_log((*session)->core.start_log());
     }
     frame_set_status(ui_text(SCROLL_HINT), false);
     SetTimer(frame_strip_hwnd(), SCROLL_TIMER, SCROLL_TIMER_MS, nullptr);
@@ -75,6 +88,7 @@ void on_scroll_frame_event(FrameEvent event) {
     ScrollCommand command = ScrollCommand::None;
     switch (event.kind) {
         case FRAME_EVENT_TICK: scroll_tick(); return;
+        case FRAME_EVENT_CLOSE: command = ScrollCommand::Cancel; break;
         case FRAME_EVENT_BUTTON:
             command = event.id <= 5 ? scroll_button_action(static_cast<int32_t>(event.id)) : ScrollCommand::None;
             break;

@@ -47,6 +47,18 @@ TEST(FrameLayout, ButtonsAndStatusArea) {
     EXPECT_EQ(none.strip.width(), 178);  // P + 170 + P - G
 }
 
+TEST(FrameLayout, AStatusTextWiderThanItsAreaPushesTheButtonsRight) {
+    const FrameLayout l = frame_layout({100, 100, 500, 400}, WORK, 1.0f, LABELS, false, 300);
+    EXPECT_EQ(l.status, (Rect{12, 0, 320, 42}));  // the text and a gap of 8 before the first button
+    EXPECT_EQ(l.buttons.front().l, 320);
+    EXPECT_EQ(l.strip, (Rect{502 - 464, 410, 502, 452}));
+    // A short text keeps the usual area; on a narrow work area the strip takes its whole width.
+    EXPECT_EQ(frame_layout({100, 100, 500, 400}, WORK, 1.0f, LABELS, false, 100).status, (Rect{12, 0, 176, 42}));
+    const FrameLayout narrow = frame_layout({0, 100, 500, 400}, {0, 0, 600, 1040}, 1.0f, LABELS, false, 900);
+    EXPECT_EQ(narrow.strip.width(), 600);
+    EXPECT_EQ(narrow.buttons.back().r + 6, 600);
+}
+
 TEST(FrameLayout, SizesAtOneAndAHalf) {
     const FrameLayout l = frame_layout({100, 100, 500, 400}, WORK, 1.5f, LABELS, true);
     EXPECT_EQ(l.border, 3);

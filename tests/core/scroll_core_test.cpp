@@ -210,7 +210,10 @@ TEST(ScrollCore, AutoScrollOnAPageThatNoLongerMoves) {
         if (a.notch) notches.push_back(at);
         if (a.end_reached) {
             end = at;
-            EXPECT_EQ(a.status, ScrollStatus{ScrollStatusKind::EndReached});
+            // The end keeps the size reached beside its text.
+            const std::optional<ScrollImage> image = d.core.result_image();
+            ASSERT_TRUE(image);
+            EXPECT_EQ(a.status, (ScrollStatus{ScrollStatusKind::EndReached, image->width, image->height}));
         }
     }
     ASSERT_GE(notches.size(), 4u);
@@ -281,7 +284,7 @@ TEST(ScrollCore, AfterTheMaximumLengthNeitherImageNorStatusChanges) {
         a = d.tick(page.frame(pos));
     }
     ASSERT_TRUE(d.core.at_max_length());
-    EXPECT_EQ(a.status, ScrollStatus{ScrollStatusKind::MaxLength});
+    EXPECT_EQ(a.status, (ScrollStatus{ScrollStatusKind::MaxLength, static_cast<int32_t>(w), 30020}));
     EXPECT_TRUE(a.status->alert());
     EXPECT_FALSE(d.core.auto_scrolling());
     const Pixels image = d.core.result_image()->pixels;

@@ -60,11 +60,29 @@ TEST(ScrollCaptureRect, TheVisiblePartOfTheWindowUnderTheRegion) {
 TEST(ScrollRules, StatusTexts) {
     EXPECT_EQ(scroll_status_text({ScrollStatusKind::Size, 640, 2480}, UI_STRINGS_EN), "640 \u00D7 2480");
     EXPECT_EQ(scroll_status_text({ScrollStatusKind::TooFast}, UI_STRINGS_EN), "Scrolled too fast, scroll back a little");
-    EXPECT_EQ(scroll_status_text({ScrollStatusKind::EndReached}, UI_STRINGS_DE), UI_STRINGS_DE[SCROLL_END_REACHED]);
+    EXPECT_EQ(scroll_status_text({ScrollStatusKind::EndReached, 444, 3052}, UI_STRINGS_DE),
+              std::string(UI_STRINGS_DE[SCROLL_END_REACHED]) + "  \u00B7  444 \u00D7 3052");
     EXPECT_TRUE(ScrollStatus{ScrollStatusKind::MaxLength}.alert());
     EXPECT_TRUE(ScrollStatus{ScrollStatusKind::TooFast}.alert());
     EXPECT_FALSE(ScrollStatus{ScrollStatusKind::Hint}.alert());
     EXPECT_FALSE((ScrollStatus{ScrollStatusKind::Size, 1, 1}.alert()));
+}
+
+TEST(ScrollRules, RegionClearOfTheFrame) {
+    const Rect region{0, 0, 1920, 1040};
+    struct Case {
+        const char* name;
+        std::vector<Rect> windows;
+        Rect want;
+    };
+    const Case cases[] = {
+        {"a strip outside leaves the region whole", {{1300, 1048, 1920, 1090}}, region},
+        {"the strip inside near the bottom takes its rows and those below", {{1300, 990, 1920, 1032}},
+         {0, 0, 1920, 990}},
+        {"a window over the top keeps the rows below", {{0, 0, 400, 60}}, {0, 60, 1920, 1040}},
+        {"a window over almost every row is left", {{0, 3, 200, 1035}}, region},
+    };
+    for (const Case& c : cases) EXPECT_EQ(region_clear_of(region, c.windows), c.want) << c.name;
 }
 
 TEST(ScrollRules, FrameButtonsInOrderWithCopyLast) {

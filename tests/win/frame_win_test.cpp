@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <functional>
 #include <vector>
 
 #include "frame/frame_win.h"
@@ -171,6 +172,31 @@ TEST_F(FrameTest, ACallbackMayHideOrReplaceTheFrame) {
     EXPECT_EQ(test_support::window_rect(frame_strip_hwnd()).t, 160);
     SendMessageW(frame_strip_hwnd(), WM_TIMER, 1, 0);  // the new frame's own callback
     EXPECT_EQ(EVENTS.size(), 3u);
+}
+
+TEST_F(FrameTest, ClosingOrDestroyingAnyWindowIsOneCloseEvent) {
+    // WM_CLOSE, Alt+F4 (SC_CLOSE) on the strip, and a window destroyed behind frame_hide's back:
+    // the feature is told once, and its Cancel takes down what is left.
+    const std::function<void()> routes[] = {
+        [] { SendMessageW(frame_strip_hwnd(), WM_CLOSE, 0, 0); },
+        [] { SendMessageW(frame_strip_hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0); },
+        [] { DestroyWindow(frame_preview_hwnd()); },
+        [] { DestroyWindow(frame_strip_hwnd()); },
+    };
+    for (const auto& route : routes) {
+        EVENTS.clear();
+        ASSERT_TRUE(frame_show({200, 200, 600, 500}, spec_with(hide_on_event, true, true)));
+        route();
+        ASSERT_EQ(EVENTS.size(), 1u);
+        EXPECT_EQ(EVENTS[0].kind, FRAME_EVENT_CLOSE);
+        EXPECT_FALSE(frame_is_shown());
+        EXPECT_TRUE(frame_windows().empty());
+    }
+    // A callback that ignores it leaves the frame as it was.
+    ASSERT_TRUE(frame_show({200, 200, 600, 500}, spec_with(record_event)));
+    SendMessageW(frame_strip_hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(frame_is_shown());
+    EXPECT_TRUE(IsWindow(frame_strip_hwnd()));
 }
 
 TEST_F(FrameTest, NothingHappensWithoutAFrame) {

@@ -394,3 +394,16 @@ TEST_F(PinActions, AnnotationsThatCannotBeDrawnAreRefusedRatherThanShownUndrawn)
     EXPECT_EQ(record(pin).shown_image(), before);
     EXPECT_TRUE(log.has("balloon: Ormick Oxel | " + system_message(ERROR_NOT_ENOUGH_MEMORY))) << log.text();
 }
+
+TEST_F(PinActions, ATallImagePinnedWithinAnAreaFitsInsideIt) {
+    // A work area above a 40-pixel taskbar: the pin's window, border included, stays inside it.
+    const Rect work{0, 0, 1024, 728};
+    const HWND pin = pin_image_within(solid_image(300, 3000, 0x00FFFFFF), 500, 100, work);
+    ASSERT_NE(pin, nullptr);
+    RECT r{};
+    ASSERT_TRUE(GetWindowRect(pin, &r));
+    EXPECT_GE(r.top, work.t);
+    EXPECT_LE(r.bottom, work.b);
+    EXPECT_EQ(r.left, 500);
+    EXPECT_LT(r.bottom - r.top, 728);
+}
