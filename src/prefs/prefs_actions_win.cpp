@@ -80,11 +80,11 @@ void PrefsWindow::save() {
     Status autostart_set;
     if (autostart != autostart_enabled()) autostart_set = set_autostart(autostart);
     if (!autostart_set) debug_log("prefs autostart not changed: " + autostart_set.error().message);
-    const Status written = settings_set_values(pairs);
+    const Status written = settings_store(pairs, IfNotWritten::KeepOld);
     if (!written) {
-        // The file stays as it was and the window keeps what the user entered.
+        // The file and the settings in force stay as they were; the window keeps what the user entered.
         debug_log("prefs save failed: " + written.error().message);
-        tray_balloon(ui_text(SAVE_FAILED), written.error().message);
+        settings_not_saved(written);
         return;
     }
     debug_log("prefs saved");

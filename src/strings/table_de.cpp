@@ -155,4 +155,7 @@ const UiStrings UI_STRINGS_DE = {{
     "Es wurde kein Bild aufgezeichnet",  // RECORD_NO_FRAME
     "Das Ergebnisfenster konnte nicht geöffnet werden",  // RESULT_WINDOW_FAILED
     "Der Text ist in der Zwischenablage und kann eingefügt werden",  // TEXT_ON_CLIPBOARD
+    "Tastenkombination funktioniert nicht",  // HOTKEY_PROBLEM_TITLE
+    "{name}={keys} in settings.ini ist keine gültige Tastenkombination und daher ausgeschaltet.",  // HOTKEY_NOT_A_KEY
+    "„{name}“ und „{other}“ verwenden beide {keys}; nur „{name}“ funktioniert.",  // HOTKEY_SAME_KEY
 }};

@@ -155,4 +155,7 @@ const UiStrings UI_STRINGS_EN = {{
     "No frame was recorded",  // RECORD_NO_FRAME
     "The result window could not be opened",  // RESULT_WINDOW_FAILED
     "The text is on the clipboard, ready to paste",  // TEXT_ON_CLIPBOARD
+    "Hotkey not working",  // HOTKEY_PROBLEM_TITLE
+    "{name}={keys} in settings.ini is not a key combination, so that hotkey is off.",  // HOTKEY_NOT_A_KEY
+    "\"{name}\" and \"{other}\" are both set to {keys}: only \"{name}\" works.",  // HOTKEY_SAME_KEY
 }};

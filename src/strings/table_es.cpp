@@ -155,4 +155,7 @@ const UiStrings UI_STRINGS_ES = {{
     "No se grabó ningún fotograma",  // RECORD_NO_FRAME
     "No se pudo abrir la ventana de resultados",  // RESULT_WINDOW_FAILED
     "El texto está en el portapapeles, listo para pegar",  // TEXT_ON_CLIPBOARD
+    "La tecla de acceso rápido no funciona",  // HOTKEY_PROBLEM_TITLE
+    "{name}={keys} en settings.ini no es una combinación de teclas, así que ese atajo está desactivado.",  // HOTKEY_NOT_A_KEY
+    "«{name}» y «{other}» usan {keys}: solo funciona «{name}».",  // HOTKEY_SAME_KEY
 }};

@@ -155,4 +155,7 @@ const UiStrings UI_STRINGS_FR = {{
     "Aucune image n’a été enregistrée",  // RECORD_NO_FRAME
     "Impossible d’ouvrir la fenêtre du résultat",  // RESULT_WINDOW_FAILED
     "Le texte est dans le Presse-papiers, prêt à être collé",  // TEXT_ON_CLIPBOARD
+    "Raccourci inopérant",  // HOTKEY_PROBLEM_TITLE
+    "{name}={keys} dans settings.ini n’est pas une combinaison de touches\u00a0: ce raccourci est désactivé.",  // HOTKEY_NOT_A_KEY
+    "«\u00a0{name}\u00a0» et «\u00a0{other}\u00a0» utilisent tous deux {keys}\u00a0: seul «\u00a0{name}\u00a0» fonctionne.",  // HOTKEY_SAME_KEY
 }};

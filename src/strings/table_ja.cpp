@@ -155,4 +155,7 @@ const UiStrings UI_STRINGS_JA = {{
     "フレームが 1 つも録画されませんでした",  // RECORD_NO_FRAME
     "結果ウィンドウを開けませんでした",  // RESULT_WINDOW_FAILED
     "テキストはクリップボードにあり、すぐに貼り付けられます",  // TEXT_ON_CLIPBOARD
+    "ホットキーが機能しません",  // HOTKEY_PROBLEM_TITLE
+    "settings.ini の {name}={keys} はキーの組み合わせではないため、このホットキーはオフです。",  // HOTKEY_NOT_A_KEY
+    "「{name}」と「{other}」が両方とも {keys} に設定されています。使えるのは「{name}」だけです。",  // HOTKEY_SAME_KEY
 }};

@@ -155,4 +155,7 @@ const UiStrings UI_STRINGS_KO = {{
     "녹화된 프레임이 없습니다",  // RECORD_NO_FRAME
     "결과 창을 열지 못했습니다",  // RESULT_WINDOW_FAILED
     "텍스트가 클립보드에 있으므로 바로 붙여 넣을 수 있습니다",  // TEXT_ON_CLIPBOARD
+    "단축키가 작동하지 않습니다",  // HOTKEY_PROBLEM_TITLE
+    "settings.ini의 {name}={keys}은(는) 올바른 키 조합이 아니므로 이 단축키는 꺼져 있습니다.",  // HOTKEY_NOT_A_KEY
+    "'{name}'과(와) '{other}'이(가) 모두 {keys}(으)로 설정되어 있어 '{name}'만 작동합니다.",  // HOTKEY_SAME_KEY
 }};

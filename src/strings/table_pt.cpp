@@ -155,4 +155,7 @@ const UiStrings UI_STRINGS_PT = {{
     "Nenhum quadro foi gravado",  // RECORD_NO_FRAME
     "Não foi possível abrir a janela de resultados",  // RESULT_WINDOW_FAILED
     "O texto está na área de transferência, pronto para colar",  // TEXT_ON_CLIPBOARD
+    "Tecla de atalho não funciona",  // HOTKEY_PROBLEM_TITLE
+    "{name}={keys} em settings.ini não é uma combinação de teclas, então esse atalho está desligado.",  // HOTKEY_NOT_A_KEY
+    "“{name}” e “{other}” usam {keys}: só “{name}” funciona.",  // HOTKEY_SAME_KEY
 }};

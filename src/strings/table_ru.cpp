@@ -155,4 +155,7 @@ const UiStrings UI_STRINGS_RU = {{
     "Не записано ни одного кадра",  // RECORD_NO_FRAME
     "Не удалось открыть окно результата",  // RESULT_WINDOW_FAILED
     "Текст в буфере обмена, его можно вставить",  // TEXT_ON_CLIPBOARD
+    "Сочетание клавиш не работает",  // HOTKEY_PROBLEM_TITLE
+    "{name}={keys} в settings.ini — не сочетание клавиш, поэтому оно отключено.",  // HOTKEY_NOT_A_KEY
+    "«{name}» и «{other}» назначены на {keys}: работает только «{name}».",  // HOTKEY_SAME_KEY
 }};

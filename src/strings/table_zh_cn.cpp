@@ -155,4 +155,7 @@ const UiStrings UI_STRINGS_ZH_CN = {{
     "未录制到任何帧",  // RECORD_NO_FRAME
     "无法打开结果窗口",  // RESULT_WINDOW_FAILED
     "文字已在剪贴板中，可直接粘贴",  // TEXT_ON_CLIPBOARD
+    "热键无法使用",  // HOTKEY_PROBLEM_TITLE
+    "settings.ini 中的 {name}={keys} 不是有效的按键组合，该热键已关闭。",  // HOTKEY_NOT_A_KEY
+    "“{name}”和“{other}”都设为 {keys}，只有“{name}”有效。",  // HOTKEY_SAME_KEY
 }};

@@ -155,4 +155,7 @@ const UiStrings UI_STRINGS_ZH_TW = {{
     "未錄製到任何影格",  // RECORD_NO_FRAME
     "無法開啟結果視窗",  // RESULT_WINDOW_FAILED
     "文字已在剪貼簿中，可直接貼上",  // TEXT_ON_CLIPBOARD
+    "快速鍵無法使用",  // HOTKEY_PROBLEM_TITLE
+    "settings.ini 中的 {name}={keys} 不是有效的按鍵組合，此快速鍵已停用。",  // HOTKEY_NOT_A_KEY
+    "「{name}」和「{other}」都設為 {keys}，只有「{name}」有效。",  // HOTKEY_SAME_KEY
 }};
