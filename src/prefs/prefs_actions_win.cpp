@@ -91,7 +91,8 @@ void PrefsWindow::save() {
     // Before the reload: a notice shows at once over the last one, and the reload's (a hotkey
     // in use, an unreadable file) matters more.
     if (!autostart_set) tray_balloon(ui_text(AUTOSTART_FAILED), autostart_set.error().message);
-    // The window's end registers the keys in force; the reload reads the file and replaces them.
+    // The reload reads the file and registers the new keys; the window's end leaves them to it.
+    saved = true;
     DestroyWindow(window);
     reload_settings();
 }

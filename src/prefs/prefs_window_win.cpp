@@ -317,7 +317,8 @@ LRESULT PrefsWindow::handle(UINT message, WPARAM wparam, LPARAM lparam) {
         case WM_DESTROY:
             closing = true;
             last_focus = nullptr;
-            (void)register_hotkeys(MAIN_HWND.get());
+            // The keys in force again, unless Save's reload is about to register the new ones.
+            if (!saved) (void)register_hotkeys(MAIN_HWND.get());
             debug_log("prefs window closed");
             return 0;
         default:
