@@ -46,9 +46,9 @@ void switch_detection(OverlayState& s) {
 
 void store_detection(DetectMode mode) {
     const bool element = mode == DetectMode::Element;
-    if (const Status st = settings_set_values({{"capture_detect", element ? "element" : "window"}}); !st)
-        debug_log("capture_detect not written: " + st.error().message);
-    SETTINGS.borrow()->capture_detect = element ? CaptureDetect::Element : CaptureDetect::Window;
+    // The new mode holds for this run either way; a file that keeps the old one is said, since
+    // the next start would quietly go back to it.
+    settings_not_saved(settings_store({{"capture_detect", element ? "element" : "window"}}, IfNotWritten::UseNew));
     if (const HWND prefs = prefs_window()) {
         if (const HWND combo = GetDlgItem(prefs, PREFS_ID_DETECT)) SendMessageW(combo, CB_SETCURSEL, element ? 0 : 1, 0);
     }

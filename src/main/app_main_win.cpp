@@ -24,6 +24,7 @@
 #include "record/record_test_win.h"
 #include "redact/redact_file_win.h"
 #include "scroll/scroll_test_win.h"
+#include "settings/hotkeys_win.h"
 #include "settings/settings_win.h"
 #include "strings/ui_strings.h"
 #include "uia/uia_bench_win.h"
@@ -86,11 +87,11 @@ uint64_t ms_since_process_start() {
     return b > a ? (b - a) / 10000 : 0;
 }
 
-void show_startup_balloon(const Status& loaded, const std::vector<std::string>& failed, bool first_run) {
-    if (!loaded) {
-        tray_balloon(ui_text(SETTINGS_READ_FAILED), loaded.error().message);
-    } else if (!failed.empty()) {
-        tray_balloon(ui_text(BALLOON_HOTKEY_IN_USE_TITLE), hotkey_in_use_text(failed));
+void show_startup_balloon(const Status& loaded, const HotkeyReport& hotkeys, bool first_run) {
+    const std::optional<std::string> read_error =
+        loaded ? std::nullopt : std::optional<std::string>(loaded.error().message);
+    if (const std::optional<Notice> notice = settings_notice(read_error, hotkeys)) {
+        tray_balloon(notice->title, notice->body);
     } else if (first_run) {
         tray_balloon(ui_text(BALLOON_RUNNING_TITLE), fill_hotkey_placeholders(ui_text(BALLOON_RUNNING_TEXT)));
     }
@@ -170,8 +171,8 @@ void app_main() {
     overlay_prewarm();
     restart_prewarm_timer();
     tray_add_icon(main);
-    const std::vector<std::string> failed = register_hotkeys(main);
-    show_startup_balloon(loaded, failed, first_run);
+    const HotkeyReport hotkeys = register_hotkeys(main);
+    show_startup_balloon(loaded, hotkeys, first_run);
     run_startup_command(choice.startup);
 
     debug_log("message loop (" + std::to_string(ms_since_process_start()) + " ms since process start)");

@@ -3,6 +3,7 @@
 #include "main/shell_text.h"
 #include "main/shell_win.h"
 #include "main/tray_win.h"
+#include "settings/hotkeys_win.h"
 #include "settings/settings_win.h"
 #include "strings/ui_strings.h"
 #include "util/log.h"
@@ -16,13 +17,14 @@ void reload_settings() {
     if (current_settings().capture_engine == CaptureEngine::Gdi) dxgi_drop_capturer();
     else restart_prewarm_timer();
     HWND main = MAIN_HWND.get();
-    const std::vector<std::string> failed = register_hotkeys(main);
+    const HotkeyReport hotkeys = register_hotkeys(main);
     const std::string tip = tray_tooltip();
     NOTIFYICONDATAW data = tray_tip_data(main, tip);
     if (main) Shell_NotifyIconW(NIM_MODIFY, &data);
     debug_log("tray tip: " + replace_all(tip, "\n", "\\n"));
-    if (!loaded) tray_balloon(ui_text(SETTINGS_READ_FAILED), loaded.error().message);
-    else if (!failed.empty()) tray_balloon(ui_text(BALLOON_HOTKEY_IN_USE_TITLE), hotkey_in_use_text(failed));
+    const std::optional<std::string> read_error =
+        loaded ? std::nullopt : std::optional<std::string>(loaded.error().message);
+    if (const std::optional<Notice> notice = settings_notice(read_error, hotkeys)) tray_balloon(notice->title, notice->body);
 }
 
 std::string fill_hotkey_placeholders(std::string_view text) {

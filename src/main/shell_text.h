@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ocr/ocr_types.h"
+#include "settings/hotkey_plan.h"
 #include "settings/settings.h"
 #include "strings/ui_strings.h"
 
@@ -25,6 +26,16 @@ std::string hotkey_text_or_dash(const std::optional<HotkeySetting>& hotkey);
 std::string fill_hotkey_placeholders_with(std::string_view text, std::string_view cap, std::string_view pin);
 // The "Hotkey in use" body: {keys} = the failed hotkey texts joined with ", ".
 std::string hotkey_in_use_text(const std::vector<std::string>& failed);
+
+struct Notice {
+    std::string title;
+    std::string body;
+};
+// The one notice of a settings load and hotkey registration, since a balloon replaces the one
+// before it: the file that could not be read (its message cut so the rest still fits), hotkey
+// texts that name no key, two of the program's hotkeys on one key, keys another program holds;
+// one line each. None when all went well.
+std::optional<Notice> settings_notice(const std::optional<std::string>& read_error, const HotkeyReport& report);
 
 struct BalloonText {
     std::u16string title;

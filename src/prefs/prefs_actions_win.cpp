@@ -80,18 +80,19 @@ void PrefsWindow::save() {
     Status autostart_set;
     if (autostart != autostart_enabled()) autostart_set = set_autostart(autostart);
     if (!autostart_set) debug_log("prefs autostart not changed: " + autostart_set.error().message);
-    const Status written = settings_set_values(pairs);
+    const Status written = settings_store(pairs, IfNotWritten::KeepOld);
     if (!written) {
-        // The file stays as it was and the window keeps what the user entered.
+        // The file and the settings in force stay as they were; the window keeps what the user entered.
         debug_log("prefs save failed: " + written.error().message);
-        tray_balloon(ui_text(SAVE_FAILED), written.error().message);
+        settings_not_saved(written);
         return;
     }
     debug_log("prefs saved");
     // Before the reload: a notice shows at once over the last one, and the reload's (a hotkey
     // in use, an unreadable file) matters more.
     if (!autostart_set) tray_balloon(ui_text(AUTOSTART_FAILED), autostart_set.error().message);
-    // The window's end registers the keys in force; the reload reads the file and replaces them.
+    // The reload reads the file and registers the new keys; the window's end leaves them to it.
+    saved = true;
     DestroyWindow(window);
     reload_settings();
 }

@@ -37,7 +37,6 @@ struct PrefsForm {
     int64_t record_format = 0;  // 0 MP4, 1 GIF
     int64_t translate = 0;
 };
-using SettingPairs = std::vector<std::pair<std::string, std::string>>;
 // The eleven pairs in the order they are written; numbers the fields cannot give keep the
 // current settings' values.
 SettingPairs build_save_pairs(const PrefsForm& form, const Settings& current, const std::vector<std::string>& codes);

@@ -119,9 +119,21 @@ PixelSize prefs_client_size(int32_t width_dips, uint32_t dpi) {
     return {prefs_pixels(dpi, width_dips), prefs_pixels(dpi, PREFS_CLIENT_HEIGHT)};
 }
 
+uint32_t prefs_fit_dpi(uint32_t monitor_dpi, int32_t width_dips, PixelSize work, PixelSize frame) {
+    // round(d × n / 96) ≤ room holds for every d ≤ room × 96 / n.
+    const auto fitting = [](int64_t room, int64_t dips) -> int64_t {
+        return dips > 0 ? std::max<int64_t>(room, 0) * 96 / dips : INT64_MAX;
+    };
+    const int64_t by_height = fitting(int64_t{work.h} - frame.h, PREFS_CLIENT_HEIGHT);
+    const int64_t by_width = fitting(int64_t{work.w} - frame.w, width_dips);
+    const int64_t fit = std::min<int64_t>({int64_t{monitor_dpi}, by_height, by_width});
+    return static_cast<uint32_t>(std::max<int64_t>(fit, std::min<uint32_t>(monitor_dpi, PREFS_MIN_LAYOUT_DPI)));
+}
+
 PixelPoint prefs_window_origin(const Rect& work, PixelSize outer) {
-    const int64_t x = int64_t{work.l} + (work.width64() - outer.w) / 2;
+    int64_t x = int64_t{work.l} + (work.width64() - outer.w) / 2;
     int64_t y = int64_t{work.t} + (work.height64() - outer.h) / 2;
+    x = std::max<int64_t>(x, work.l);
     y = std::max<int64_t>(y, work.t);
     return {saturate_i32(x), saturate_i32(y)};
 }

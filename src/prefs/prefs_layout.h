@@ -107,8 +107,15 @@ struct PixelSize {
 // The client area: W × 712 DIPs at the DPI.
 PixelSize prefs_client_size(int32_t width_dips, uint32_t dpi);
 
-// The outer rectangle's top-left, centred in the work area (integer halving); the top never
-// above the work area's top, the left not clamped.
+// The DPI the window is laid out at: the monitor's, lowered just as far as the whole window (the
+// W × 712-DIP client area and the frame the system draws round it, `frame` pixels in all at the
+// monitor's DPI) needs to fit the work area, so every control stays reachable on a short or
+// narrow screen. Never below PREFS_MIN_LAYOUT_DPI, where the text would be too small to read.
+inline constexpr uint32_t PREFS_MIN_LAYOUT_DPI = 48;
+uint32_t prefs_fit_dpi(uint32_t monitor_dpi, int32_t width_dips, PixelSize work, PixelSize frame);
+
+// The outer rectangle's top-left, centred in the work area (integer halving); the top and the
+// left never outside the work area's.
 struct PixelPoint {
     int32_t x = 0, y = 0;
     friend bool operator==(const PixelPoint&, const PixelPoint&) = default;

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 
 #include "prefs/prefs_form.h"
 #include "prefs/prefs_layout.h"
@@ -123,15 +124,34 @@ void fill_prefs_controls(HWND window) {
     if (PrefsWindow* record = PrefsWindow::from(window)) record->translate_codes = std::move(translate.codes);
 }
 
-void place_window(HWND window, const Rect& work, uint32_t dpi, int32_t width_dips) {
-    const PixelSize client = prefs_client_size(width_dips, dpi);
-    RECT outer{0, 0, client.w, client.h};
-    AdjustWindowRectExForDpi(&outer, PREFS_STYLE, FALSE, PREFS_EX_STYLE, dpi);
-    const PixelSize size{outer.right - outer.left, outer.bottom - outer.top};
-    const PixelPoint at = prefs_window_origin(work, size);
-    SetWindowPos(window, nullptr, at.x, at.y, size.w, size.h, SWP_NOZORDER | SWP_NOACTIVATE);
-    debug_log("prefs window: dpi " + std::to_string(dpi) + ", width " + std::to_string(width_dips) + " DIPs, client " +
-              std::to_string(client.w) + "x" + std::to_string(client.h));
+// The outer size less the client area, as the system draws the frame at the monitor's DPI.
+PixelSize frame_size(uint32_t monitor_dpi) {
+    RECT outer{0, 0, 0, 0};
+    AdjustWindowRectExForDpi(&outer, PREFS_STYLE, FALSE, PREFS_EX_STYLE, monitor_dpi);
+    return {outer.right - outer.left, outer.bottom - outer.top};
+}
+
+// Lays the window out for the monitor it is on and puts it inside that monitor's work area: at
+// `at` when given (a move to another monitor), centred otherwise. A work area too short or too
+// narrow for the window at the monitor's DPI gets a smaller layout (prefs_fit_dpi).
+void fit_window(PrefsWindow& record, const Rect& work, uint32_t monitor_dpi, std::optional<PixelPoint> at) {
+    const HWND window = record.hwnd();
+    const int32_t width_dips = static_cast<int32_t>(record.metrics.width);
+    const PixelSize frame = frame_size(monitor_dpi);
+    record.dpi = prefs_fit_dpi(monitor_dpi, width_dips, {work.width(), work.height()}, frame);
+    relayout_prefs(window);
+    const PixelSize client = prefs_client_size(width_dips, record.dpi);
+    const PixelSize size{client.w + frame.w, client.h + frame.h};
+    PixelPoint origin = prefs_window_origin(work, size);
+    if (at) {
+        origin.x = std::clamp<int64_t>(at->x, work.l, std::max<int64_t>(work.l, int64_t{work.r} - size.w));
+        origin.y = std::clamp<int64_t>(at->y, work.t, std::max<int64_t>(work.t, int64_t{work.b} - size.h));
+    }
+    SetWindowPos(window, nullptr, origin.x, origin.y, size.w, size.h, SWP_NOZORDER | SWP_NOACTIVATE);
+    debug_log("prefs window: dpi " + std::to_string(monitor_dpi) + ", laid out at " + std::to_string(record.dpi) +
+              ", width " + std::to_string(width_dips) + " DIPs, client " + std::to_string(client.w) + "x" +
+              std::to_string(client.h) + ", work area " + std::to_string(work.width()) + "x" +
+              std::to_string(work.height()));
 }
 
 LRESULT static_colours(HDC dc, HWND control) {
@@ -141,13 +161,15 @@ LRESULT static_colours(HDC dc, HWND control) {
     return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
 }
 
+// Moved to a monitor of another DPI: laid out again to fit that monitor's work area, near the
+// place the system suggests.
 void on_dpi_changed(PrefsWindow& record, WPARAM wparam, LPARAM lparam) {
-    const HWND window = record.hwnd();
-    record.dpi = LOWORD(wparam);
-    if (const auto* suggested = reinterpret_cast<const RECT*>(lparam))
-        SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
-    relayout_prefs(window);
+    const auto* suggested = reinterpret_cast<const RECT*>(lparam);
+    RECT r{};
+    if (suggested) r = *suggested;
+    else GetWindowRect(record.hwnd(), &r);
+    const MonitorPlace monitor = monitor_place_at(POINT{r.left + (r.right - r.left) / 2, r.top + (r.bottom - r.top) / 2});
+    fit_window(record, monitor.work, LOWORD(wparam), PixelPoint{r.left, r.top});
 }
 
 // Coming back to the window puts the focus back where it was (a dialog's habit), rather than
@@ -221,8 +243,7 @@ void show_prefs_window() {
         create_child_control(window, control_class(spec.kind), spec.text ? ui_text(*spec.text) : "", spec.id, spec.dips,
                              spec.kind == PrefsControlKind::Header);
     fill_prefs_controls(window);
-    relayout_prefs(window);
-    place_window(window, work, dpi, metrics.width);
+    if (PrefsWindow* made = PrefsWindow::from(window)) fit_window(*made, work, dpi, std::nullopt);
     validate_hotkey_fields(window);
     ShowWindow(window, SW_SHOW);
     SetForegroundWindow(window);
@@ -296,7 +317,8 @@ LRESULT PrefsWindow::handle(UINT message, WPARAM wparam, LPARAM lparam) {
         case WM_DESTROY:
             closing = true;
             last_focus = nullptr;
-            (void)register_hotkeys(MAIN_HWND.get());
+            // The keys in force again, unless Save's reload is about to register the new ones.
+            if (!saved) (void)register_hotkeys(MAIN_HWND.get());
             debug_log("prefs window closed");
             return 0;
         default:

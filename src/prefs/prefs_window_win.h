@@ -42,6 +42,7 @@ struct PrefsWindow : BaseWindow<PrefsWindow> {
     // The control that had the focus when the window was last deactivated.
     HWND last_focus = nullptr;
     bool closing = false;  // from WM_DESTROY on: no longer the open settings window
+    bool saved = false;    // closed by Save, whose reload registers the hotkeys
 
     LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam);
     // Save: autostart, settings.ini, reload; a failed write keeps the window and says so.

@@ -10,38 +10,37 @@ UiCell<std::vector<Hotkey>> REGISTERED_HOTKEYS;
 
 namespace {
 
-std::string joined(const std::vector<std::string>& texts) {
-    std::string out;
-    for (const std::string& t : texts) out += (out.empty() ? "" : ", ") + t;
-    return out.empty() ? "none" : out;
+int hotkey_id(HotkeyRole role) {
+    switch (role) {
+        case HotkeyRole::Capture: return HOTKEY_ID_CAPTURE;
+        case HotkeyRole::Pin: return HOTKEY_ID_PIN;
+        case HotkeyRole::CaptureCopy: return HOTKEY_ID_CAPTURE_COPY;
+    }
+    return 0;
 }
 
 }  // namespace
 
-std::vector<std::string> register_hotkeys(HWND window) {
+HotkeyReport register_hotkeys(HWND window) {
     unregister_hotkeys();
     const Settings settings = current_settings();
-    const std::pair<int, const std::optional<HotkeySetting>*> wanted[] = {
-        {HOTKEY_ID_CAPTURE, &settings.capture_hotkey},
-        {HOTKEY_ID_PIN, &settings.pin_hotkey},
-        {HOTKEY_ID_CAPTURE_COPY, &settings.capture_copy_hotkey},
-    };
-    std::vector<std::string> failed;
+    // Two of our own on one key would have the system refuse the second as if another program
+    // held it: the plan registers the first and names the pair instead.
+    HotkeyPlan plan = plan_hotkeys(settings);
+    HotkeyReport report{settings.unread_hotkeys, std::move(plan.clashes), {}};
     std::vector<std::string> registered;
     std::vector<Hotkey> held;
-    for (const auto& [id, setting] : wanted) {
-        if (!*setting) continue;
-        const HotkeySetting& hotkey = **setting;
-        if (RegisterHotKey(window, id, hotkey.modifiers | MOD_NOREPEAT, hotkey.vk)) {
-            held.push_back(hotkey.hotkey());
-            registered.push_back(hotkey.text);
+    for (const PlannedHotkey& p : plan.to_register) {
+        if (RegisterHotKey(window, hotkey_id(p.role), p.hotkey.modifiers | MOD_NOREPEAT, p.hotkey.vk)) {
+            held.push_back(p.hotkey.hotkey());
+            registered.push_back(p.hotkey.text);
         } else {
-            failed.push_back(hotkey.text);
+            report.in_use.push_back(p.hotkey.text);
         }
     }
     REGISTERED_HOTKEYS.set(std::move(held));
-    debug_log("hotkeys registered: " + joined(registered) + "; in use: " + joined(failed));
-    return failed;
+    debug_log("hotkeys registered: " + hotkey_report_log(registered, report));
+    return report;
 }
 
 void unregister_hotkeys() {

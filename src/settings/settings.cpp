@@ -11,6 +11,8 @@ constexpr uint64_t DEFAULT_HISTORY = 30;
 constexpr uint64_t MAX_HISTORY = 500;
 constexpr uint32_t DEFAULT_FPS = 30;
 constexpr uint32_t MAX_FPS = 60;
+// How much of a hotkey text that gives no hotkey is kept to be named in a notice.
+constexpr size_t UNREAD_HOTKEY_UNITS = 40;
 
 std::string_view skip_boms(std::string_view text) {
     while (starts_with(text, BOM)) text.remove_prefix(BOM.size());
@@ -82,53 +84,102 @@ std::optional<uint64_t> parse_settings_number(std::string_view text, uint64_t ma
     return n;
 }
 
+namespace {
+
+// The three hotkey keys in the order they are registered and reported.
+constexpr std::string_view HOTKEY_KEYS[] = {"capture_hotkey", "pin_hotkey", "capture_copy_hotkey"};
+
+std::optional<HotkeySetting>& hotkey_field(Settings& s, std::string_view key) {
+    if (key == HOTKEY_KEYS[0]) return s.capture_hotkey;
+    if (key == HOTKEY_KEYS[1]) return s.pin_hotkey;
+    return s.capture_copy_hotkey;
+}
+
+// A hotkey key's final text: the field, and the list of texts that gave no hotkey.
+void set_hotkey_text(Settings& s, std::string_view key, std::string_view text) {
+    std::optional<HotkeySetting>& field = hotkey_field(s, key);
+    field = parse_hotkey(text);
+    std::erase_if(s.unread_hotkeys, [&](const UnreadHotkey& u) { return u.key == key; });
+    if (field || text.empty()) return;
+    // Kept short: it is only ever shown, and a runaway value must not ride along in every copy.
+    const std::u16string units = utf8_to_utf16(text);
+    std::string shown = utf16_to_utf8(truncate_utf16(units, UNREAD_HOTKEY_UNITS));
+    if (units.size() > UNREAD_HOTKEY_UNITS) shown += "\xE2\x80\xA6";  // …
+    s.unread_hotkeys.push_back({std::string(key), std::move(shown)});
+    const auto rank = [](const UnreadHotkey& u) {
+        return std::find(std::begin(HOTKEY_KEYS), std::end(HOTKEY_KEYS), u.key) - std::begin(HOTKEY_KEYS);
+    };
+    std::stable_sort(s.unread_hotkeys.begin(), s.unread_hotkeys.end(),
+                     [&](const UnreadHotkey& a, const UnreadHotkey& b) { return rank(a) < rank(b); });
+}
+
+bool is_hotkey_key(std::string_view key) {
+    return std::find(std::begin(HOTKEY_KEYS), std::end(HOTKEY_KEYS), key) != std::end(HOTKEY_KEYS);
+}
+
+// One key=value line by its key's rule. `raw` is the text after '=', trimmed. Hotkey keys are
+// left to the caller, which parses each one's last text.
+void apply_setting(Settings& s, const std::string& key, std::string_view raw) {
+    const std::string_view value = trim(raw.substr(0, raw.find(';')));
+    if (key == "save_dir") {
+        if (!raw.empty()) s.save_dir = std::string(raw);
+    } else if (key == "capture_engine") {
+        s.capture_engine = iequals_ascii(raw, "gdi") ? CaptureEngine::Gdi : CaptureEngine::Dxgi;
+    } else if (key == "capture_detect") {
+        const std::string v = ascii_lower(value);
+        s.capture_detect = (v == "window" || v == "windows") ? CaptureDetect::Window : CaptureDetect::Element;
+    } else if (key == "history") {
+        const auto n = parse_settings_number(raw, UINT64_MAX);
+        s.history = n ? std::min(*n, MAX_HISTORY) : DEFAULT_HISTORY;
+    } else if (key == "record_format") {
+        s.record_format = iequals_ascii(value, "gif") ? RecordFormat::Gif : RecordFormat::Mp4;
+    } else if (key == "record_fps") {
+        const auto n = parse_settings_number(value, UINT32_MAX);
+        s.record_fps = n ? static_cast<uint32_t>(std::clamp<uint64_t>(*n, 1, MAX_FPS)) : DEFAULT_FPS;
+    } else if (key == "record_cursor") {
+        s.record_cursor = value.size() == 1 ? value[0] != '0' : !setting_is_false(value);
+    } else if (key == "translate_to") {
+        s.translate_to = value;
+    } else if (key == "translate_url") {
+        if (raw.find("{text}") != std::string_view::npos) s.translate_url = raw;
+    } else if (key == "ocr_lang") {
+        s.ocr_lang = value;
+    }
+}
+
+}  // namespace
+
 Settings parse_settings_text(std::string_view text) {
     Settings s = default_settings();
     if (!is_valid_utf8(text)) return s;
-    // The two main hotkeys are parsed once the whole file is read.
-    std::string capture_text = "F1";
-    std::string pin_text = "F3";
+    // The hotkeys are parsed once the whole file is read: the last line of each key counts.
+    std::string hotkey_texts[] = {"F1", "F3", ""};
     for (const std::string_view line : split_lines(skip_boms(text))) {
         const auto kl = key_line(line);
         if (!kl) continue;
         const std::string key = ascii_lower(kl->key);
-        const std::string_view raw = kl->rest;
-        const std::string_view value = trim(raw.substr(0, raw.find(';')));
-        if (key == "capture_hotkey") {
-            capture_text = raw;
-        } else if (key == "pin_hotkey") {
-            pin_text = raw;
-        } else if (key == "capture_copy_hotkey") {
-            s.capture_copy_hotkey = parse_hotkey(raw);
-        } else if (key == "save_dir") {
-            if (!raw.empty()) s.save_dir = std::string(raw);
-        } else if (key == "capture_engine") {
-            s.capture_engine = iequals_ascii(raw, "gdi") ? CaptureEngine::Gdi : CaptureEngine::Dxgi;
-        } else if (key == "capture_detect") {
-            const std::string v = ascii_lower(value);
-            s.capture_detect = (v == "window" || v == "windows") ? CaptureDetect::Window
-                                                                  : CaptureDetect::Element;
-        } else if (key == "history") {
-            const auto n = parse_settings_number(raw, UINT64_MAX);
-            s.history = n ? std::min(*n, MAX_HISTORY) : DEFAULT_HISTORY;
-        } else if (key == "record_format") {
-            s.record_format = iequals_ascii(value, "gif") ? RecordFormat::Gif : RecordFormat::Mp4;
-        } else if (key == "record_fps") {
-            const auto n = parse_settings_number(value, UINT32_MAX);
-            s.record_fps = n ? static_cast<uint32_t>(std::clamp<uint64_t>(*n, 1, MAX_FPS)) : DEFAULT_FPS;
-        } else if (key == "record_cursor") {
-            s.record_cursor = value.size() == 1 ? value[0] != '0' : !setting_is_false(value);
-        } else if (key == "translate_to") {
-            s.translate_to = value;
-        } else if (key == "translate_url") {
-            if (raw.find("{text}") != std::string_view::npos) s.translate_url = raw;
-        } else if (key == "ocr_lang") {
-            s.ocr_lang = value;
+        if (is_hotkey_key(key)) {
+            const auto at = std::find(std::begin(HOTKEY_KEYS), std::end(HOTKEY_KEYS), key) - std::begin(HOTKEY_KEYS);
+            hotkey_texts[at] = kl->rest;
+        } else {
+            apply_setting(s, key, kl->rest);
         }
     }
-    s.capture_hotkey = parse_hotkey(capture_text);
-    s.pin_hotkey = parse_hotkey(pin_text);
+    for (size_t i = 0; i < std::size(HOTKEY_KEYS); ++i) set_hotkey_text(s, HOTKEY_KEYS[i], hotkey_texts[i]);
     return s;
+}
+
+void apply_setting_pairs(Settings& s, const SettingPairs& pairs) {
+    for (const auto& [key, value] : pairs) {
+        if (!settings_key_is_valid(key)) continue;
+        // As the file will hold it: one line, trimmed.
+        const std::string line = key + "=" + clean_value(value);
+        const auto kl = key_line(line);
+        if (!kl) continue;
+        const std::string k = ascii_lower(kl->key);
+        if (is_hotkey_key(k)) set_hotkey_text(s, k, kl->rest);
+        else apply_setting(s, k, kl->rest);
+    }
 }
 
 bool settings_key_is_valid(std::string_view key) {

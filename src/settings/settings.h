@@ -28,6 +28,14 @@ struct HotkeySetting {
     friend bool operator==(const HotkeySetting&, const HotkeySetting&) = default;
 };
 
+// A hotkey line whose text names no key combination (the hotkey is then off): the key as
+// settings.ini names it and the text as written there.
+struct UnreadHotkey {
+    std::string key;
+    std::string text;
+    friend bool operator==(const UnreadHotkey&, const UnreadHotkey&) = default;
+};
+
 enum class CaptureEngine : uint8_t { Dxgi, Gdi };
 enum class CaptureDetect : uint8_t { Window, Element };
 enum class RecordFormat : uint8_t { Mp4, Gif };
@@ -46,6 +54,9 @@ struct Settings {
     std::string translate_to;
     std::string translate_url;
     std::string ocr_lang;
+    // The hotkey texts that gave no hotkey, in the order capture, pin, capture and copy; an
+    // empty text (off by choice) is not among them.
+    std::vector<UnreadHotkey> unread_hotkeys;
     friend bool operator==(const Settings&, const Settings&) = default;
 };
 // The record above is the empty one (before the first load). The defaults for a missing key:
@@ -55,6 +66,10 @@ Settings default_settings();
 // The loader: UTF-8 text (any number of leading U+FEFF), one key=value per line.
 // Text that is not valid UTF-8 as a whole gives the defaults.
 Settings parse_settings_text(std::string_view text);
+using SettingPairs = std::vector<std::pair<std::string, std::string>>;
+// The pairs read into `settings` by the loader's rule for each key, as if they were the file's
+// last lines; unknown keys change nothing.
+void apply_setting_pairs(Settings& settings, const SettingPairs& pairs);
 // The file's new text after setting the pairs: every line of a matching key is rewritten, a
 // missing key is appended after the last non-blank line, lines joined with CR LF and a final
 // CR LF, no byte-order mark. CR, LF and NUL are dropped from values and invalid UTF-8 in them

@@ -2,10 +2,12 @@
 
 #include <windows.h>
 
+#include "strings/ui_strings.h"
 #include "util/log.h"
 #include "util/text.h"
 #include "win/env.h"
 #include "win/file_io.h"
+#include "win/shell.h"
 
 UiCell<Settings> SETTINGS;
 
@@ -59,6 +61,17 @@ Status settings_set_values(const std::vector<std::pair<std::string, std::string>
         if (!s && !existed && round == 0 && already_exists(s.error())) continue;
         return s;
     }
+}
+
+Status settings_store(const SettingPairs& pairs, IfNotWritten if_not_written) {
+    Status written = settings_set_values(pairs);
+    if (!written) debug_log("settings not written: " + written.error().message);
+    if (written || if_not_written == IfNotWritten::UseNew) apply_setting_pairs(*SETTINGS.borrow(), pairs);
+    return written;
+}
+
+void settings_not_saved(const Status& failed) {
+    if (!failed) tray_balloon(ui_text(SAVE_FAILED), failed.error().message);
 }
 
 void write_settings_template() {

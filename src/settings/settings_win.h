@@ -1,5 +1,6 @@
 #pragma once
 // settings.ini on disk, the UI thread's SETTINGS cell, the save folders and autostart.
+#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
@@ -26,6 +27,14 @@ Settings current_settings();
 // UTF-8) is left alone and its error returned; the update goes through a temporary file that is
 // moved over settings.ini, so a failure never leaves a half-written file.
 Status settings_set_values(const std::vector<std::pair<std::string, std::string>>& pairs);
+// What a failed write leaves in SETTINGS: the old values (a form that stays open to be saved
+// again), or the new ones for the rest of this run (a choice made in passing, such as Tab's).
+enum class IfNotWritten : uint8_t { KeepOld, UseNew };
+// What every window that changes a setting calls: writes the pairs into the file and into
+// SETTINGS as the loader reads them. The failure is the caller's to show (settings_not_saved).
+Status settings_store(const SettingPairs& pairs, IfNotWritten if_not_written);
+// The "Save failed" notice of a settings write that did not reach the file.
+void settings_not_saved(const Status& failed);
 // First run: writes the template only when no settings.ini exists (never overwrites).
 void write_settings_template();
 

@@ -158,4 +158,7 @@ const UiStrings UI_STRINGS_DE = {{
     "Aufnahme fehlgeschlagen",  // CAPTURE_FAILED
     "Nicht genug Arbeitsspeicher für die Bildschirmbilder: Schließen Sie einige Programme und versuchen Sie es erneut",  // CAPTURE_NO_MEMORY
     "Das Bild ist zu groß zum Anheften ({name}). Angeheftet werden können Bilder bis 268 Millionen Pixel.",  // PIN_IMAGE_TOO_LARGE
+    "Tastenkombination funktioniert nicht",  // HOTKEY_PROBLEM_TITLE
+    "{name}={keys} in settings.ini ist keine gültige Tastenkombination und daher ausgeschaltet.",  // HOTKEY_NOT_A_KEY
+    "„{name}“ und „{other}“ verwenden beide {keys}; nur „{name}“ funktioniert.",  // HOTKEY_SAME_KEY
 }};

@@ -158,4 +158,7 @@ const UiStrings UI_STRINGS_EN = {{
     "Capture failed",  // CAPTURE_FAILED
     "Not enough memory for the screen images: close some programs and try again",  // CAPTURE_NO_MEMORY
     "The image is too large to pin ({name}). Images of up to 268 million pixels can be pinned.",  // PIN_IMAGE_TOO_LARGE
+    "Hotkey not working",  // HOTKEY_PROBLEM_TITLE
+    "{name}={keys} in settings.ini is not a key combination, so that hotkey is off.",  // HOTKEY_NOT_A_KEY
+    "\"{name}\" and \"{other}\" are both set to {keys}: only \"{name}\" works.",  // HOTKEY_SAME_KEY
 }};

@@ -158,4 +158,7 @@ const UiStrings UI_STRINGS_ES = {{
     "Error en la captura",  // CAPTURE_FAILED
     "No hay memoria suficiente para las imágenes de la pantalla: cierre algunos programas y vuelva a intentarlo",  // CAPTURE_NO_MEMORY
     "La imagen es demasiado grande para anclarla ({name}). Se pueden anclar imágenes de hasta 268 millones de píxeles.",  // PIN_IMAGE_TOO_LARGE
+    "La tecla de acceso rápido no funciona",  // HOTKEY_PROBLEM_TITLE
+    "{name}={keys} en settings.ini no es una combinación de teclas, así que ese atajo está desactivado.",  // HOTKEY_NOT_A_KEY
+    "«{name}» y «{other}» usan {keys}: solo funciona «{name}».",  // HOTKEY_SAME_KEY
 }};

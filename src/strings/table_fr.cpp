@@ -158,4 +158,7 @@ const UiStrings UI_STRINGS_FR = {{
     "Échec de la capture",  // CAPTURE_FAILED
     "Mémoire insuffisante pour les images de l’écran : fermez quelques programmes et réessayez",  // CAPTURE_NO_MEMORY
     "L’image est trop grande pour être épinglée ({name}). Les images jusqu’à 268 millions de pixels peuvent être épinglées.",  // PIN_IMAGE_TOO_LARGE
+    "Raccourci inopérant",  // HOTKEY_PROBLEM_TITLE
+    "{name}={keys} dans settings.ini n’est pas une combinaison de touches\u00a0: ce raccourci est désactivé.",  // HOTKEY_NOT_A_KEY
+    "«\u00a0{name}\u00a0» et «\u00a0{other}\u00a0» utilisent tous deux {keys}\u00a0: seul «\u00a0{name}\u00a0» fonctionne.",  // HOTKEY_SAME_KEY
 }};

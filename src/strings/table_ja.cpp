@@ -158,4 +158,7 @@ const UiStrings UI_STRINGS_JA = {{
     "キャプチャに失敗しました",  // CAPTURE_FAILED
     "画面の画像に必要なメモリが足りません。いくつかのプログラムを閉じてからもう一度お試しください",  // CAPTURE_NO_MEMORY
     "画像が大きすぎるためピン留めできません ({name})。ピン留めできるのは 2 億 6800 万ピクセルまでの画像です。",  // PIN_IMAGE_TOO_LARGE
+    "ホットキーが機能しません",  // HOTKEY_PROBLEM_TITLE
+    "settings.ini の {name}={keys} はキーの組み合わせではないため、このホットキーはオフです。",  // HOTKEY_NOT_A_KEY
+    "「{name}」と「{other}」が両方とも {keys} に設定されています。使えるのは「{name}」だけです。",  // HOTKEY_SAME_KEY
 }};

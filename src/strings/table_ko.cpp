@@ -158,4 +158,7 @@ const UiStrings UI_STRINGS_KO = {{
     "캡처하지 못했습니다",  // CAPTURE_FAILED
     "화면 이미지를 위한 메모리가 부족합니다. 일부 프로그램을 닫은 후 다시 시도하세요",  // CAPTURE_NO_MEMORY
     "이미지가 너무 커서 고정할 수 없습니다({name}). 최대 2억 6800만 픽셀의 이미지를 고정할 수 있습니다.",  // PIN_IMAGE_TOO_LARGE
+    "단축키가 작동하지 않습니다",  // HOTKEY_PROBLEM_TITLE
+    "settings.ini의 {name}={keys}은(는) 올바른 키 조합이 아니므로 이 단축키는 꺼져 있습니다.",  // HOTKEY_NOT_A_KEY
+    "'{name}'과(와) '{other}'이(가) 모두 {keys}(으)로 설정되어 있어 '{name}'만 작동합니다.",  // HOTKEY_SAME_KEY
 }};

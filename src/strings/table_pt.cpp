@@ -158,4 +158,7 @@ const UiStrings UI_STRINGS_PT = {{
     "Falha na captura",  // CAPTURE_FAILED
     "Memória insuficiente para as imagens da tela: feche alguns programas e tente novamente",  // CAPTURE_NO_MEMORY
     "A imagem é grande demais para fixar ({name}). É possível fixar imagens de até 268 milhões de pixels.",  // PIN_IMAGE_TOO_LARGE
+    "Tecla de atalho não funciona",  // HOTKEY_PROBLEM_TITLE
+    "{name}={keys} em settings.ini não é uma combinação de teclas, então esse atalho está desligado.",  // HOTKEY_NOT_A_KEY
+    "“{name}” e “{other}” usam {keys}: só “{name}” funciona.",  // HOTKEY_SAME_KEY
 }};

@@ -158,4 +158,7 @@ const UiStrings UI_STRINGS_ZH_CN = {{
     "截图失败",  // CAPTURE_FAILED
     "内存不足，无法保存屏幕图像：请关闭一些程序后重试",  // CAPTURE_NO_MEMORY
     "图片太大，无法贴出（{name}）。最多可贴出 2.68 亿像素的图片。",  // PIN_IMAGE_TOO_LARGE
+    "热键无法使用",  // HOTKEY_PROBLEM_TITLE
+    "settings.ini 中的 {name}={keys} 不是有效的按键组合，该热键已关闭。",  // HOTKEY_NOT_A_KEY
+    "“{name}”和“{other}”都设为 {keys}，只有“{name}”有效。",  // HOTKEY_SAME_KEY
 }};

@@ -158,4 +158,7 @@ const UiStrings UI_STRINGS_ZH_TW = {{
     "擷取失敗",  // CAPTURE_FAILED
     "記憶體不足，無法保存螢幕影像：請關閉一些程式後再試一次",  // CAPTURE_NO_MEMORY
     "圖片太大，無法釘選（{name}）。最多可釘選 2.68 億像素的圖片。",  // PIN_IMAGE_TOO_LARGE
+    "快速鍵無法使用",  // HOTKEY_PROBLEM_TITLE
+    "settings.ini 中的 {name}={keys} 不是有效的按鍵組合，此快速鍵已停用。",  // HOTKEY_NOT_A_KEY
+    "「{name}」和「{other}」都設為 {keys}，只有「{name}」有效。",  // HOTKEY_SAME_KEY
 }};

@@ -124,8 +124,44 @@ TEST(PrefsPlace, CentredWithTheTopInsideTheWorkArea) {
         {"odd remainder halves down", {0, 0, 1921, 1041}, {600, 700}, {660, 170}},
         {"second monitor", {1920, 0, 3840, 1080}, {616, 751}, {2572, 164}},
         {"taller than the work area: top kept", {0, 40, 800, 600}, {700, 1100}, {50, 40}},
-        {"wider: the left is not clamped", {0, 0, 600, 1000}, {1000, 500}, {-200, 250}},
+        {"wider: the left kept too", {0, 0, 600, 1000}, {1000, 500}, {0, 250}},
         {"monitor left of the primary", {-1280, 0, 0, 1024}, {600, 724}, {-940, 150}},
     };
     for (const Case& c : cases) EXPECT_EQ(prefs_window_origin(c.work, c.outer), c.at) << c.what;
+}
+
+TEST(PrefsPlace, TheWholeWindowFitsTheWorkArea) {
+    // Frames as the system draws them: a caption and borders at the monitor's DPI.
+    struct Case {
+        const char* what;
+        uint32_t dpi;
+        int32_t width;
+        PixelSize work, frame;
+        uint32_t fit;
+    };
+    const Case cases[] = {
+        {"1080 at 150 % over a 72-pixel taskbar", 144, 700, {1920, 1008}, {14, 45}, 129},
+        {"1080 at 150 % without a taskbar", 144, 700, {1920, 1080}, {14, 45}, 139},
+        {"1440 at 150 %: room to spare", 144, 700, {2560, 1392}, {14, 45}, 144},
+        {"1366 x 768 at 125 %", 120, 700, {1366, 718}, {12, 38}, 91},
+        {"1600 x 900 at 125 %", 120, 700, {1600, 850}, {12, 38}, 109},
+        {"portrait 1080 wide at 150 %, widest layout", 144, 960, {1080, 1848}, {14, 45}, 106},
+        {"1920 x 1040 at 100 %", 96, 616, {1920, 1040}, {16, 39}, 96},
+        {"absurdly small: the floor", 96, 616, {200, 150}, {16, 39}, PREFS_MIN_LAYOUT_DPI},
+        {"a work area smaller than the frame", 96, 616, {10, 10}, {16, 39}, PREFS_MIN_LAYOUT_DPI},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const uint32_t dpi = prefs_fit_dpi(c.dpi, c.width, c.work, c.frame);
+        EXPECT_EQ(dpi, c.fit);
+        if (dpi == PREFS_MIN_LAYOUT_DPI) continue;
+        const PixelSize client = prefs_client_size(c.width, dpi);
+        EXPECT_LE(client.h + c.frame.h, c.work.h);
+        EXPECT_LE(client.w + c.frame.w, c.work.w);
+        // The largest that fits: one DPI more would not.
+        if (dpi < c.dpi) {
+            const PixelSize bigger = prefs_client_size(c.width, dpi + 1);
+            EXPECT_TRUE(bigger.h + c.frame.h > c.work.h || bigger.w + c.frame.w > c.work.w);
+        }
+    }
 }

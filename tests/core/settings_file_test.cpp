@@ -142,6 +142,14 @@ TEST(SettingsUpdate, SavedValuesLoadBack) {
         {"translate_to", "de"},             {"ocr_lang", "ko-KR"},
     };
     const Settings s = parse_settings_text(update_settings_text(old, pairs));
+    // What a window puts into the settings in force is what the next load reads.
+    Settings applied = parse_settings_text(old);
+    apply_setting_pairs(applied, pairs);
+    EXPECT_EQ(applied, s);
+    apply_setting_pairs(applied, {{"pin_hotkey", "Banana"}, {"capture_hotkey", " F2 ; x"}, {"unknown", "1"}});
+    EXPECT_EQ(applied.unread_hotkeys, (std::vector<UnreadHotkey>{{"capture_hotkey", "F2 ; x"}, {"pin_hotkey", "Banana"}}));
+    apply_setting_pairs(applied, {{"pin_hotkey", ""}});
+    EXPECT_EQ(applied.unread_hotkeys, (std::vector<UnreadHotkey>{{"capture_hotkey", "F2 ; x"}}));
     EXPECT_EQ(s.capture_hotkey, (HotkeySetting{"Ctrl+Shift+A", 6, 0x41}));
     EXPECT_FALSE(s.pin_hotkey);
     EXPECT_EQ(s.capture_copy_hotkey, (HotkeySetting{"Alt+F2", 1, 0x71}));

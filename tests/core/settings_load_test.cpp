@@ -114,8 +114,24 @@ TEST(SettingsLoad, Hotkeys) {
         {"capture_hotkey=ctrl + shift + a",
          [](Settings& s) { s.capture_hotkey = hk("Ctrl+Shift+A", 6, 0x41); }},
         {"pin_hotkey=A+Ctrl", [](Settings& s) { s.pin_hotkey = hk("Ctrl+A", 2, 0x41); }},
-        {"pin_hotkey=Ctrl+Esc", [](Settings& s) { s.pin_hotkey.reset(); }},
-        {"capture_hotkey=F2\ncapture_hotkey=nonsense", [](Settings& s) { s.capture_hotkey.reset(); }},
+        {"pin_hotkey=Ctrl+Esc", [](Settings& s) {
+             s.pin_hotkey.reset();
+             s.unread_hotkeys = {{"pin_hotkey", "Ctrl+Esc"}};
+         }},
+        {"capture_hotkey=F2\ncapture_hotkey=nonsense", [](Settings& s) {
+             s.capture_hotkey.reset();
+             s.unread_hotkeys = {{"capture_hotkey", "nonsense"}};
+         }},
+        // Texts that name no key are kept to be named, in the order of the hotkeys, cut short.
+        {"capture_copy_hotkey=F99\npin_hotkey=F7\nCAPTURE_HOTKEY=Ctrl+Alt+Shift+Win+Banana", [](Settings& s) {
+             s.capture_hotkey.reset();
+             s.pin_hotkey = hk("F7", 0, 0x76);
+             s.unread_hotkeys = {{"capture_hotkey", "Ctrl+Alt+Shift+Win+Banana"}, {"capture_copy_hotkey", "F99"}};
+         }},
+        {"pin_hotkey=" + std::string(1 << 20, 'x'), [](Settings& s) {
+             s.pin_hotkey.reset();
+             s.unread_hotkeys = {{"pin_hotkey", std::string(40, 'x') + "\xE2\x80\xA6"}};
+         }},
         {"capture_hotkey=nonsense\ncapture_hotkey=F2",
          [](Settings& s) { s.capture_hotkey = hk("F2", 0, 0x71); }},
         {"capture_copy_hotkey=Ctrl+;",

@@ -79,7 +79,7 @@ std::vector<std::string> placeholders(std::string_view text) {
 std::string filled(std::string_view text) {
     const std::string hotkey = "Ctrl+Alt+Shift+Win+PrintScreen";
     std::string s = replace_all(text, "{keys}", hotkey + ", " + hotkey + ", " + hotkey);
-    for (const char* p : {"{cap}", "{pin}", "{name}"}) s = replace_all(s, p, hotkey);
+    for (const char* p : {"{cap}", "{pin}", "{name}", "{other}"}) s = replace_all(s, p, hotkey);
     return s;
 }
 
@@ -89,7 +89,7 @@ bool is_balloon_title(UiText id) {
     constexpr UiText TITLES[] = {BALLOON_RUNNING_TITLE, BALLOON_HOTKEY_IN_USE_TITLE, OCR_FAILED,  RECORD_FAILED,
                                  RECORD_SAVED,          SAVED,                       SAVE_FAILED, SCROLL_COPIED,
                                  COPY_FAILED,           AUTOSTART_FAILED,            PRINT_FAILED,
-                                 SETTINGS_READ_FAILED,  RESULT_WINDOW_FAILED};
+                                 SETTINGS_READ_FAILED,  RESULT_WINDOW_FAILED,        HOTKEY_PROBLEM_TITLE};
     return std::find(std::begin(TITLES), std::end(TITLES), id) != std::end(TITLES);
 }
 

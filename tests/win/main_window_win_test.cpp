@@ -271,7 +271,7 @@ TEST_F(MainWindow, HotkeysHeldElsewhereAreReportedInOrder) {
     SETTINGS.borrow()->capture_hotkey = parse_hotkey("Ctrl+Alt+F10");
     SETTINGS.borrow()->pin_hotkey = parse_hotkey("Ctrl+Alt+F9");
     SETTINGS.borrow()->capture_copy_hotkey = parse_hotkey("Ctrl+Alt+F11");
-    const std::vector<std::string> failed = register_hotkeys(window_);
+    const std::vector<std::string> failed = register_hotkeys(window_).in_use;
     EXPECT_EQ(failed, std::vector<std::string>{"Ctrl+Alt+F9"});
     const std::vector<Hotkey> expected = {{MOD_CONTROL | MOD_ALT, VK_F10}, {MOD_CONTROL | MOD_ALT, VK_F11}};
     EXPECT_EQ(REGISTERED_HOTKEYS.get(), expected);
@@ -313,8 +313,20 @@ TEST_F(MainWindow, HotkeyInUseBalloonNamesTheTakenKeysInTheirOrder) {
         {mine, {copy, capture}, in_use("Ctrl+Alt+F11, Ctrl+Alt+F9"), {pin}},
         {mine, {copy, pin, capture}, in_use("Ctrl+Alt+F11, Ctrl+Alt+F10, Ctrl+Alt+F9"), {}},
         {mine, {}, std::nullopt, {capture, pin, copy}},
-        // Unreadable: the settings in force stay, and the user is told why.
+        // Unreadable: the settings in force stay, and the user is told why, with a key in use too.
         {utf16, {}, std::string(ui_text(SETTINGS_READ_FAILED)) + " | " + path + ": not UTF-8 text", {capture, pin, copy}},
+        {utf16, {copy}, std::string(ui_text(SETTINGS_READ_FAILED)) + " | " + path + ": not UTF-8 text\\n" +
+                            replace_all(ui_text(BALLOON_HOTKEY_IN_USE_TEXT), "{keys}", "Ctrl+Alt+F9"),
+         {capture, pin}},
+        // Two of ours on one key: the first works, and the pair is named, not another program.
+        {"capture_hotkey=Ctrl+Alt+F11\r\npin_hotkey=ctrl+alt+f11\r\ncapture_copy_hotkey=F99\r\n", {},
+         std::string(ui_text(HOTKEY_PROBLEM_TITLE)) + " | " +
+             replace_all(replace_all(ui_text(HOTKEY_NOT_A_KEY), "{name}", "capture_copy_hotkey"), "{keys}", "F99") +
+             "\\n" +
+             replace_all(replace_all(replace_all(ui_text(HOTKEY_SAME_KEY), "{name}", ui_text(MENU_CAPTURE)), "{other}",
+                                     ui_text(MENU_PIN_CLIPBOARD)),
+                         "{keys}", "Ctrl+Alt+F11"),
+         {capture}},
         // Missing is a first run, not a fault: the defaults, quietly.
         {std::nullopt, {}, std::nullopt, {{0, VK_F1}, {0, VK_F3}}},
     };

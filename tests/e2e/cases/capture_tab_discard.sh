@@ -18,6 +18,18 @@ e2e_wait_until 5 "element detection in the settings window" combo_shows 0
 e2e_key Tab
 e2e_wait_until 5 "capture_detect=window in settings.ini" detect_is window
 e2e_wait_until 5 "window detection in the settings window" combo_shows 1
+# While another program holds settings.ini, Tab still switches, and says the file kept the old mode.
+held="$E2E_DIR/file-held.txt"
+e2e_start_helper --out "$(e2e_win_path "$held")" hold-file "$(e2e_win_path "$E2E_SETTINGS")" 5
+e2e_wait_until 20 "the helper could not hold settings.ini" grep -qs held "$held"
+e2e_key Tab
+e2e_wait_log "balloon: Save failed | "
+e2e_wait_until 5 "element detection in the settings window" combo_shows 0
+detect_is window || e2e_fail "a held settings.ini changed"
+e2e_wait_until 20 "the helper did not let settings.ini go" grep -qs released "$held"
+e2e_key Tab
+e2e_wait_until 5 "window detection in the settings window" combo_shows 1
+[ "$(e2e_log_count "balloon: Save failed")" -eq 1 ] || e2e_fail "a written Tab said Save failed"
 
 e2e_drag 320 220 619 419
 e2e_key r

@@ -20,3 +20,15 @@ e2e_key F3
 e2e_wait_log "hotkey 2"
 e2e_wait_log "balloon: Ormick Oxel | No image on the clipboard"
 e2e_main_pid >/dev/null || e2e_fail "the instance did not run on"
+
+# A settings.ini that cannot be read (saved as UTF-16) does not hide the taken key: the reload's
+# one balloon says both, and it is on the screen.
+printf '\xff\xfec\0a\0p\0' >"$E2E_SETTINGS"
+e2e_open_tray_menu
+e2e_key Up Up Up Return   # Reload settings
+e2e_wait_log "tray command 8"
+e2e_wait_log "balloon: Settings file could not be read | "
+grep -F "balloon: Settings file could not be read | " "$E2E_LOG" | grep -qF 'not UTF-8 text\nF1 is used by another program' \
+  || e2e_fail "the balloon does not name both the file and F1"
+on_screen() { [[ $(e2e_helper balloons) == *"not UTF-8 text"*"F1 is used by another program"* ]]; }
+e2e_wait_until 20 "the balloon on the screen" on_screen

@@ -48,3 +48,20 @@ e2e_key ctrl+shift+k
 e2e_wait_log "] hotkey 1"
 e2e_wait_log "capture action"
 e2e_escape_capture 1
+
+# Saved with the capture box set to the pin's key: the notice names the two boxes (not another
+# program) and stays on the screen after the window has gone.
+e2e_helper post 0x8002 5 0 >/dev/null
+e2e_helper wait-window OrmickOxelPrefs 20000 --visible >/dev/null || e2e_fail "no settings window"
+e2e_wait_until 10 "the focus is not on Save" focus_is 1
+e2e_key Tab Tab
+e2e_wait_until 10 "Tab did not reach the capture box" focus_is 100
+e2e_key F3
+e2e_wait_log "hotkey box 0: F3"
+e2e_key Return
+e2e_wait_log "prefs saved" 2
+same='"Capture" and "Pin clipboard image" are both set to F3'
+e2e_wait_log "balloon: Hotkey not working | $same"
+on_screen() { [[ $(e2e_helper balloons) == *"$same"* ]]; }
+e2e_wait_until 20 "the notice on the screen" on_screen
+[ "$(e2e_log_count "used by another program")" -eq 0 ] || e2e_fail "our own hotkeys were blamed on another program"

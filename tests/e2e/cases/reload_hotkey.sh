@@ -32,3 +32,26 @@ e2e_open_tray_menu
 e2e_wait_log "tray menu: Capture\\tF2 |"
 e2e_key Escape
 e2e_helper wait-gone '#32768' 10000 >/dev/null || e2e_fail "the menu did not close"
+
+# Hotkeys that cannot work are named in the reload's balloon: a text that names no key by its
+# settings.ini line (cut short), two of the program's own on one key as that pair, never as
+# another program's. Each row: settings.ini's hotkey lines | the balloon expected.
+long=$(head -c 1048576 /dev/zero | tr '\0' x)
+rows=(
+  "capture_hotkey=F2|pin_hotkey=F99|Hotkey not working | pin_hotkey=F99 in settings.ini is not a key combination"
+  "capture_hotkey=Ctrl+Alt+Shift+Win+Banana|pin_hotkey=F3|Hotkey not working | capture_hotkey=Ctrl+Alt+Shift+Win+Banana in"
+  "capture_hotkey=$long|pin_hotkey=F3|Hotkey not working | capture_hotkey=${long:0:40}… in settings.ini"
+  "pin_hotkey=F7|capture_copy_hotkey=F7|Hotkey not working | \"Pin clipboard image\" and \"Capture and copy\" are both set to F7"
+)
+n=1
+for row in "${rows[@]}"; do
+  IFS='|' read -r first second expected <<<"$row"
+  printf '%s\r\n%s\r\n' "$first" "$second" >"$E2E_SETTINGS"
+  e2e_open_tray_menu
+  e2e_key Up Up Up Return
+  n=$(( n + 1 ))
+  e2e_wait_log "tray command 8" "$n"
+  e2e_wait_log "balloon: $expected"
+done
+[ "$(e2e_log_count "used by another program")" -eq 0 ] || e2e_fail "our own hotkeys were blamed on another program"
+e2e_wait_log "hotkeys registered: F1, F7; in use: none; same key: capture_copy_hotkey = pin_hotkey (F7)"

@@ -39,6 +39,9 @@ int cmd_combo_pick(const Args& a);
 int cmd_control_place(const Args& a);
 int cmd_client(const Args& a);
 int cmd_focus(const Args& a);
+int cmd_balloons(const Args& a);
+int cmd_work_area(const Args& a);
+int cmd_children(const Args& a);
 
 // Pictures (helper_screen.cpp).
 int cmd_clip_dib(const Args& a);

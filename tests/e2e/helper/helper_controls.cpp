@@ -5,6 +5,8 @@
 
 #include "helper.h"
 
+#include <commctrl.h>
+
 namespace {
 
 // The child control ID of the first top-level window of class CLASS (a[0], a[1]); null with a
@@ -127,5 +129,59 @@ int cmd_focus(const Args& a) {
         return 1;
     }
     emit(std::to_string(GetDlgCtrlID(info.hwndFocus)));
+    return 0;
+}
+
+// balloons: the text of every tray balloon on screen, one per line (the shell shows a balloon
+// as a top-level balloon tooltip; its line breaks are written as \n).
+int cmd_balloons(const Args&) {
+    for (const Found& f : find_windows(L"tooltips_class32", true)) {
+        if (!(GetWindowLongW(f.window, GWL_STYLE) & TTS_BALLOON)) continue;
+        wchar_t text[1024] = {};
+        send(f.window, WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text));
+        std::string line = utf8(text);
+        for (size_t at = line.find('\n'); at != std::string::npos; at = line.find('\n', at + 2)) line.replace(at, 1, "\\n");
+        line.erase(std::remove(line.begin(), line.end(), '\r'), line.end());
+        emit(line);
+    }
+    return 0;
+}
+
+// work-area L T R B: sets the desktop's work area, as a taskbar does (the system keeps the
+// monitor's whole rectangle without one).
+int cmd_work_area(const Args& a) {
+    RECT r{static_cast<LONG>(number_arg(a, 0, 0)), static_cast<LONG>(number_arg(a, 1, 0)),
+           static_cast<LONG>(number_arg(a, 2, 0)), static_cast<LONG>(number_arg(a, 3, 0))};
+    if (!SystemParametersInfoW(SPI_SETWORKAREA, 0, &r, SPIF_SENDCHANGE)) {
+        emit("failed " + std::to_string(GetLastError()));
+        return 1;
+    }
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    GetMonitorInfoW(MonitorFromPoint(POINT{r.left, r.top}, MONITOR_DEFAULTTONEAREST), &info);
+    emit("work " + std::to_string(info.rcWork.left) + " " + std::to_string(info.rcWork.top) + " " +
+         std::to_string(info.rcWork.right) + " " + std::to_string(info.rcWork.bottom));
+    return 0;
+}
+
+// children CLASS: every child control of the first top-level window of that class, one line
+// each: "ID L T R B" on screen, and "hidden" for one that is not visible.
+int cmd_children(const Args& a) {
+    if (a.empty()) return 2;
+    const HWND top = FindWindowW(a[0].c_str(), nullptr);
+    if (!top) {
+        emit("no window");
+        return 1;
+    }
+    EnumChildWindows(
+        top,
+        [](HWND c, LPARAM) -> BOOL {
+            RECT r{};
+            GetWindowRect(c, &r);
+            emit(std::to_string(GetDlgCtrlID(c)) + " " + std::to_string(r.left) + " " + std::to_string(r.top) + " " +
+                 std::to_string(r.right) + " " + std::to_string(r.bottom) + (IsWindowVisible(c) ? "" : " hidden"));
+            return TRUE;
+        },
+        0);
     return 0;
 }
