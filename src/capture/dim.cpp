@@ -33,3 +33,8 @@ void dim_pixels_parallel(std::span<const uint32_t> src, std::span<uint32_t> dst)
         }
     }
 }
+
+void dim_screen(std::span<const uint32_t> src, std::span<uint32_t> dst) {
+    if (std::min(src.size(), dst.size()) < PARALLEL_DIM_MIN_PIXELS) dim_pixels(src, dst);
+    else dim_pixels_parallel(src, dst);
+}

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "capture/overlay_actions_win.h"
+#include "capture/overlay_focus_win.h"
 #include "capture/overlay_mouse_win.h"
 #include "capture/overlay_paint_win.h"
 #include "capture/overlay_session_win.h"
@@ -186,6 +187,13 @@ LRESULT CALLBACK overlay_wndproc(HWND window, UINT message, WPARAM wparam, LPARA
         case WM_MOUSEWHEEL: overlay_wheel(window, GET_WHEEL_DELTA_WPARAM(wparam)); return 0;
         case WM_CAPTURECHANGED: overlay_capture_changed(window, reinterpret_cast<HWND>(lparam)); return 0;
         case WM_DPICHANGED: return 0;
+        case WM_ACTIVATE:
+            if (LOWORD(wparam) == WA_INACTIVE) overlay_lost_activation(window);
+            break;
+        case WM_ACTIVATEAPP:
+            if (!wparam) overlay_lost_activation(window);
+            break;
+        case WM_APP_OVERLAY_REFOCUS: overlay_take_focus_back(window); return 0;
         case WM_APP_TEXT_DONE: on_text_box(window, message, lparam); return 0;
         case WM_APP_REDACT_DONE: on_redact_done(window, wparam, lparam); return 0;
         case WM_APP_UIA_RESULT: on_uia_result(window, wparam, lparam); return 0;

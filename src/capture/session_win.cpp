@@ -12,6 +12,7 @@
 #include "capture/auto_select_win.h"
 #include "capture/capture_win.h"
 #include "capture/dim.h"
+#include "capture/overlay_focus_win.h"
 #include "capture/overlay_paint_win.h"
 #include "capture/session_rules.h"
 #include "dxgi/dxgi_win.h"
@@ -127,12 +128,15 @@ Grabbed grab_screen(CaptureStart& start, const std::optional<PinEditRequest>& re
     ScopedTask enum_task([&out, overlay = start.overlay_before] { out.windows = enumerate_windows(overlay); });
     std::optional<DibBitmap>& dimmed = out.images.dimmed;
     std::optional<DibBitmap>& back_buffer = out.images.back_buffer;
+    // Fresh pages cost a fault each on first touch (under Wine about as much as the grab for
+    // 16 MB): all are touched here, while the grab runs, rather than in the dimming and the
+    // first paint.
     ScopedTask buffer_task([&dimmed, &back_buffer, width, height] {
         dimmed = DibBitmap::create(width, height);
         back_buffer = DibBitmap::create(width, height);
         GdiFlush();
-        // Touch every page now, while the grab runs, rather than in the dimming threads.
         if (dimmed) std::fill(dimmed->pixels().begin(), dimmed->pixels().end(), 0u);
+        if (back_buffer) std::fill(back_buffer->pixels().begin(), back_buffer->pixels().end(), 0u);
     });
 
     std::optional<DibBitmap>& frozen = out.images.frozen;
@@ -161,7 +165,7 @@ Grabbed grab_screen(CaptureStart& start, const std::optional<PinEditRequest>& re
     GdiFlush();
 
     if (frozen && dimmed && dimmed->pixel_count() == frozen->pixel_count())
-        dim_pixels_parallel(frozen->pixels(), dimmed->pixels());
+        dim_screen(frozen->pixels(), dimmed->pixels());
     start.mark(MARK_DIM);
 
     out.images.highlight = DibBitmap::create(1, 1);
@@ -220,12 +224,22 @@ OverlayState build_state(HWND overlay, const CaptureStart& start, Grabbed grabbe
 // Paints the session into the overlay, uncloaks it and gives it the focus.
 void show_overlay(HWND overlay) {
     // UpdateWindow sends our own WM_PAINT: no cell is held across it.
-    SetWindowPos(overlay, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
-    InvalidateRect(overlay, nullptr, FALSE);
-    UpdateWindow(overlay);
-    phase_mark(MARK_PAINT);
-
-    set_overlay_cloaked(overlay, false);
+    constexpr UINT ON_TOP = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE;
+    if (IsWindowVisible(overlay)) {
+        // Cloaked: painted out of sight, then uncloaked.
+        SetWindowPos(overlay, HWND_TOPMOST, 0, 0, 0, 0, ON_TOP);
+        InvalidateRect(overlay, nullptr, FALSE);
+        UpdateWindow(overlay);
+        phase_mark(MARK_PAINT);
+        set_overlay_cloaked(overlay, false);
+    } else {
+        // Hidden between captures where cloaking does not work: a hidden window gets no paint,
+        // so it is shown on top and painted once, the whole of it.
+        SetWindowPos(overlay, HWND_TOPMOST, 0, 0, 0, 0, ON_TOP | SWP_SHOWWINDOW);
+        InvalidateRect(overlay, nullptr, FALSE);
+        UpdateWindow(overlay);
+        phase_mark(MARK_PAINT);
+    }
     phase_mark(MARK_VISIBLE);
 
     if (!SetForegroundWindow(overlay)) {
@@ -251,8 +265,13 @@ void return_to_pin(const PinEditState& edit, std::optional<std::vector<Annotatio
 }  // namespace
 
 void begin_capture(std::optional<PinEditRequest> request) {
+    if (!no_session_open()) {
+        // One that lost the foreground to another program comes back to the front.
+        bring_session_forward();
+        return;
+    }
     // Nothing opens over a recording or a scrolling capture: the overlay would end up in its grabs.
-    if (!no_session_open() || frame_is_shown()) return;
+    if (frame_is_shown()) return;
     CaptureStart start = start_capture(request.has_value());
     Grabbed grabbed = grab_screen(start, request);
     // Without its images the overlay cannot be painted, and shown it would hold the last

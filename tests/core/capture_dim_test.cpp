@@ -34,6 +34,17 @@ TEST(DimChunks, CoverEveryPixelOnceInAtMostEightChunks) {
     EXPECT_EQ(dim_chunks(17), (std::vector<PixelRange>{{0, 3}, {3, 6}, {6, 9}, {9, 12}, {12, 15}, {15, 17}}));
 }
 
+TEST(DimScreen, MatchesTheSerialResultOnEitherSideOfTheThreadThreshold) {
+    for (size_t n : {size_t{4099}, PARALLEL_DIM_MIN_PIXELS + 5}) {
+        std::vector<uint32_t> src(n);
+        for (size_t i = 0; i < n; ++i) src[i] = static_cast<uint32_t>(i) * 2654435761u;
+        std::vector<uint32_t> dst(n, 0xDEADBEEF);
+        dim_screen(src, dst);
+        for (size_t i = 0; i < n; i += 997) ASSERT_EQ(dst[i], dim_pixel(src[i])) << n << " at " << i;
+        ASSERT_EQ(dst[n - 1], dim_pixel(src[n - 1])) << n;
+    }
+}
+
 TEST(DimPixelsParallel, MatchesTheSerialResult) {
     for (size_t n : {size_t{1}, size_t{7}, size_t{8}, size_t{13}, size_t{4099}}) {
         std::vector<uint32_t> src(n);

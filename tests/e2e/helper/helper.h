@@ -59,3 +59,6 @@ int cmd_clip_set_image(const Args& a);
 int cmd_clip_set_dib(const Args& a);
 int cmd_pixels(const Args& a);
 int cmd_dark_count(const Args& a);
+// The overlay's floor and its hold on the focus (helper_focus.cpp).
+int cmd_floor_bench(const Args& a);
+int cmd_focus_hold(const Args& a);

@@ -319,8 +319,9 @@ int cmd_wait_exit(const Args& a) {
     return 0;
 }
 
-// private-bytes [PID]: PrivateUsage, the committed private regions, working set and peak
-// working set of the program (or of process PID), in bytes.
+// private-bytes [PID [--regions]]: PrivateUsage, the committed private regions, working set and
+// peak working set of the program (or of process PID), in bytes; with --regions first each
+// allocation holding at least 128 KiB of them, with its size.
 int cmd_private_bytes(const Args& a) {
     const DWORD pid = a.empty() ? main_pid() : static_cast<DWORD>(number_arg(a, 0, 0));
     if (!pid) {
@@ -339,9 +340,14 @@ int cmd_private_bytes(const Args& a) {
     // Wine reports no PrivateUsage for another process: also add up its committed private
     // regions, which is what private bytes count.
     uint64_t committed = 0;
+    const bool regions = a.size() > 1 && a[1] == L"--regions";
+    std::map<const void*, uint64_t> by_allocation;
     MEMORY_BASIC_INFORMATION mbi{};
     for (const char* at = nullptr; VirtualQueryEx(p, at, &mbi, sizeof mbi) == sizeof mbi;) {
-        if (mbi.State == MEM_COMMIT && mbi.Type == MEM_PRIVATE) committed += mbi.RegionSize;
+        if (mbi.State == MEM_COMMIT && mbi.Type == MEM_PRIVATE) {
+            committed += mbi.RegionSize;
+            by_allocation[mbi.AllocationBase] += mbi.RegionSize;
+        }
         const char* next = static_cast<const char*>(mbi.BaseAddress) + mbi.RegionSize;
         if (next <= at) break;
         at = next;
@@ -351,6 +357,13 @@ int cmd_private_bytes(const Args& a) {
         emit("query failed " + std::to_string(GetLastError()));
         return 1;
     }
+    if (regions)
+        for (const auto& [base, bytes] : by_allocation)
+            if (bytes >= 128 * 1024) {
+                char line[64];
+                std::snprintf(line, sizeof line, "  %p %llu KiB", base, static_cast<unsigned long long>(bytes / 1024));
+                emit(line);
+            }
     emit("private " + std::to_string(pmc.PrivateUsage) + " committed-private " + std::to_string(committed) +
          " working " + std::to_string(pmc.WorkingSetSize) + " peak " + std::to_string(pmc.PeakWorkingSetSize));
     return 0;
@@ -669,6 +682,8 @@ const std::map<std::wstring, std::function<int(const Args&)>>& commands() {
         {L"capture-copy-soak", cmd_capture_copy_soak},
         {L"click", cmd_click},
         {L"keys", cmd_keys},
+        {L"floor-bench", cmd_floor_bench},
+        {L"focus-hold", cmd_focus_hold},
     };
     return table;
 }
