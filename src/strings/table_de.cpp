@@ -155,4 +155,6 @@ const UiStrings UI_STRINGS_DE = {{
     "Es wurde kein Bild aufgezeichnet",  // RECORD_NO_FRAME
     "Das Ergebnisfenster konnte nicht geöffnet werden",  // RESULT_WINDOW_FAILED
     "Der Text ist in der Zwischenablage und kann eingefügt werden",  // TEXT_ON_CLIPBOARD
+    "Aufnahme nicht im Verlauf gespeichert",  // HISTORY_NOT_KEPT
+    "Kopieren, Speichern und Anheften funktionieren weiter, aber Aufnahmen kommen erst wieder in den Verlauf, wenn er beschreibbar ist.",  // HISTORY_NOT_KEPT_TEXT
 }};

@@ -155,4 +155,6 @@ const UiStrings UI_STRINGS_EN = {{
     "No frame was recorded",  // RECORD_NO_FRAME
     "The result window could not be opened",  // RESULT_WINDOW_FAILED
     "The text is on the clipboard, ready to paste",  // TEXT_ON_CLIPBOARD
+    "Capture not kept in the history",  // HISTORY_NOT_KEPT
+    "Copy, save and pin still work, but captures are not kept in the history until it can be written again.",  // HISTORY_NOT_KEPT_TEXT
 }};

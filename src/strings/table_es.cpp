@@ -155,4 +155,6 @@ const UiStrings UI_STRINGS_ES = {{
     "No se grabó ningún fotograma",  // RECORD_NO_FRAME
     "No se pudo abrir la ventana de resultados",  // RESULT_WINDOW_FAILED
     "El texto está en el portapapeles, listo para pegar",  // TEXT_ON_CLIPBOARD
+    "La captura no se guardó en el historial",  // HISTORY_NOT_KEPT
+    "Copiar, guardar y fijar siguen funcionando, pero las capturas no se guardan en el historial hasta que se pueda escribir de nuevo.",  // HISTORY_NOT_KEPT_TEXT
 }};

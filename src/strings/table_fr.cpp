@@ -155,4 +155,6 @@ const UiStrings UI_STRINGS_FR = {{
     "Aucune image n’a été enregistrée",  // RECORD_NO_FRAME
     "Impossible d’ouvrir la fenêtre du résultat",  // RESULT_WINDOW_FAILED
     "Le texte est dans le Presse-papiers, prêt à être collé",  // TEXT_ON_CLIPBOARD
+    "Capture non conservée dans l’historique",  // HISTORY_NOT_KEPT
+    "Copier, enregistrer et épingler fonctionnent toujours, mais les captures ne sont plus conservées dans l’historique tant qu’il ne peut pas être écrit.",  // HISTORY_NOT_KEPT_TEXT
 }};

@@ -155,4 +155,6 @@ const UiStrings UI_STRINGS_JA = {{
     "フレームが 1 つも録画されませんでした",  // RECORD_NO_FRAME
     "結果ウィンドウを開けませんでした",  // RESULT_WINDOW_FAILED
     "テキストはクリップボードにあり、すぐに貼り付けられます",  // TEXT_ON_CLIPBOARD
+    "キャプチャを履歴に保存できませんでした",  // HISTORY_NOT_KEPT
+    "コピー、保存、ピン留めは引き続き使えますが、履歴に書き込めるようになるまでキャプチャは履歴に残りません。",  // HISTORY_NOT_KEPT_TEXT
 }};

@@ -155,4 +155,6 @@ const UiStrings UI_STRINGS_KO = {{
     "녹화된 프레임이 없습니다",  // RECORD_NO_FRAME
     "결과 창을 열지 못했습니다",  // RESULT_WINDOW_FAILED
     "텍스트가 클립보드에 있으므로 바로 붙여 넣을 수 있습니다",  // TEXT_ON_CLIPBOARD
+    "캡처를 기록에 저장하지 못했습니다",  // HISTORY_NOT_KEPT
+    "복사, 저장, 고정은 계속 작동하지만 기록 폴더에 다시 쓸 수 있을 때까지 캡처가 기록에 남지 않습니다.",  // HISTORY_NOT_KEPT_TEXT
 }};

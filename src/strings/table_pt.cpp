@@ -155,4 +155,6 @@ const UiStrings UI_STRINGS_PT = {{
     "Nenhum quadro foi gravado",  // RECORD_NO_FRAME
     "Não foi possível abrir a janela de resultados",  // RESULT_WINDOW_FAILED
     "O texto está na área de transferência, pronto para colar",  // TEXT_ON_CLIPBOARD
+    "A captura não foi guardada no histórico",  // HISTORY_NOT_KEPT
+    "Copiar, salvar e fixar continuam funcionando, mas as capturas não são guardadas no histórico até que ele possa ser gravado novamente.",  // HISTORY_NOT_KEPT_TEXT
 }};

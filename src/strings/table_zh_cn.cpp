@@ -155,4 +155,6 @@ const UiStrings UI_STRINGS_ZH_CN = {{
     "未录制到任何帧",  // RECORD_NO_FRAME
     "无法打开结果窗口",  // RESULT_WINDOW_FAILED
     "文字已在剪贴板中，可直接粘贴",  // TEXT_ON_CLIPBOARD
+    "截图未保存到历史记录",  // HISTORY_NOT_KEPT
+    "复制、保存和钉选仍可使用，但在历史记录文件夹恢复可写之前，截图不会保存到历史记录。",  // HISTORY_NOT_KEPT_TEXT
 }};

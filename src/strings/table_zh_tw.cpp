@@ -155,4 +155,6 @@ const UiStrings UI_STRINGS_ZH_TW = {{
     "未錄製到任何影格",  // RECORD_NO_FRAME
     "無法開啟結果視窗",  // RESULT_WINDOW_FAILED
     "文字已在剪貼簿中，可直接貼上",  // TEXT_ON_CLIPBOARD
+    "截圖未保存到歷史記錄",  // HISTORY_NOT_KEPT
+    "複製、存檔和釘選仍可使用，但在歷史記錄資料夾恢復可寫入之前，截圖不會保存到歷史記錄。",  // HISTORY_NOT_KEPT_TEXT
 }};

@@ -13,6 +13,8 @@ inline constexpr UINT WM_APP_OCR_RERUN_DONE = 0x802B;
 // 0x8032 means one thing on the overlay and another on the main window.
 inline constexpr UINT WM_APP_UIA_RESULT = 0x8032;
 inline constexpr UINT WM_APP_RECORD_DONE = 0x8032;
+// A history write's outcome, on the main window.
+inline constexpr UINT WM_APP_HISTORY_DONE = 0x8034;
 
 // Timers of the main window.
 inline constexpr UINT_PTR TIMER_DELAYED_CAPTURE = 1;
