@@ -87,8 +87,10 @@ Status history_save_worker(HistorySaveJob job) {
     const Status written = write_file_replacing(path, [&job, count](ByteSink& sink) {
         return encode_png(job.pixels.get(), count, job.width, job.height, sink);
     });
-    // The system's message alone does not say where: a full or read-only disk is the folder's.
-    if (!written) return make_error(dir + ": " + written.error().message);
+    // A capture of the same name (the same millisecond) that won the race for the name has
+    // landed: the folder takes captures. Otherwise the folder is named, since the system's
+    // message does not say where (a full or read-only disk).
+    if (!written && (!path_exists(path) || is_folder(path))) return make_error(dir + ": " + written.error().message);
     job.pixels.reset();
     for (const std::string& old : files_to_prune(history_list(), job.keep)) {
         DeleteFileW(to_wide(old).c_str());  // another worker may have deleted it already
