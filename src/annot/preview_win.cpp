@@ -11,6 +11,7 @@
 #include "capture/overlay_draw_win.h"
 #include "image/dib_bitmap_win.h"
 #include "image/bitmap_ops_win.h"
+#include "image/file_names.h"
 #include "image/image_file_win.h"
 #include "toolbar/toolbar_draw_win.h"
 #include "toolbar/toolbar_tooltip.h"
@@ -69,6 +70,12 @@ void draw_preview_toolbars(DibBitmap& canvas) {
 void run_preview(const Args& args) {
     std::string path = PREVIEW_FILE;
     if (const std::optional<size_t> at = find_arg(args, "--preview"); at && *at + 1 < args.size()) path = args[*at + 1];
+    // The file is what its name says: PNG, JPEG or PDF; a name that says another format is refused.
+    const std::string ext = file_extension(path);
+    if (!ext.empty() && ext != "png" && ext != "jpg" && ext != "jpeg" && ext != "pdf") {
+        debug_log("preview not written: " + path + ": the name must end in .png, .jpg, .jpeg or .pdf");
+        return;
+    }
     std::optional<DibBitmap> canvas = DibBitmap::create(PREVIEW_WIDTH, PREVIEW_HEIGHT);
     if (!canvas) {
         debug_log("preview: no bitmap");
@@ -80,6 +87,6 @@ void run_preview(const Args& args) {
     GdiFlush();
     // GDI writes the fourth byte of some pixels; PNG takes three.
     for (uint32_t& p : canvas->pixels()) p &= 0xFFFFFF;
-    const Status written = write_png(canvas->bits, canvas->pixel_count(), PREVIEW_WIDTH, PREVIEW_HEIGHT, path);
+    const Status written = save_image(*canvas, path);
     debug_log(written ? "preview written: " + path : "preview not written: " + written.error().message);
 }

@@ -29,7 +29,7 @@ bool session_over() {
 
 void run_bench(const Args& args) {
     const double job_start = clock_ms();
-    const uint64_t runs = parse_count_arg(args, find_arg(args, "--bench").value_or(0), 1);
+    const uint64_t runs = parse_count_arg(args, find_arg(args, "--bench").value_or(0), 1, BENCH_MAX_RUNS);
     const std::string out =
         option_value(args, "--bench-out").value_or(join_path(temp_dir(), "ormick-oxel-bench.txt"));
 

@@ -11,16 +11,40 @@
 #include "image/png_writer.h"
 #include "settings/settings_win.h"
 #include "util/fatal.h"
+#include "util/log.h"
+#include "util/pending_work.h"
 #include "util/text.h"
 #include "win/env.h"
+#include "win/error.h"
 #include "win/file_io.h"
 #include "win/handles.h"
+#include "win/main_window.h"
+#include "win/messages.h"
+#include "win/post_result.h"
 
 namespace {
 
+// Never destroyed: a writer may still be running when the process ends.
+PendingWork& writers() {
+    static PendingWork* const pending = new PendingWork;
+    return *pending;
+}
+
+void report(HWND window, const Status& outcome) {
+    auto record = std::make_unique<HistoryOutcome>();
+    record->written = outcome.ok();
+    if (!outcome) record->error = outcome.error().message;
+    post_result(window, WM_APP_HISTORY_DONE, 0, std::move(record));
+}
+
 DWORD WINAPI history_thread(void* param) {
     std::unique_ptr<HistorySaveJob> job(static_cast<HistorySaveJob*>(param));
-    history_save_worker(std::move(*job));
+    const HWND window = job->report_to;
+    const Status outcome = history_save_worker(std::move(*job));
+    job.reset();
+    if (!outcome) debug_log("history not written: " + outcome.error().message);
+    report(window, outcome);
+    writers().end();
     return 0;
 }
 
@@ -52,10 +76,10 @@ std::vector<std::string> history_list() {
     return paths;
 }
 
-void history_save_worker(HistorySaveJob job) {
-    if (!job.pixels || job.width == 0 || job.height == 0) return;
+Status history_save_worker(HistorySaveJob job) {
+    if (!job.pixels || job.width == 0 || job.height == 0) return make_error("no image");
     const std::string dir = history_dir();
-    if (!create_folders(dir)) return;
+    if (Status made = create_folders(dir); !made) return made;
     const std::string path = join_path(dir, history_file_name(job.stem, job.millis));
     const size_t count = static_cast<size_t>(job.width) * job.height;
     // Through a temporary file of a fresh name: two captures in one millisecond write the same
@@ -63,28 +87,37 @@ void history_save_worker(HistorySaveJob job) {
     const Status written = write_file_replacing(path, [&job, count](ByteSink& sink) {
         return encode_png(job.pixels.get(), count, job.width, job.height, sink);
     });
-    if (!written) return;
+    // A capture of the same name (the same millisecond) that won the race for the name has
+    // landed: the folder takes captures. Otherwise the folder is named, since the system's
+    // message does not say where (a full or read-only disk).
+    if (!written && (!path_exists(path) || is_folder(path))) return make_error(dir + ": " + written.error().message);
     job.pixels.reset();
     for (const std::string& old : files_to_prune(history_list(), job.keep)) {
         DeleteFileW(to_wide(old).c_str());  // another worker may have deleted it already
     }
+    return {};
 }
+
+bool history_wait_for_writers(std::chrono::milliseconds limit) { return writers().wait_idle(limit); }
 
 void history_save(const DibBitmap& bitmap) {
     const uint64_t keep = current_settings().history;
     if (keep == 0 || !bitmap.bits || bitmap.width < 1 || bitmap.height < 1) return;
     GdiFlush();
 
-    // History writing fails silently, so a capture too large to copy is simply not kept.
+    // A capture too large to copy is not kept, and the main window is told as of a failed write.
     std::unique_ptr<HistorySaveJob> job(new (std::nothrow) HistorySaveJob);
-    if (!job) return;
     const size_t count = bitmap.pixel_count();
-    job->pixels.reset(new (std::nothrow) uint32_t[count]);
-    if (!job->pixels) return;
+    if (job) job->pixels.reset(new (std::nothrow) uint32_t[count]);
+    if (!job || !job->pixels) {
+        report(MAIN_HWND.get(), error_from_win32(ERROR_NOT_ENOUGH_MEMORY, history_dir()));
+        return;
+    }
     std::memcpy(job->pixels.get(), bitmap.bits, count * sizeof(uint32_t));
     job->keep = keep;
     job->width = static_cast<uint32_t>(bitmap.width);
     job->height = static_cast<uint32_t>(bitmap.height);
+    job->report_to = MAIN_HWND.get();
 
     // One clock reading for date, time and milliseconds, so names sort in capture order.
     FILETIME utc;
@@ -95,6 +128,7 @@ void history_save(const DibBitmap& bitmap) {
     job->stem = name_stem({t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond});
     job->millis = millis_from_filetime(uint64_t{utc.dwHighDateTime} << 32 | utc.dwLowDateTime);
 
+    writers().begin();
     const HANDLE thread = CreateThread(nullptr, 0, history_thread, job.get(), 0, nullptr);
     if (!thread) fatal_invariant("history worker thread could not start");
     job.release();

@@ -1,9 +1,14 @@
 #pragma once
 // The capture history folder: every finished capture as a PNG, only the newest kept.
+#include <windows.h>
+
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
+
+#include "util/result.h"
 
 class DibBitmap;
 
@@ -11,9 +16,20 @@ class DibBitmap;
 std::string history_dir();
 // The PNG files (not folders) of the history folder, oldest first; empty when the folder is missing.
 std::vector<std::string> history_list();
-// Writes the composed capture to the history folder on a worker and prunes old files.
-// Does nothing when the `history` setting is 0. UI thread.
+// Writes the composed capture to the history folder on a worker and prunes old files; the
+// outcome goes to the main window as WM_APP_HISTORY_DONE with a HistoryOutcome. Does nothing
+// when the `history` setting is 0. UI thread.
 void history_save(const DibBitmap& bitmap);
+// Waits until every history write started so far has ended, at most `limit`; false when some
+// still run. For the exit, so that a capture being written is not cut off with the process.
+bool history_wait_for_writers(std::chrono::milliseconds limit);
+
+// What a history write hands back to the main window: whether the capture reached the folder,
+// and why not.
+struct HistoryOutcome {
+    bool written = false;
+    std::string error;
+};
 
 // What the worker gets: its own copy of the pixels and of the name parts.
 struct HistorySaveJob {
@@ -23,10 +39,12 @@ struct HistorySaveJob {
     uint32_t millis = 0;
     uint32_t width = 0;
     uint32_t height = 0;
+    HWND report_to = nullptr;             // gets the HistoryOutcome; none in tests
 };
 
 // The worker's body: creates the folder, writes NAME.png through a temporary file of its own
 // (never named *.png, so listing and pruning do not see it), then deletes the oldest files
-// beyond `keep`. Every failure is dropped silently. Runs on any thread; two workers may write
-// the same name at once, and the one that finishes last is kept.
-void history_save_worker(HistorySaveJob job);
+// beyond `keep`. Gives whether the capture was written (a failed pruning is no failure), its
+// error naming the folder. Runs on any thread; two workers may write the same name at once, and
+// the one that finishes last is kept.
+Status history_save_worker(HistorySaveJob job);

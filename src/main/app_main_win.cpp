@@ -15,6 +15,7 @@
 #include "main/commands.h"
 #include "main/shell_text.h"
 #include "main/shell_win.h"
+#include "main/stale_temp_win.h"
 #include "main/tray_win.h"
 #include "main/window_classes_win.h"
 #include "ocr/ocr_file_win.h"
@@ -167,6 +168,7 @@ void app_main() {
         *SETTINGS.borrow() = default_settings();
     }
     if (autostart_enabled()) (void)set_autostart(true);
+    start_stale_temp_cleanup();
 
     overlay_prewarm();
     restart_prewarm_timer();

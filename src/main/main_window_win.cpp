@@ -1,9 +1,11 @@
+#include <chrono>
 #include <cstring>
 #include <memory>
 
 #include "capture/capture_win.h"
 #include "dxgi/prewarm_timer_win.h"
 #include "image/clipboard_win.h"
+#include "image/history_win.h"
 #include "main/app_state_win.h"
 #include "main/commands.h"
 #include "main/shell_text.h"
@@ -116,10 +118,28 @@ void on_record_done(std::unique_ptr<RecordingResult> recording) {
     tray_balloon(ui_text(RECORD_SAVED), record_saved_body(recording->text, on_clipboard));
 }
 
+// Said once when captures stop reaching the history, and again only after one has reached it.
+void on_history_done(const HistoryOutcome& outcome) {
+    if (outcome.written) {
+        if (HISTORY_WRITE_FAILING.get()) debug_log("history written again");
+        HISTORY_WRITE_FAILING.set(false);
+        return;
+    }
+    if (HISTORY_WRITE_FAILING.get()) return;
+    HISTORY_WRITE_FAILING.set(true);
+    tray_balloon(ui_text(HISTORY_NOT_KEPT), std::string(ui_text(HISTORY_NOT_KEPT_TEXT)) + "\n" + outcome.error);
+}
+
+// Long enough for any capture's PNG; a write that hangs (a lost network folder) must not keep
+// the program from ending.
+constexpr std::chrono::milliseconds HISTORY_EXIT_WAIT{5000};
+
 void on_destroy() {
     if (recorder_is_recording()) stop_recording(false);
     // The file is finished before the program goes.
     join_record_thread();
+    // So is a capture on its way to the history.
+    if (!history_wait_for_writers(HISTORY_EXIT_WAIT)) debug_log("exit: a history write still runs; not waiting longer");
     PostQuitMessage(0);
 }
 
@@ -128,6 +148,7 @@ void drain_posted(HWND window) {
     drain_results<OcrJobResult>(window, WM_APP_OCR_DONE);
     drain_results<QrScanResult>(window, WM_APP_QR_DONE);
     drain_results<RecordingResult>(window, WM_APP_RECORD_DONE);
+    drain_results<HistoryOutcome>(window, WM_APP_HISTORY_DONE);
 }
 
 }  // namespace
@@ -186,6 +207,9 @@ LRESULT CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPAR
             return 0;
         case WM_APP_RECORD_DONE:
             if (auto recording = take_result<RecordingResult>(lparam)) on_record_done(std::move(recording));
+            return 0;
+        case WM_APP_HISTORY_DONE:
+            if (auto outcome = take_result<HistoryOutcome>(lparam)) on_history_done(*outcome);
             return 0;
         case WM_DESTROY: on_destroy(); return 0;
         case WM_NCDESTROY: drain_posted(window); break;

@@ -1,7 +1,6 @@
 #include "record/record_test_args.h"
 
 #include <charconv>
-#include <cmath>
 
 std::optional<RecordTestArgs> parse_record_test_args(const Args& args, size_t switch_index) {
     const std::optional<Rect> rect = parse_rect_arg(args, switch_index);
@@ -12,8 +11,12 @@ std::optional<RecordTestArgs> parse_record_test_args(const Args& args, size_t sw
         const std::string& text = args[switch_index + 2];
         double seconds = 0;
         const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), seconds);
-        if (ec == std::errc() && end == text.data() + text.size() && std::isfinite(seconds) && seconds >= 0)
+        // "gif" and "--out" may stand there instead of a duration: they are no refused one.
+        if (ec == std::errc() && end == text.data() + text.size() && seconds >= 0 &&
+            seconds <= static_cast<double>(DEV_MAX_SECONDS))
             out.seconds = seconds;
+        else if (text != "gif" && text != "--out")
+            out.refused_seconds = text;
     }
     for (const std::string& a : args) {
         if (a == "gif") out.gif = true;

@@ -19,6 +19,9 @@ void run_record_test(const Args& args) {
     if (!at) return;
     const std::optional<RecordTestArgs> parsed = parse_record_test_args(args, *at);
     if (!parsed) return;
+    if (parsed->refused_seconds)
+        debug_log("record test: duration \"" + *parsed->refused_seconds + "\" refused (0 to " +
+                  std::to_string(DEV_MAX_SECONDS) + " s): recording " + std::to_string(static_cast<int>(RECORD_TEST_DEFAULT_SECONDS)) + " s");
     record_for_duration(parsed->rect, parsed->seconds, parsed->gif, parsed->report);
 }
 

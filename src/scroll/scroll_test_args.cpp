@@ -8,7 +8,7 @@ std::optional<ScrollTestArgs> parse_scroll_test_args(const Args& args, size_t sw
     if (switch_index + 2 < args.size() && !args[switch_index + 2].empty()) out.out = args[switch_index + 2];
     if (switch_index + 3 < args.size() && args[switch_index + 3] == "manual") {
         out.manual = true;
-        out.seconds = parse_count_arg(args, switch_index, 4);
+        out.seconds = parse_count_arg(args, switch_index, 4, DEV_MAX_SECONDS);
     }
     return out;
 }

@@ -19,5 +19,5 @@ struct ScrollTestArgs {
 
 // None without a rectangle right after the switch. The output path is the argument two places
 // after it (an empty one counts as none); "manual" three places after it makes the limit the
-// count four places after it (10 s by default).
+// count four places after it (10 s by default, and for more than DEV_MAX_SECONDS).
 std::optional<ScrollTestArgs> parse_scroll_test_args(const Args& args, size_t switch_index);

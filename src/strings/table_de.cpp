@@ -161,4 +161,6 @@ const UiStrings UI_STRINGS_DE = {{
     "Tastenkombination funktioniert nicht",  // HOTKEY_PROBLEM_TITLE
     "{name}={keys} in settings.ini ist keine gültige Tastenkombination und daher ausgeschaltet.",  // HOTKEY_NOT_A_KEY
     "„{name}“ und „{other}“ verwenden beide {keys}; nur „{name}“ funktioniert.",  // HOTKEY_SAME_KEY
+    "Aufnahme nicht im Verlauf gespeichert",  // HISTORY_NOT_KEPT
+    "Kopieren, Speichern und Anheften funktionieren weiter, aber Aufnahmen kommen erst wieder in den Verlauf, wenn er beschreibbar ist.",  // HISTORY_NOT_KEPT_TEXT
 }};

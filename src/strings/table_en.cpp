@@ -161,4 +161,6 @@ const UiStrings UI_STRINGS_EN = {{
     "Hotkey not working",  // HOTKEY_PROBLEM_TITLE
     "{name}={keys} in settings.ini is not a key combination, so that hotkey is off.",  // HOTKEY_NOT_A_KEY
     "\"{name}\" and \"{other}\" are both set to {keys}: only \"{name}\" works.",  // HOTKEY_SAME_KEY
+    "Capture not kept in the history",  // HISTORY_NOT_KEPT
+    "Copy, save and pin still work, but captures are not kept in the history until it can be written again.",  // HISTORY_NOT_KEPT_TEXT
 }};

@@ -161,4 +161,6 @@ const UiStrings UI_STRINGS_ES = {{
     "La tecla de acceso rápido no funciona",  // HOTKEY_PROBLEM_TITLE
     "{name}={keys} en settings.ini no es una combinación de teclas, así que ese atajo está desactivado.",  // HOTKEY_NOT_A_KEY
     "«{name}» y «{other}» usan {keys}: solo funciona «{name}».",  // HOTKEY_SAME_KEY
+    "La captura no se guardó en el historial",  // HISTORY_NOT_KEPT
+    "Copiar, guardar y fijar siguen funcionando, pero las capturas no se guardan en el historial hasta que se pueda escribir de nuevo.",  // HISTORY_NOT_KEPT_TEXT
 }};

@@ -161,4 +161,6 @@ const UiStrings UI_STRINGS_FR = {{
     "Raccourci inopérant",  // HOTKEY_PROBLEM_TITLE
     "{name}={keys} dans settings.ini n’est pas une combinaison de touches\u00a0: ce raccourci est désactivé.",  // HOTKEY_NOT_A_KEY
     "«\u00a0{name}\u00a0» et «\u00a0{other}\u00a0» utilisent tous deux {keys}\u00a0: seul «\u00a0{name}\u00a0» fonctionne.",  // HOTKEY_SAME_KEY
+    "Capture non conservée dans l’historique",  // HISTORY_NOT_KEPT
+    "Copier, enregistrer et épingler fonctionnent toujours, mais les captures ne sont plus conservées dans l’historique tant qu’il ne peut pas être écrit.",  // HISTORY_NOT_KEPT_TEXT
 }};

@@ -161,4 +161,6 @@ const UiStrings UI_STRINGS_JA = {{
     "ホットキーが機能しません",  // HOTKEY_PROBLEM_TITLE
     "settings.ini の {name}={keys} はキーの組み合わせではないため、このホットキーはオフです。",  // HOTKEY_NOT_A_KEY
     "「{name}」と「{other}」が両方とも {keys} に設定されています。使えるのは「{name}」だけです。",  // HOTKEY_SAME_KEY
+    "キャプチャを履歴に保存できませんでした",  // HISTORY_NOT_KEPT
+    "コピー、保存、ピン留めは引き続き使えますが、履歴に書き込めるようになるまでキャプチャは履歴に残りません。",  // HISTORY_NOT_KEPT_TEXT
 }};

@@ -161,4 +161,6 @@ const UiStrings UI_STRINGS_KO = {{
     "단축키가 작동하지 않습니다",  // HOTKEY_PROBLEM_TITLE
     "settings.ini의 {name}={keys}은(는) 올바른 키 조합이 아니므로 이 단축키는 꺼져 있습니다.",  // HOTKEY_NOT_A_KEY
     "'{name}'과(와) '{other}'이(가) 모두 {keys}(으)로 설정되어 있어 '{name}'만 작동합니다.",  // HOTKEY_SAME_KEY
+    "캡처를 기록에 저장하지 못했습니다",  // HISTORY_NOT_KEPT
+    "복사, 저장, 고정은 계속 작동하지만 기록 폴더에 다시 쓸 수 있을 때까지 캡처가 기록에 남지 않습니다.",  // HISTORY_NOT_KEPT_TEXT
 }};

@@ -161,4 +161,6 @@ const UiStrings UI_STRINGS_PT = {{
     "Tecla de atalho não funciona",  // HOTKEY_PROBLEM_TITLE
     "{name}={keys} em settings.ini não é uma combinação de teclas, então esse atalho está desligado.",  // HOTKEY_NOT_A_KEY
     "“{name}” e “{other}” usam {keys}: só “{name}” funciona.",  // HOTKEY_SAME_KEY
+    "A captura não foi guardada no histórico",  // HISTORY_NOT_KEPT
+    "Copiar, salvar e fixar continuam funcionando, mas as capturas não são guardadas no histórico até que ele possa ser gravado novamente.",  // HISTORY_NOT_KEPT_TEXT
 }};

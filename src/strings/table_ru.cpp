@@ -161,4 +161,6 @@ const UiStrings UI_STRINGS_RU = {{
     "Сочетание клавиш не работает",  // HOTKEY_PROBLEM_TITLE
     "{name}={keys} в settings.ini — не сочетание клавиш, поэтому оно отключено.",  // HOTKEY_NOT_A_KEY
     "«{name}» и «{other}» назначены на {keys}: работает только «{name}».",  // HOTKEY_SAME_KEY
+    "Снимок не сохранён в истории",  // HISTORY_NOT_KEPT
+    "Копирование, сохранение и закрепление работают, но снимки не попадают в историю, пока в неё снова нельзя будет записать.",  // HISTORY_NOT_KEPT_TEXT
 }};

@@ -161,4 +161,6 @@ const UiStrings UI_STRINGS_ZH_CN = {{
     "热键无法使用",  // HOTKEY_PROBLEM_TITLE
     "settings.ini 中的 {name}={keys} 不是有效的按键组合，该热键已关闭。",  // HOTKEY_NOT_A_KEY
     "“{name}”和“{other}”都设为 {keys}，只有“{name}”有效。",  // HOTKEY_SAME_KEY
+    "截图未保存到历史记录",  // HISTORY_NOT_KEPT
+    "复制、保存和钉选仍可使用，但在历史记录文件夹恢复可写之前，截图不会保存到历史记录。",  // HISTORY_NOT_KEPT_TEXT
 }};

@@ -161,4 +161,6 @@ const UiStrings UI_STRINGS_ZH_TW = {{
     "快速鍵無法使用",  // HOTKEY_PROBLEM_TITLE
     "settings.ini 中的 {name}={keys} 不是有效的按鍵組合，此快速鍵已停用。",  // HOTKEY_NOT_A_KEY
     "「{name}」和「{other}」都設為 {keys}，只有「{name}」有效。",  // HOTKEY_SAME_KEY
+    "截圖未保存到歷史記錄",  // HISTORY_NOT_KEPT
+    "複製、存檔和釘選仍可使用，但在歷史記錄資料夾恢復可寫入之前，截圖不會保存到歷史記錄。",  // HISTORY_NOT_KEPT_TEXT
 }};

@@ -35,10 +35,11 @@ std::optional<T> parse_decimal(std::string_view s) {
 }
 }  // namespace
 
-uint64_t parse_count_arg(const Args& args, size_t switch_index, size_t offset) {
+uint64_t parse_count_arg(const Args& args, size_t switch_index, size_t offset, uint64_t max) {
     const size_t i = switch_index + offset;
     if (i >= args.size()) return 10;
-    return parse_decimal<uint64_t>(args[i]).value_or(10);
+    const std::optional<uint64_t> n = parse_decimal<uint64_t>(args[i]);
+    return n && *n <= max ? *n : 10;
 }
 
 std::optional<Rect> parse_rect_arg(const Args& args, size_t switch_index) {

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "util/temp_name.h"
 #include "util/text.h"
 #include "win/env.h"
 #include "win/error.h"
@@ -102,7 +103,7 @@ Status write_file_replacing(const std::string& path, const std::function<Status(
     const std::string parent = parent_path(path);
     const std::wstring folder = parent.empty() ? std::wstring(L".") : to_wide(parent);
     wchar_t name[MAX_PATH + 1] = {};
-    if (GetTempFileNameW(folder.c_str(), L"oox", 0, name) == 0) return last_error();
+    if (GetTempFileNameW(folder.c_str(), REPLACING_TEMP_PREFIX, 0, name) == 0) return last_error();
     const std::wstring temp = name;
     TempFile guard(temp);
     Handle file(CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -129,6 +130,23 @@ Status write_file_replacing(const std::string& path, std::string_view bytes, con
         path,
         [bytes](ByteSink& sink) { return sink.write(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()); },
         options);
+}
+
+size_t remove_stale_temp_files(const std::string& folder, uint64_t written_before) {
+    WIN32_FIND_DATAW found;
+    // The pattern may also match by short name: each long name is checked again.
+    FindHandle find(FindFirstFileW((to_wide(folder) + L"\\" + REPLACING_TEMP_PATTERN).c_str(), &found));
+    if (!find) return 0;
+    size_t removed = 0;
+    do {
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+        const std::string name = from_wide(found.cFileName);
+        if (!is_replacing_temp_name(name)) continue;
+        const uint64_t written = uint64_t{found.ftLastWriteTime.dwHighDateTime} << 32 | found.ftLastWriteTime.dwLowDateTime;
+        if (written >= written_before) continue;
+        if (DeleteFileW(to_wide(join_path(folder, name)).c_str())) ++removed;
+    } while (FindNextFileW(find.get(), &found));
+    return removed;
 }
 
 Result<FileWriter> FileWriter::create(const std::string& path) {

@@ -31,6 +31,12 @@ Status write_file_replacing(const std::string& path, const std::vector<uint8_t>&
                             const ReplaceOptions& options = {});
 Status write_file_replacing(const std::string& path, std::string_view bytes, const ReplaceOptions& options = {});
 
+// Deletes the temporary files that write_file_replacing leaves when its process is killed
+// mid-write: only its own names (util/temp_name.h), only files last written before
+// `written_before` (a FILETIME value, 100 ns units since 1601), so none of a write still going
+// on. Gives how many were deleted; a missing folder has none.
+size_t remove_stale_temp_files(const std::string& folder, uint64_t written_before);
+
 // A file written from its start as the bytes come: created, or emptied when it exists. What was
 // written stays when a later write fails. close() flushes and reports a failed close; the
 // destructor closes without a report.

@@ -15,6 +15,8 @@ inline constexpr UINT WM_APP_UIA_RESULT = 0x8032;
 inline constexpr UINT WM_APP_RECORD_DONE = 0x8032;
 // The overlay posts it to itself when it loses the activation during a capture.
 inline constexpr UINT WM_APP_OVERLAY_REFOCUS = 0x8040;
+// A history write's outcome, on the main window.
+inline constexpr UINT WM_APP_HISTORY_DONE = 0x8034;
 
 // Timers of the main window.
 inline constexpr UINT_PTR TIMER_DELAYED_CAPTURE = 1;

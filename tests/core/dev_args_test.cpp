@@ -2,7 +2,7 @@
 
 #include "util/dev_args.h"
 
-TEST(DevArgs, CountAfterTheSwitchFallsBackToTen) {
+TEST(DevArgs, CountAfterTheSwitchFallsBackToTenAlsoAboveItsLimit) {
     struct Case { Args args; uint64_t expected; };
     const Case cases[] = {
         {{"x.exe", "--bench", "3"}, 3},
@@ -15,8 +15,11 @@ TEST(DevArgs, CountAfterTheSwitchFallsBackToTen) {
         {{"x.exe", "--bench", ""}, 10},
         {{"x.exe", "--bench"}, 10},
         {{"x.exe", "--bench", "99999999999999999999999"}, 10},
+        {{"x.exe", "--bench", "1000"}, 1000},
+        {{"x.exe", "--bench", "1001"}, 10},
+        {{"x.exe", "--bench", "18446744073709551615"}, 10},
     };
-    for (const Case& c : cases) EXPECT_EQ(parse_count_arg(c.args, 1, 1), c.expected) << c.args.back();
+    for (const Case& c : cases) EXPECT_EQ(parse_count_arg(c.args, 1, 1, BENCH_MAX_RUNS), c.expected) << c.args.back();
 }
 
 TEST(DevArgs, RectangleNeedsExactlyFourNumbers) {

@@ -97,16 +97,19 @@ TEST(RecordParams, ReportEscapesBackslashesAndQuotes) {
               "Err(\"MFCreateSinkWriterFromURL failed (0x80070057)\")");
 }
 
-TEST(RecordParams, TestSwitchDurationIsAFiniteNumberOfSecondsOrThree) {
-    struct Case { std::string arg; double seconds; };
+TEST(RecordParams, TestSwitchDurationIsUpToAnHourOrThreeAndARefusedOneIsKept) {
+    struct Case { std::string arg; double seconds; bool refused; };
     const Case cases[] = {
-        {"2", 2.0}, {"0.5", 0.5}, {"0", 0.0}, {"-1", 3.0}, {"-0.5", 3.0},
-        {"nan", 3.0}, {"inf", 3.0}, {"2s", 3.0}, {"gif", 3.0},
+        {"2", 2.0, false}, {"0.5", 0.5, false}, {"0", 0.0, false}, {"3600", 3600.0, false},
+        {"-1", 3.0, true}, {"-0.5", 3.0, true}, {"nan", 3.0, true}, {"inf", 3.0, true}, {"2s", 3.0, true},
+        {"3600.5", 3.0, true}, {"99999999999999999999", 3.0, true}, {"1e400", 3.0, true},
+        {"gif", 3.0, false}, {"--out", 3.0, false},
     };
     for (const Case& c : cases) {
-        const Args args{"x.exe", "--record-test", "0,0,640,480", c.arg};
+        const Args args{"x.exe", "--record-test", "0,0,640,480", c.arg, "r.txt"};
         const std::optional<RecordTestArgs> got = parse_record_test_args(args, 1);
         ASSERT_TRUE(got) << c.arg;
         EXPECT_EQ(got->seconds, c.seconds) << c.arg;
+        EXPECT_EQ(got->refused_seconds, c.refused ? std::optional<std::string>(c.arg) : std::nullopt) << c.arg;
     }
 }

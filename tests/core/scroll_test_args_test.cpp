@@ -16,6 +16,8 @@ TEST(ScrollTestArgs, RectangleThenOutputThenManualWithItsSeconds) {
         {{"x", "--scroll-test", "10,10,400,600", "a.png", "manual"}, true, "a.png", true, 10},
         {{"x", "--scroll-test", "10,10,400,600", "a.png", "manual", "25"}, true, "a.png", true, 25},
         {{"x", "--scroll-test", "10,10,400,600", "a.png", "manual", "-5"}, true, "a.png", true, 10},
+        {{"x", "--scroll-test", "10,10,400,600", "a.png", "manual", "3600"}, true, "a.png", true, 3600},
+        {{"x", "--scroll-test", "10,10,400,600", "a.png", "manual", "3601"}, true, "a.png", true, 10},
         {{"x", "--scroll-test", "10,10,400,600", "a.png", "Manual", "25"}, true, "a.png", false, 90},
         // "manual" in the output's place is the output's name: positions decide.
         {{"x", "--scroll-test", "10,10,400,600", "manual", "25"}, true, "manual", false, 90},

@@ -89,7 +89,8 @@ bool is_balloon_title(UiText id) {
     constexpr UiText TITLES[] = {BALLOON_RUNNING_TITLE, BALLOON_HOTKEY_IN_USE_TITLE, OCR_FAILED,  RECORD_FAILED,
                                  RECORD_SAVED,          SAVED,                       SAVE_FAILED, SCROLL_COPIED,
                                  COPY_FAILED,           AUTOSTART_FAILED,            PRINT_FAILED,
-                                 SETTINGS_READ_FAILED,  RESULT_WINDOW_FAILED,        HOTKEY_PROBLEM_TITLE};
+                                 SETTINGS_READ_FAILED,  RESULT_WINDOW_FAILED,        HOTKEY_PROBLEM_TITLE,
+                                 HISTORY_NOT_KEPT};
     return std::find(std::begin(TITLES), std::end(TITLES), id) != std::end(TITLES);
 }
 

@@ -17,7 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (size_t i = 0; i < n; ++i) args.push_back(in.text(48));
     args.push_back(in.rest());
 
-    const uint64_t count = parse_count_arg(args, 1, 1);
+    const uint64_t count = parse_count_arg(args, 1, 1, BENCH_MAX_RUNS);
+    FUZZ_CHECK(count <= BENCH_MAX_RUNS);
     const std::string& first = args.size() > 2 ? args[2] : std::string();
     if (!first.empty() && (first[0] == '-' || first.rfind("+-", 0) == 0 || first.rfind("++", 0) == 0))
         FUZZ_CHECK(count == 10);
@@ -38,6 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         FUZZ_CHECK(parse_rect_arg(args, 1).has_value());
         FUZZ_CHECK(scroll->manual == (args.size() > 4 && args[4] == "manual"));
         FUZZ_CHECK(scroll->manual || scroll->seconds == SCROLL_TEST_AUTO_SECONDS);
+        FUZZ_CHECK(scroll->seconds <= DEV_MAX_SECONDS);
         FUZZ_CHECK(!scroll->out || (!scroll->out->empty() && *scroll->out == args[3]));
     }
     (void)option_value(args, "--out");

@@ -81,7 +81,7 @@ TEST_F(HistoryTest, FolderFollowsLocalAppData) {
 }
 
 TEST_F(HistoryTest, WorkerPrunesTheOldestIncludingHandMadeFiles) {
-    history_save_worker(make_job("Ormick_20260108_093005", 1, 2));
+    ASSERT_TRUE(history_save_worker(make_job("Ormick_20260108_093005", 1, 2)));
     ASSERT_EQ(history_list(), std::vector<std::string>{at("Ormick_20260108_093005_001.png")});
     EXPECT_EQ(png_width(at("Ormick_20260108_093005_001.png")), 3u);
 
@@ -90,28 +90,32 @@ TEST_F(HistoryTest, WorkerPrunesTheOldestIncludingHandMadeFiles) {
         touch(at(name));
     }
     ASSERT_TRUE(CreateDirectoryW(to_wide(at("zz.png")).c_str(), nullptr));
-    history_save_worker(make_job("Ormick_20260108_093005", 2, 2));
+    ASSERT_TRUE(history_save_worker(make_job("Ormick_20260108_093005", 2, 2)));
     EXPECT_EQ(history_list(), (std::vector<std::string>{at("Ormick_20260108_093005_002.png"), at("Z.PNG")}));
 
-    history_save_worker(make_job("Ormick_20260108_093006", 0, 1));
+    ASSERT_TRUE(history_save_worker(make_job("Ormick_20260108_093006", 0, 1)));
     EXPECT_EQ(history_list(), std::vector<std::string>{at("Z.PNG")});
     EXPECT_EQ(folder_names(folder),
               (std::vector<std::string>{".png", "Ormick_20260108_093004_000.png.tmp", "Z.PNG", "notes.txt", "zz.png"}));
 }
 
-TEST_F(HistoryTest, WorkerThatCannotWriteLeavesEverythingAlone) {
-    history_save_worker(make_job("Ormick_20260108_093005", 1, 5));
-    history_save_worker(make_job("Ormick_20260108_093005", 2, 5));
+TEST_F(HistoryTest, WorkerThatCannotWriteSaysWhereAndLeavesEverythingAlone) {
+    ASSERT_TRUE(history_save_worker(make_job("Ormick_20260108_093005", 1, 5)));
+    ASSERT_TRUE(history_save_worker(make_job("Ormick_20260108_093005", 2, 5)));
     // A folder in the way of the file name: the write fails and nothing is pruned.
     CreateDirectoryW(to_wide(at("Ormick_20260108_093007_000.png")).c_str(), nullptr);
-    history_save_worker(make_job("Ormick_20260108_093007", 0, 1));
+    const Status blocked = history_save_worker(make_job("Ormick_20260108_093007", 0, 1));
+    ASSERT_FALSE(blocked);
+    EXPECT_EQ(blocked.error().message.rfind(folder + ": ", 0), 0u) << blocked.error().message;
     EXPECT_EQ(folder_names(folder), (std::vector<std::string>{"Ormick_20260108_093005_001.png",
                                                           "Ormick_20260108_093005_002.png",
                                                           "Ormick_20260108_093007_000.png"}));
     // A file where the folder should be.
     remove_tree(join_path(root, "Ormick Oxel"));
     touch(join_path(root, "Ormick Oxel"));
-    history_save_worker(make_job("Ormick_20260108_093008", 0, 1));
+    const Status no_folder = history_save_worker(make_job("Ormick_20260108_093008", 0, 1));
+    ASSERT_FALSE(no_folder);
+    EXPECT_NE(no_folder.error().message.find("Ormick Oxel"), std::string::npos) << no_folder.error().message;
     EXPECT_TRUE(history_list().empty());
     EXPECT_EQ(folder_names(root), std::vector<std::string>{"Ormick Oxel"});
 }
@@ -155,7 +159,7 @@ TEST_F(HistoryTest, WriteOfANameAnotherWriteIsUsingStillLands) {
     const std::string held = at("Ormick_20260108_093005_007.png.tmp");
     Handle other(CreateFileW(to_wide(held).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
     ASSERT_TRUE(other);
-    history_save_worker(make_job("Ormick_20260108_093005", 7, 5, 4, 2));
+    ASSERT_TRUE(history_save_worker(make_job("Ormick_20260108_093005", 7, 5, 4, 2)));
     EXPECT_EQ(png_width(at("Ormick_20260108_093005_007.png")), 4u);
     other.reset();
     EXPECT_EQ(folder_names(folder),
@@ -173,7 +177,7 @@ TEST_F(HistoryTest, TwoWritesOfOneNameAtOnceLeaveOneWholeFile) {
             HistorySaveJob job = make_job(stem, round, 1000, width, 200);
             ++ready;
             while (ready.load() < 2) std::this_thread::yield();
-            history_save_worker(std::move(job));
+            EXPECT_TRUE(history_save_worker(std::move(job)));
         };
         std::thread first(write, 300);
         std::thread second(write, 301);

@@ -1,5 +1,6 @@
 # "--preview" writes the 1000 x 560 sample: the checkerboard, the toolbar strip and the toolbars
-# in their colours; without a path it writes ormick-oxel-preview.png into the current folder.
+# in their colours; without a path it writes ormick-oxel-preview.png into the current folder. The
+# file is what its name says: JPEG for a .jpg name; a name of a format it does not write is refused.
 out="$E2E_DIR/preview.png"
 e2e_start --preview "$(e2e_win_path "$out")"
 e2e_wait_log "preview written" 1 60
@@ -26,3 +27,10 @@ mkdir -p "$E2E_DIR/cwd"
 (cd "$E2E_DIR/cwd" && e2e_start --preview)
 e2e_wait_log "preview written" 2 60
 [ -f "$E2E_DIR/cwd/ormick-oxel-preview.png" ] || e2e_fail "no ormick-oxel-preview.png in the current folder"
+
+e2e_start --preview "$(e2e_win_path "$E2E_DIR/pv.jpg")"
+e2e_wait_log "preview written" 3 60
+[ "$(identify -format '%m %wx%h' "$E2E_DIR/pv.jpg")" = "JPEG 1000x560" ] || e2e_fail "pv.jpg is $(identify -format '%m %wx%h' "$E2E_DIR/pv.jpg")"
+e2e_start --preview "$(e2e_win_path "$E2E_DIR/pv.bmp")"
+e2e_wait_log "preview not written: " 1 60
+[ ! -e "$E2E_DIR/pv.bmp" ] || e2e_fail "a PNG was written as pv.bmp"

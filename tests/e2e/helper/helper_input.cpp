@@ -156,10 +156,12 @@ int cmd_drag_copy_bench(const Args& a) {
     return 0;
 }
 
-// capture-copy-soak N X Y: N captures started as capture-and-copy, each ended by a click at
-// (X, Y) that copies the window there; "done N" when every one reached the clipboard.
+// capture-copy-soak N X Y [exit]: N captures started as capture-and-copy, each ended by a click
+// at (X, Y) that copies the window there; "done N" when every one reached the clipboard. With
+// "exit", the program is told to exit the moment the last copy is on the clipboard.
 int cmd_capture_copy_soak(const Args& a) {
     if (a.size() < 3) return 2;
+    const bool then_exit = a.size() > 3 && a[3] == L"exit";
     const uint64_t n = number_arg(a, 0, 200);
     const auto x = static_cast<int32_t>(number_arg(a, 1, 0)), y = static_cast<int32_t>(number_arg(a, 2, 0));
     for (uint64_t i = 0; i < n; ++i) {
@@ -175,6 +177,10 @@ int cmd_capture_copy_soak(const Args& a) {
             emit("run " + std::to_string(i) + ": no image on the clipboard");
             return 1;
         }
+    }
+    if (then_exit && !post_main(3)) {
+        emit("cannot post the exit");
+        return 1;
     }
     emit("done " + std::to_string(n));
     return 0;
