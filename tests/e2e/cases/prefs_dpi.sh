@@ -2,9 +2,9 @@
 # of round(W × 1.5) by 1068 pixels, and every control scaled with it. The desktop is tall enough
 # for all of it (a 1080-pixel one would cut the window to the screen).
 E2E_DESKTOP_SIZE=1920x1440
-wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1 \
+e2e_wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1 \
   || e2e_fail "cannot set LogPixels"
-wineserver -w
+e2e_limited wineserver -w
 
 e2e_start --settings
 e2e_wait_main
