@@ -47,9 +47,9 @@ target_compile_options(ormick-oxel PRIVATE ${WARNINGS})
 target_link_libraries(ormick-oxel PRIVATE ormick_win)
 target_link_options(ormick-oxel PRIVATE -municode)
 
-# googletest from Debian's sources, cross-built.
+# googletest from Debian's sources, cross-built; win_tests has its own main (a watchdog).
 set(GTEST_SRC /usr/src/googletest/googletest)
-add_library(gtest_mingw STATIC ${GTEST_SRC}/src/gtest-all.cc ${GTEST_SRC}/src/gtest_main.cc)
+add_library(gtest_mingw STATIC ${GTEST_SRC}/src/gtest-all.cc)
 target_include_directories(gtest_mingw PUBLIC ${GTEST_SRC}/include PRIVATE ${GTEST_SRC})
 target_compile_definitions(gtest_mingw PUBLIC GTEST_HAS_PTHREAD=1)
 

@@ -24,54 +24,36 @@ ActionRules action_rules(OverlayAction action, bool pin_edit) {
     ActionRules r;
     using A = OverlayAction;
     switch (action) {
-        case A::None: break;
+        case A::None:
+        case A::CustomColor:
+        case A::HidePersonalData: break;
         case A::Close:
         case A::ConfirmDiscard:
-        case A::CopyColorText:
-            r.ends_session = true;
-            r.restore_focus = true;
-            break;
+        case A::CopyColorText: r.restore_focus = true; break;
         case A::Copy:
         case A::Save:
         case A::FinishPinEdit:
-            r.ends_session = true;
-            r.commits_edits = true;
             if (pin_edit) {
                 // The pin copies or saves its own image with the new annotations.
                 r.pin_edit_outcome = action == A::Copy   ? PinEditOutcome::Copy
                                      : action == A::Save ? PinEditOutcome::Save
                                                          : PinEditOutcome::Apply;
-            } else if (action != A::FinishPinEdit) {
-                r.restore_focus = true;
-                r.stores_last_selection = true;
-                r.writes_history = true;
+            } else {
+                r.restore_focus = action != A::FinishPinEdit;
             }
             break;
         case A::Pin:
         case A::ScrollCapture:
         case A::Record:
         case A::LivePin:
-            if (pin_edit) {
-                r.offered = false;
-                break;
-            }
-            r.ends_session = true;
-            r.stores_last_selection = true;
-            r.restore_focus = action != A::Pin;  // the new pin takes the focus
-            r.writes_history = action == A::Pin;
-            r.commits_edits = action != A::LivePin;
-            r.flush_after_end = action == A::ScrollCapture || action == A::Record;
+            r.offered = !pin_edit;
+            r.restore_focus = !pin_edit && action != A::Pin;  // the new pin takes the focus
             break;
         case A::RecognizeText:
         case A::DecodeQr:
-            r.ends_session = true;
             r.restore_focus = true;
-            r.commits_edits = true;
-            r.stores_last_selection = !pin_edit;
             if (pin_edit) r.pin_edit_outcome = PinEditOutcome::Apply;
             break;
-        case A::CustomColor: break;
-        case A::HidePersonalData: r.commits_edits = true; break;
     }
     return r;
 }

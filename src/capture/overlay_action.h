@@ -1,8 +1,7 @@
 #pragma once
 // The overlay's actions as values: their numbers, the one 64-bit argument that carries an
-// action with its extra value, and what each action does around its own work (whether the
-// session ends, the focus goes back, the selection is remembered, history is written).
-// Platform-free.
+// action with its extra value, and what run_overlay_action reads about each: whether it is
+// offered, whether the focus goes back, and what a pin edit hands its pin. Platform-free.
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -43,13 +42,8 @@ ActionCall unpack_action(uint64_t packed);
 enum class PinEditOutcome : uint8_t { Apply = 0, Copy = 1, Save = 2 };
 
 struct ActionRules {
-    bool offered = true;              // false: the action does nothing in this kind of session
-    bool ends_session = false;        // through end_capture (Save: once a path is chosen)
-    bool restore_focus = false;       // end_capture gives the focus back
-    bool stores_last_selection = false;
-    bool writes_history = false;      // the composed image goes to the history folder
-    bool commits_edits = false;       // an open polyline and text box are committed first
-    bool flush_after_end = false;     // DwmFlush once the overlay is gone, before the tool grabs
+    bool offered = true;         // false: the action does nothing in this kind of session
+    bool restore_focus = false;  // end_capture gives the focus back
     std::optional<PinEditOutcome> pin_edit_outcome;  // finish_pin_edit before the session ends
     friend bool operator==(const ActionRules&, const ActionRules&) = default;
 };

@@ -16,7 +16,7 @@ void open_live_pin(HWND source, const Rect& selection);
 // Sizes the live pin's window for its scale and pushes the thumbnail's properties.
 void livepin_apply_scale(HWND window);
 // The pinned region as it looks now; none when the source cannot be drawn (minimised, gone,
-// zero-sized, or not answering PrintWindow).
+// zero-sized, or not drawing within 200 ms: the UI thread never waits longer on it).
 std::optional<DibBitmap> livepin_grab_view(HWND window);
 
 extern const WindowClass LIVEPIN_WINDOW_CLASS;

@@ -6,11 +6,11 @@
 #include <memory>
 #include <optional>
 
-#include "image/bitmap_ops_win.h"
 #include "image/clipboard_win.h"
 #include "livepin/livepin_core.h"
 #include "livepin/livepin_win.h"
 #include "livepin/livepin_window_win.h"
+#include "livepin/window_print_win.h"
 #include "pin/pins_win.h"
 #include "strings/ui_strings.h"
 #include "util/log.h"
@@ -92,26 +92,27 @@ void livepin_apply_scale(HWND window) {
 std::optional<DibBitmap> livepin_grab_view(HWND window) {
     const LivePin* pin = find_live_pin(window);
     if (!pin) return std::nullopt;
-    // Copies: PrintWindow waits on the source's thread, and the pin may go meanwhile.
+    // Copies: the pin may go while the source is asked.
     const Rect pinned = pin->source;
     const HWND source = pin->source_window;
     RECT wr{};
     if (IsIconic(source) || !GetWindowRect(source, &wr) || wr.right <= wr.left || wr.bottom <= wr.top)
         return std::nullopt;
-    // PrintWindow blocks until the source's thread draws: one that does not answer soon would
-    // freeze every window of ours.
+    // PrintWindow waits until the source's thread draws: a source that does not answer, or
+    // stops answering on the way, must not freeze every window of ours. Both waits share the limit.
+    const ULONGLONG deadline = GetTickCount64() + LIVEPIN_ANSWER_MS;
     if (!SendMessageTimeoutW(source, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, LIVEPIN_ANSWER_MS, nullptr)) {
-        debug_log("live pin: the source window is not answering");
+        debug_log(std::string("live pin: ") + PRINT_NOT_ANSWERING);
         return std::nullopt;
     }
-    std::optional<DibBitmap> full = DibBitmap::create(wr.right - wr.left, wr.bottom - wr.top);
-    if (!full) return std::nullopt;
-    if (!PrintWindow(source, full->hdc(), PW_RENDERFULLCONTENT)) {
-        debug_log("live pin: " + last_error("PrintWindow").message);
+    const ULONGLONG now = GetTickCount64();
+    const DWORD left = now < deadline ? static_cast<DWORD>(deadline - now) : 0;
+    Result<DibBitmap> view = print_window_part(source, wr.right - wr.left, wr.bottom - wr.top, pinned, left);
+    if (!view) {
+        debug_log("live pin: " + view.error().message);
         return std::nullopt;
     }
-    GdiFlush();
-    return crop_bitmap(*full, pinned);
+    return std::move(view).value();
 }
 
 void run_live_command(HWND window, uint32_t command) {

@@ -24,48 +24,39 @@ TEST(OverlayAction, PackedArgumentCarriesActionQuickSaveAndColour) {
 
 TEST(OverlayAction, PerActionTable) {
     using A = OverlayAction;
-    // ends, restores focus, stores the last selection, writes history
-    struct Row { A a; bool pin_edit; bool offered, ends, focus, last, history; };
+    using O = PinEditOutcome;
+    const std::optional<O> none;
+    struct Row { A a; bool pin_edit; bool offered, focus; std::optional<O> outcome; };
     const Row rows[] = {
-        {A::None, false, true, false, false, false, false},
-        {A::Close, false, true, true, true, false, false},
-        {A::ConfirmDiscard, false, true, true, true, false, false},
-        {A::Copy, false, true, true, true, true, true},
-        {A::Save, false, true, true, true, true, true},
-        {A::Pin, false, true, true, false, true, true},
-        {A::FinishPinEdit, false, true, true, false, false, false},
-        {A::CopyColorText, false, true, true, true, false, false},
-        {A::CustomColor, false, true, false, false, false, false},
-        {A::RecognizeText, false, true, true, true, true, false},
-        {A::DecodeQr, false, true, true, true, true, false},
-        {A::ScrollCapture, false, true, true, true, true, false},
-        {A::Record, false, true, true, true, true, false},
-        {A::LivePin, false, true, true, true, true, false},
-        {A::HidePersonalData, false, true, false, false, false, false},
-        {A::Copy, true, true, true, false, false, false},
-        {A::Save, true, true, true, false, false, false},
-        {A::FinishPinEdit, true, true, true, false, false, false},
-        {A::RecognizeText, true, true, true, true, false, false},
-        {A::Pin, true, false, false, false, false, false},
-        {A::ScrollCapture, true, false, false, false, false, false},
-        {A::Record, true, false, false, false, false, false},
-        {A::LivePin, true, false, false, false, false, false},
+        {A::None, false, true, false, none},
+        {A::Close, false, true, true, none},
+        {A::ConfirmDiscard, false, true, true, none},
+        {A::Copy, false, true, true, none},
+        {A::Save, false, true, true, none},
+        {A::Pin, false, true, false, none},
+        {A::FinishPinEdit, false, true, false, none},
+        {A::CopyColorText, false, true, true, none},
+        {A::CustomColor, false, true, false, none},
+        {A::RecognizeText, false, true, true, none},
+        {A::DecodeQr, false, true, true, none},
+        {A::ScrollCapture, false, true, true, none},
+        {A::Record, false, true, true, none},
+        {A::LivePin, false, true, true, none},
+        {A::HidePersonalData, false, true, false, none},
+        {A::Close, true, true, true, none},
+        {A::Copy, true, true, false, O::Copy},
+        {A::Save, true, true, false, O::Save},
+        {A::FinishPinEdit, true, true, false, O::Apply},
+        {A::RecognizeText, true, true, true, O::Apply},
+        {A::DecodeQr, true, true, true, O::Apply},
+        {A::Pin, true, false, false, none},
+        {A::ScrollCapture, true, false, false, none},
+        {A::Record, true, false, false, none},
+        {A::LivePin, true, false, false, none},
     };
-    for (const Row& r : rows) {
-        const ActionRules got = action_rules(r.a, r.pin_edit);
-        SCOPED_TRACE(testing::Message() << int(r.a) << (r.pin_edit ? " pin edit" : ""));
-        EXPECT_EQ(got.offered, r.offered);
-        EXPECT_EQ(got.ends_session, r.ends);
-        EXPECT_EQ(got.restore_focus, r.focus);
-        EXPECT_EQ(got.stores_last_selection, r.last);
-        EXPECT_EQ(got.writes_history, r.history);
-    }
-    EXPECT_EQ(action_rules(A::Copy, true).pin_edit_outcome, PinEditOutcome::Copy);
-    EXPECT_EQ(action_rules(A::Save, true).pin_edit_outcome, PinEditOutcome::Save);
-    EXPECT_EQ(action_rules(A::DecodeQr, true).pin_edit_outcome, PinEditOutcome::Apply);
-    EXPECT_EQ(action_rules(A::Copy, false).pin_edit_outcome, std::nullopt);
-    EXPECT_TRUE(action_rules(A::Record, false).flush_after_end);
-    EXPECT_FALSE(action_rules(A::Copy, false).flush_after_end);
+    for (const Row& r : rows)
+        EXPECT_EQ(action_rules(r.a, r.pin_edit), (ActionRules{r.offered, r.focus, r.outcome}))
+            << int(r.a) << (r.pin_edit ? " pin edit" : "");
 }
 
 TEST(OverlayAction, PinGoesOnePixelUpAndLeftOfTheSelectionOnScreen) {

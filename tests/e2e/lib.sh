@@ -16,7 +16,11 @@
 #   e2e_key KEY...             focus the desktop's X window and send keys with xdotool
 #   e2e_open_tray_menu         post a tray right-click and wait for the menu window
 #   e2e_escape_capture N       wait for the Nth capture session on screen, end it with Esc
-#   e2e_fail TEXT              fail with the log printed
+#   e2e_fail TEXT              fail with the log printed and where the case stood (also from
+#                              inside $(...) or a pipeline: the whole case ends)
+#   e2e_expect_no_window CLASS TEXT  fail with TEXT when a window of CLASS (a class name's
+#                              start) is visible, or when the helper cannot look
+#   e2e_wine ARGS...           run a Windows program in the foreground, within the call limit
 #   e2e_show_pattern X Y W H   a window of known pixels at that place, shown before this returns
 #   e2e_show_image X Y FILE    a window showing that picture (any format ImageMagick reads)
 #   e2e_capture N              F1, then wait for the Nth session to take the keyboard
@@ -34,6 +38,11 @@
 #   e2e_use_fake_ocr SCRIPT    from now on start the test-only build whose OCR engine is the
 #                              scripted stand-in (tests/fakeocr/SCRIPT.md), reading SCRIPT
 #   E2E_LOG, E2E_SETTINGS, E2E_APPDATA, E2E_LOCALAPPDATA, E2E_TEMP (Unix paths), E2E_DIR
+#
+# Time limits: with E2E_CALL_LIMIT set (run-case: 45 s), every helper run, foreground Wine
+# program and xdotool call that takes longer fails the case, naming the call; e2e_watchdog
+# SECONDS ends a case that is still running after SECONDS, naming the step it stood at
+# (E2E_STEP, which run-case keeps).
 
 E2E_DESKTOP_SIZE=1920x1080
 
@@ -69,6 +78,11 @@ e2e_make_template() {
 }
 
 # Set before e2e_setup, so a teardown after a failed setup finds them.
+E2E_MAIN_PID=$BASHPID
+trap 'exit 1' USR1   # e2e_fail in a subshell
+E2E_CALL_LIMIT=${E2E_CALL_LIMIT:-0}   # seconds; 0: none
+E2E_STEP=""
+E2E_WATCHDOG_PID=""
 E2E_PIDS=()
 E2E_XVFB_PID=""
 E2E_NAME=""
@@ -89,7 +103,8 @@ e2e_setup() {
   mkdir -p "$E2E_DIR/home"
   export HOME="$E2E_DIR/home"
   export WINEDEBUG=-all
-  export WINEDLLOVERRIDES="mscoree,mshtml="
+  # winedbg off: a crashed program simply ends (under load winedbg can hang with it).
+  export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
   unset WINEPREFIX
 
   read -r DISPLAY E2E_XVFB_PID < <(start_xvfb) || { echo "cannot start Xvfb" >&2; return 1; }
@@ -137,10 +152,12 @@ e2e_print_log() {
 
 e2e_teardown() {
   local rc=$?
+  trap - DEBUG
+  [ -n "$E2E_WATCHDOG_PID" ] && kill "$E2E_WATCHDOG_PID" 2>/dev/null
   [ "$rc" -ne 0 ] && [ -n "${E2E_LOG:-}" ] && e2e_print_log
   local pid
   for pid in "${E2E_PIDS[@]}"; do kill "$pid" 2>/dev/null; done
-  [ -n "${WINEPREFIX:-}" ] && wineserver -k 2>/dev/null
+  [ -n "${WINEPREFIX:-}" ] && timeout -k 5 30 wineserver -k 2>/dev/null
   for pid in "${E2E_PIDS[@]}"; do wait "$pid" 2>/dev/null; done
   if [ -n "${E2E_XVFB_PID:-}" ]; then
     kill "$E2E_XVFB_PID" 2>/dev/null
@@ -167,7 +184,9 @@ e2e_use_fake_ocr() {
 }
 
 e2e_fail() {
-  printf '!! %s: %s\n' "$E2E_NAME" "$*" >&2
+  printf '!! %s: %s%s\n' "$E2E_NAME" "$*" "${E2E_STEP:+ (at $E2E_STEP)}" >&2
+  # Inside $(...) or a pipeline this is a subshell, whose exit alone would go unnoticed.
+  [ "$BASHPID" = "$E2E_MAIN_PID" ] || kill -USR1 "$E2E_MAIN_PID" 2>/dev/null
   exit 1
 }
 
@@ -184,6 +203,50 @@ e2e_keep_desktop() {
   # The next launch joins the desktop only once it is there; two launches at once could race.
   e2e_poll 30 eval 'xdotool search --name "^$E2E_DESKTOP - Wine desktop\$" >/dev/null 2>&1' \
     || e2e_fail "the desktop $E2E_DESKTOP did not appear"
+}
+
+# Runs "$@" within E2E_CALL_LIMIT seconds (more when $1 is a number: that many); a call that
+# takes longer fails the case. Returns the command's own status otherwise.
+e2e_limited() {
+  local limit="$E2E_CALL_LIMIT" rc=0
+  if [[ $1 =~ ^[0-9]+$ ]]; then
+    [ "$limit" -ne 0 ] && [ "$1" -gt "$limit" ] && limit=$1
+    shift
+  fi
+  timeout -k 5 "$limit" "$@" || rc=$?
+  [ "$limit" -ne 0 ] && [ "$rc" -eq 124 ] && e2e_fail "no answer within $limit s from: ${*##*/}"
+  return "$rc"
+}
+
+# xdotool with the call limit: --sync and searches wait for what may never come.
+xdotool() { e2e_limited xdotool "$@"; }
+
+e2e_wine() { e2e_limited wine "$@"; }
+
+e2e_timed_out() {
+  printf 'TIMEOUT: e2e case %s still running after %s s, at %s\n' "$E2E_NAME" "$E2E_CASE_LIMIT" "${E2E_STEP:-setup}" >&2
+  exit 1
+}
+
+# The case ends with a TIMEOUT line naming its step once it has run for SECONDS.
+e2e_watchdog() {
+  local main=$BASHPID seconds="$1"
+  E2E_CASE_LIMIT=$seconds
+  trap e2e_timed_out USR2
+  (
+    trap - DEBUG
+    nap=""
+    trap '[ -n "$nap" ] && kill "$nap" 2>/dev/null; exit 0' TERM
+    sleep "$seconds" &
+    nap=$!
+    wait "$nap"
+    nap=""
+    kill -USR2 "$main" 2>/dev/null || exit 0
+    # The case's shell takes the signal once its current command has ended: end that command.
+    self=$BASHPID
+    for pid in $(ps -o pid= --ppid "$main"); do [ "$pid" = "$self" ] || kill "$pid" 2>/dev/null; done
+  ) &
+  E2E_WATCHDOG_PID=$!
 }
 
 e2e_start() {
@@ -216,7 +279,23 @@ e2e_start_program() {
   e2e_wait_main
 }
 
-e2e_helper() { wine "$E2E_HELPER" --desktop "$E2E_DESKTOP" "$@" 2>>"$E2E_DIR/wine.out"; }
+# Within the call limit, or 25 s beyond a wait the command is given (its milliseconds).
+e2e_helper() {
+  local ms=""
+  case "$1" in
+    wait-window|wait-gone|wait-exit) ms=${3:-} ;;
+    wait-processes) ms=${4:-} ;;
+    wait-menu) ms=${2:-} ;;
+  esac
+  [[ $ms =~ ^[0-9]+$ ]] || ms=10000
+  e2e_limited $(( ms / 1000 + 25 )) wine "$E2E_HELPER" --desktop "$E2E_DESKTOP" "$@" 2>>"$E2E_DIR/wine.out"
+}
+
+e2e_expect_no_window() {
+  local listed
+  listed=$(e2e_helper windows "$1" --visible) || e2e_fail "the helper could not list the windows ($2)"
+  [ -z "$listed" ] || e2e_fail "$2: $listed"
+}
 
 # Fails with MESSAGE and the helper's answer unless the answer holds TEXT. The answer is read
 # whole first: a grep -q that stops reading early breaks the helper's pipe under pipefail.

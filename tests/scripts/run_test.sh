@@ -56,12 +56,13 @@ prefix_process_named() {  # a process of the prefix whose command line holds $1
   done
   return 1
 }
-run() {  # run NAME ARGS...: scripts/run with ARGS, its output in NAME.out
+run() {  # run NAME ARGS...: scripts/run with ARGS, its output in NAME.out; at most 90 s
   local name="$1"
   shift
   local t=$EPOCHREALTIME
-  bash "$here/scripts/run" "$@" >"$work/$name.out" 2>&1
+  timeout -k 5 90 bash "$here/scripts/run" "$@" >"$work/$name.out" 2>&1
   local rc=$?
+  [ "$rc" -eq 124 ] && echo "TIMEOUT: scripts/run $* still running after 90 s"
   echo "-- scripts/run $* ($(elapsed_since "$t"), status $rc)"
   sed 's/^/   /' "$work/$name.out"
   return "$rc"

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <atomic>
 #include <optional>
 #include <string>
 #include <thread>
@@ -291,33 +292,68 @@ TEST_F(LivePinTest, CtrlCCopiesTheRegionAsItLooksNow) {
     EXPECT_FALSE(livepin_grab_view(live));  // a zero-size source gives nothing
 }
 
-TEST_F(LivePinTest, ASourceThatDoesNotAnswerGivesNoViewUntilItDoes) {
+// A source of another thread that stops answering: before the check (reads no message) or
+// after it (stuck in its drawing). Either way the grab gives up instead of waiting with it.
+// The owner's waits end after 10 s at the latest, so even a grab that waits cannot hang.
+namespace {
+
+HANDLE PRINT_STARTED = nullptr;
+HANDLE PRINT_RELEASED = nullptr;
+std::atomic<bool> HOLD_PRINT = false;
+
+LRESULT CALLBACK stalling_source_proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+    if (m == WM_PRINTCLIENT && HOLD_PRINT) {
+        SetEvent(PRINT_STARTED);
+        WaitForSingleObject(PRINT_RELEASED, 10000);
+    }
+    return source_proc(w, m, wp, lp);
+}
+
+}  // namespace
+
+TEST_F(LivePinTest, ASourceThatStopsAnsweringGivesNoViewUntilItAnswers) {
     Handle made(CreateEventW(nullptr, TRUE, FALSE, nullptr));
     Handle wake(CreateEventW(nullptr, TRUE, FALSE, nullptr));
     Handle done(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    Handle started(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    Handle released(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    PRINT_STARTED = started.get();
+    PRINT_RELEASED = released.get();
     HWND busy = nullptr;
     std::thread owner([&] {
-        busy = create_test_popup({L"OrmickLiveSourceTest", source_proc}, SOURCE);
+        busy = create_test_popup({L"OrmickLiveStallingSource", stalling_source_proc}, SOURCE);
         ShowWindow(busy, SW_SHOWNOACTIVATE);
         SetEvent(made.get());
-        WaitForSingleObject(wake.get(), 5000);  // busy: reads no message meanwhile
+        WaitForSingleObject(wake.get(), 10000);  // busy: reads no message meanwhile
         HANDLE h = done.get();
-        while (MsgWaitForMultipleObjects(1, &h, FALSE, 5000, QS_ALLINPUT) == WAIT_OBJECT_0 + 1) {
+        while (MsgWaitForMultipleObjects(1, &h, FALSE, 10000, QS_ALLINPUT) == WAIT_OBJECT_0 + 1) {
             MSG m;
             while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&m);
         }
         DestroyWindow(busy);
     });
-    WaitForSingleObject(made.get(), 5000);
+    WaitForSingleObject(made.get(), 10000);
     const HWND live = busy ? create_live_window(busy, {250, 200, 350, 240}, window_rect(busy)) : nullptr;
     if (live) start_live_pin(live, nullptr);
-    const bool none_while_busy = live && !livepin_grab_view(live);
+
+    const bool none_before_the_check = live && !livepin_grab_view(live);
     SetEvent(wake.get());
-    const std::optional<DibBitmap> view = live ? livepin_grab_view(live) : std::nullopt;
+    if (live) SendMessageTimeoutW(busy, WM_NULL, 0, 0, 0, 10000, nullptr);  // reading messages again
+    HOLD_PRINT = true;
+    const bool none_while_drawing = live && !livepin_grab_view(live);
+    const bool was_drawing = live && WaitForSingleObject(started.get(), 10000) == WAIT_OBJECT_0;
+    HOLD_PRINT = false;
+    SetEvent(released.get());
+    // Answering again: a loaded machine may need more than one try within the limit.
+    std::optional<DibBitmap> view;
+    for (int i = 0; i < 50 && live && !view; ++i) view = livepin_grab_view(live);
     SetEvent(done.get());
     owner.join();
+
     ASSERT_NE(live, nullptr);
-    EXPECT_TRUE(none_while_busy);
+    EXPECT_TRUE(none_before_the_check);
+    EXPECT_TRUE(none_while_drawing);
+    EXPECT_TRUE(was_drawing);
     ASSERT_TRUE(view);
     EXPECT_EQ(bitmap_pixel(*view, 0, 0), 0xC81E28u);
     EXPECT_EQ(bitmap_pixel(*view, 99, 39), 0x14B43Cu);

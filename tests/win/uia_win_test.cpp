@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <cstring>
 #include <string>
 
 #include "uia/uia_bench_win.h"
@@ -14,21 +13,13 @@
 #include "win/post_result.h"
 
 #include "support/test_support_win.h"
+#include "support/vtable_order_win.h"
 
 using namespace uia_com;
 
 namespace {
 
 using namespace test_support;
-
-// GCC's member pointer to a virtual function holds 1 + the slot's byte offset in the vtable.
-template <class Member>
-size_t slot_of(Member member) {
-    static_assert(sizeof(Member) == 2 * sizeof(uintptr_t));
-    uintptr_t raw[2];
-    std::memcpy(raw, &member, sizeof raw);
-    return (raw[0] - 1) / sizeof(void*);
-}
 
 HWND make_window() { return create_test_popup({L"OrmickUiaTestTarget"}, Rect{10, 10, 210, 160}, 0, L"uia test"); }
 
@@ -64,28 +55,73 @@ void check_bench_report(const std::string& report) {
 
 }  // namespace
 
+// The documented method order (UIAutomationClient's interface definitions) of each interface
+// we declare, written out independently of our declarations.
+const DocumentedOrder AUTOMATION{AFTER_IUNKNOWN,
+    "CompareElements CompareRuntimeIds GetRootElement ElementFromHandle ElementFromPoint GetFocusedElement "
+    "GetRootElementBuildCache ElementFromHandleBuildCache ElementFromPointBuildCache GetFocusedElementBuildCache "
+    "CreateTreeWalker get_ControlViewWalker get_ContentViewWalker get_RawViewWalker get_RawViewCondition "
+    "get_ControlViewCondition get_ContentViewCondition CreateCacheRequest CreateTrueCondition CreateFalseCondition "
+    "CreatePropertyCondition CreatePropertyConditionEx CreateAndCondition CreateAndConditionFromArray "
+    "CreateAndConditionFromNativeArray CreateOrCondition CreateOrConditionFromArray CreateOrConditionFromNativeArray "
+    "CreateNotCondition AddAutomationEventHandler RemoveAutomationEventHandler "
+    "AddPropertyChangedEventHandlerNativeArray AddPropertyChangedEventHandler RemovePropertyChangedEventHandler "
+    "AddStructureChangedEventHandler RemoveStructureChangedEventHandler AddFocusChangedEventHandler "
+    "RemoveFocusChangedEventHandler RemoveAllEventHandlers IntNativeArrayToSafeArray IntSafeArrayToNativeArray "
+    "RectToVariant VariantToRect SafeArrayToRectNativeArray CreateProxyFactoryEntry get_ProxyFactoryMapping "
+    "GetPropertyProgrammaticName GetPatternProgrammaticName PollForPotentialSupportedPatterns "
+    "PollForPotentialSupportedProperties CheckNotSupported get_ReservedNotSupportedValue "
+    "get_ReservedMixedAttributeValue ElementFromIAccessible ElementFromIAccessibleBuildCache "
+    // IUIAutomation2
+    "get_AutoSetFocus put_AutoSetFocus get_ConnectionTimeout put_ConnectionTimeout get_TransactionTimeout "
+    "put_TransactionTimeout"};
+const DocumentedOrder ELEMENT{AFTER_IUNKNOWN,
+    "SetFocus GetRuntimeId FindFirst FindAll FindFirstBuildCache FindAllBuildCache BuildUpdatedCache "
+    "GetCurrentPropertyValue GetCurrentPropertyValueEx GetCachedPropertyValue GetCachedPropertyValueEx "
+    "GetCurrentPatternAs GetCachedPatternAs GetCurrentPattern GetCachedPattern GetCachedParent GetCachedChildren "
+    "get_CurrentProcessId get_CurrentControlType get_CurrentLocalizedControlType get_CurrentName "
+    "get_CurrentAcceleratorKey get_CurrentAccessKey get_CurrentHasKeyboardFocus get_CurrentIsKeyboardFocusable "
+    "get_CurrentIsEnabled get_CurrentAutomationId get_CurrentClassName get_CurrentHelpText get_CurrentCulture "
+    "get_CurrentIsControlElement get_CurrentIsContentElement get_CurrentIsPassword get_CurrentNativeWindowHandle "
+    "get_CurrentItemType get_CurrentIsOffscreen get_CurrentOrientation get_CurrentFrameworkId "
+    "get_CurrentIsRequiredForForm get_CurrentItemStatus get_CurrentBoundingRectangle get_CurrentLabeledBy "
+    "get_CurrentAriaRole get_CurrentAriaProperties get_CurrentIsDataValidForForm get_CurrentControllerFor "
+    "get_CurrentDescribedBy get_CurrentFlowsTo get_CurrentProviderDescription get_CachedProcessId "
+    "get_CachedControlType get_CachedLocalizedControlType get_CachedName get_CachedAcceleratorKey "
+    "get_CachedAccessKey get_CachedHasKeyboardFocus get_CachedIsKeyboardFocusable get_CachedIsEnabled "
+    "get_CachedAutomationId get_CachedClassName get_CachedHelpText get_CachedCulture get_CachedIsControlElement "
+    "get_CachedIsContentElement get_CachedIsPassword get_CachedNativeWindowHandle get_CachedItemType "
+    "get_CachedIsOffscreen get_CachedOrientation get_CachedFrameworkId get_CachedIsRequiredForForm "
+    "get_CachedItemStatus get_CachedBoundingRectangle"};
+const DocumentedOrder ELEMENT_ARRAY{AFTER_IUNKNOWN, "get_Length GetElement"};
+const DocumentedOrder CACHE_REQUEST{AFTER_IUNKNOWN, "AddProperty AddPattern Clone"};
+const DocumentedOrder TREE_WALKER{AFTER_IUNKNOWN,
+    "GetParentElement GetFirstChildElement GetLastChildElement GetNextSiblingElement GetPreviousSiblingElement "
+    "NormalizeElement GetParentElementBuildCache"};
+
 TEST(UiaInterfaces, SlotsFollowTheDocumentedOrder) {
     struct Case {
-        const char* name;
-        size_t slot, documented;
+        const DocumentedOrder& documented;
+        const char* method;
+        size_t declared;
     };
     const Case cases[] = {
-        {"ElementFromHandleBuildCache", slot_of(&IUIAutomation::ElementFromHandleBuildCache), 10},
-        {"ElementFromPointBuildCache", slot_of(&IUIAutomation::ElementFromPointBuildCache), 11},
-        {"get_ControlViewWalker", slot_of(&IUIAutomation::get_ControlViewWalker), 14},
-        {"get_ControlViewCondition", slot_of(&IUIAutomation::get_ControlViewCondition), 18},
-        {"CreateCacheRequest", slot_of(&IUIAutomation::CreateCacheRequest), 20},
-        {"ElementFromIAccessibleBuildCache", slot_of(&IUIAutomation::unused_ElementFromIAccessibleBuildCache), 57},
-        {"put_TransactionTimeout", slot_of(&IUIAutomation2::put_TransactionTimeout), 63},
-        {"FindAllBuildCache", slot_of(&IUIAutomationElement::FindAllBuildCache), 8},
-        {"get_CachedIsOffscreen", slot_of(&IUIAutomationElement::get_CachedIsOffscreen), 70},
-        {"get_CachedBoundingRectangle", slot_of(&IUIAutomationElement::get_CachedBoundingRectangle), 75},
-        {"get_Length", slot_of(&IUIAutomationElementArray::get_Length), 3},
-        {"GetElement", slot_of(&IUIAutomationElementArray::GetElement), 4},
-        {"AddProperty", slot_of(&IUIAutomationCacheRequest::AddProperty), 3},
-        {"GetParentElementBuildCache", slot_of(&IUIAutomationTreeWalker::GetParentElementBuildCache), 9},
+        {AUTOMATION, "ElementFromHandleBuildCache", vtable_slot(&IUIAutomation::ElementFromHandleBuildCache)},
+        {AUTOMATION, "ElementFromPointBuildCache", vtable_slot(&IUIAutomation::ElementFromPointBuildCache)},
+        {AUTOMATION, "get_ControlViewWalker", vtable_slot(&IUIAutomation::get_ControlViewWalker)},
+        {AUTOMATION, "get_ControlViewCondition", vtable_slot(&IUIAutomation::get_ControlViewCondition)},
+        {AUTOMATION, "CreateCacheRequest", vtable_slot(&IUIAutomation::CreateCacheRequest)},
+        {AUTOMATION, "ElementFromIAccessibleBuildCache", vtable_slot(&IUIAutomation::unused_ElementFromIAccessibleBuildCache)},
+        {AUTOMATION, "put_TransactionTimeout", vtable_slot(&IUIAutomation2::put_TransactionTimeout)},
+        {ELEMENT, "FindAllBuildCache", vtable_slot(&IUIAutomationElement::FindAllBuildCache)},
+        {ELEMENT, "get_CachedIsOffscreen", vtable_slot(&IUIAutomationElement::get_CachedIsOffscreen)},
+        {ELEMENT, "get_CachedBoundingRectangle", vtable_slot(&IUIAutomationElement::get_CachedBoundingRectangle)},
+        {ELEMENT_ARRAY, "get_Length", vtable_slot(&IUIAutomationElementArray::get_Length)},
+        {ELEMENT_ARRAY, "GetElement", vtable_slot(&IUIAutomationElementArray::GetElement)},
+        {CACHE_REQUEST, "AddProperty", vtable_slot(&IUIAutomationCacheRequest::AddProperty)},
+        {TREE_WALKER, "GetParentElementBuildCache", vtable_slot(&IUIAutomationTreeWalker::GetParentElementBuildCache)},
     };
-    for (const Case& c : cases) EXPECT_EQ(c.slot, c.documented) << c.name;
+    for (const Case& c : cases) EXPECT_EQ(c.declared, documented_slot(c.documented, c.method)) << c.method;
 }
 
 TEST(UiaInterfaces, IdentifiersMatchTheirDocumentedText) {

@@ -7,7 +7,7 @@
 e2e_write_settings 'capture_detect=window\r\n'
 e2e_start_program
 scroll_start_target
-wine "$SCROLL_TARGET" --expected "$(e2e_win_path "$E2E_DIR/expected.bmp")" 2>>"$E2E_DIR/wine.out" ||
+e2e_wine "$SCROLL_TARGET" --expected "$(e2e_win_path "$E2E_DIR/expected.bmp")" 2>>"$E2E_DIR/wine.out" ||
   e2e_fail "no expected picture"
 
 # The target's client area is (100, 120) to (740, 600); its document pane starts 72 columns in,

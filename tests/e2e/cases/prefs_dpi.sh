@@ -11,9 +11,10 @@ for row in "${rows[@]}"; do
   E2E_DESKTOP_SIZE=$size
   E2E_DESKTOP="oxel-prefs_dpi-$dpi"
   wineserver -k 2>/dev/null   # the last row's program and desktop: the DPI is read at start
-  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1 \
+  E2E_KEEPER=""                # it ended the keeper of the last row's desktop too
+  e2e_wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1 \
     || e2e_fail "cannot set LogPixels"
-  wineserver -w
+  e2e_limited wineserver -w
   e2e_write_settings "history=$n\r\n"   # an existing file: no first-run balloon
 
   e2e_start --settings

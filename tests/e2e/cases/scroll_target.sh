@@ -12,7 +12,7 @@ read -r _ left top right bottom _ < <(e2e_helper windows OxelScrollTarget --visi
 
 # Frames the target would paint at a position, and what the screen shows of its client area.
 frame() {
-  wine "$TARGET" --frame "$(e2e_win_path "$E2E_DIR/frame-$1.bmp")" "$1" 2>>"$E2E_DIR/wine.out" &&
+  e2e_wine "$TARGET" --frame "$(e2e_win_path "$E2E_DIR/frame-$1.bmp")" "$1" 2>>"$E2E_DIR/wine.out" &&
     convert "$E2E_DIR/frame-$1.bmp" -alpha off "$E2E_DIR/frame-$1.png"
 }
 differing=""
@@ -47,5 +47,5 @@ xdotool click 4
 check_at 2532
 
 # The whole document with its header and footer, for comparing a stitched capture.
-wine "$TARGET" --expected "$(e2e_win_path "$E2E_DIR/expected.bmp")" 2>>"$E2E_DIR/wine.out" || e2e_fail "no expected picture"
+e2e_wine "$TARGET" --expected "$(e2e_win_path "$E2E_DIR/expected.bmp")" 2>>"$E2E_DIR/wine.out" || e2e_fail "no expected picture"
 [ "$(identify -format '%wx%h' "$E2E_DIR/expected.bmp")" = "544x3052" ] || e2e_fail "the expected picture has the wrong size"
