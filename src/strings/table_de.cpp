@@ -155,4 +155,5 @@ const UiStrings UI_STRINGS_DE = {{
     "Es wurde kein Bild aufgezeichnet",  // RECORD_NO_FRAME
     "Das Ergebnisfenster konnte nicht geöffnet werden",  // RESULT_WINDOW_FAILED
     "Der Text ist in der Zwischenablage und kann eingefügt werden",  // TEXT_ON_CLIPBOARD
+    "MP4-Aufzeichnungen brauchen Windows Media Foundation, das hier nicht installiert ist (bei Windows N und KN das Media Feature Pack hinzufügen). GIF-Aufzeichnungen gehen auch ohne.",  // RECORD_NEEDS_MEDIA_FOUNDATION
 }};

@@ -155,4 +155,5 @@ const UiStrings UI_STRINGS_EN = {{
     "No frame was recorded",  // RECORD_NO_FRAME
     "The result window could not be opened",  // RESULT_WINDOW_FAILED
     "The text is on the clipboard, ready to paste",  // TEXT_ON_CLIPBOARD
+    "MP4 recording needs Windows Media Foundation, which is not installed (on Windows N and KN editions, add the Media Feature Pack). GIF recording works without it.",  // RECORD_NEEDS_MEDIA_FOUNDATION
 }};

@@ -155,4 +155,5 @@ const UiStrings UI_STRINGS_ES = {{
     "No se grabó ningún fotograma",  // RECORD_NO_FRAME
     "No se pudo abrir la ventana de resultados",  // RESULT_WINDOW_FAILED
     "El texto está en el portapapeles, listo para pegar",  // TEXT_ON_CLIPBOARD
+    "Grabar en MP4 requiere Windows Media Foundation, que no está instalado (en las ediciones N y KN de Windows, añada el Media Feature Pack). La grabación en GIF funciona sin él.",  // RECORD_NEEDS_MEDIA_FOUNDATION
 }};

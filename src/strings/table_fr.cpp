@@ -155,4 +155,5 @@ const UiStrings UI_STRINGS_FR = {{
     "Aucune image n’a été enregistrée",  // RECORD_NO_FRAME
     "Impossible d’ouvrir la fenêtre du résultat",  // RESULT_WINDOW_FAILED
     "Le texte est dans le Presse-papiers, prêt à être collé",  // TEXT_ON_CLIPBOARD
+    "L’enregistrement MP4 nécessite Windows Media Foundation, qui n’est pas installé (sur les éditions N et KN de Windows, ajoutez le Media Feature Pack). L’enregistrement GIF fonctionne sans.",  // RECORD_NEEDS_MEDIA_FOUNDATION
 }};

@@ -155,4 +155,5 @@ const UiStrings UI_STRINGS_JA = {{
     "フレームが 1 つも録画されませんでした",  // RECORD_NO_FRAME
     "結果ウィンドウを開けませんでした",  // RESULT_WINDOW_FAILED
     "テキストはクリップボードにあり、すぐに貼り付けられます",  // TEXT_ON_CLIPBOARD
+    "MP4 の録画には Windows Media Foundation が必要ですが、インストールされていません（Windows の N / KN エディションでは Media Feature Pack を追加してください）。GIF の録画はこれなしで動作します。",  // RECORD_NEEDS_MEDIA_FOUNDATION
 }};

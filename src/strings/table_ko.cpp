@@ -155,4 +155,5 @@ const UiStrings UI_STRINGS_KO = {{
     "녹화된 프레임이 없습니다",  // RECORD_NO_FRAME
     "결과 창을 열지 못했습니다",  // RESULT_WINDOW_FAILED
     "텍스트가 클립보드에 있으므로 바로 붙여 넣을 수 있습니다",  // TEXT_ON_CLIPBOARD
+    "MP4 녹화에는 Windows Media Foundation이 필요하지만 설치되어 있지 않습니다(Windows N 및 KN 에디션에서는 미디어 기능 팩을 추가하세요). GIF 녹화는 이것 없이도 됩니다.",  // RECORD_NEEDS_MEDIA_FOUNDATION
 }};

@@ -155,4 +155,5 @@ const UiStrings UI_STRINGS_PT = {{
     "Nenhum quadro foi gravado",  // RECORD_NO_FRAME
     "Não foi possível abrir a janela de resultados",  // RESULT_WINDOW_FAILED
     "O texto está na área de transferência, pronto para colar",  // TEXT_ON_CLIPBOARD
+    "Gravar em MP4 requer o Windows Media Foundation, que não está instalado (nas edições N e KN do Windows, adicione o Media Feature Pack). A gravação em GIF funciona sem ele.",  // RECORD_NEEDS_MEDIA_FOUNDATION
 }};

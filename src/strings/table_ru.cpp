@@ -155,4 +155,5 @@ const UiStrings UI_STRINGS_RU = {{
     "Не записано ни одного кадра",  // RECORD_NO_FRAME
     "Не удалось открыть окно результата",  // RESULT_WINDOW_FAILED
     "Текст в буфере обмена, его можно вставить",  // TEXT_ON_CLIPBOARD
+    "Для записи в MP4 нужен Windows Media Foundation, а он не установлен (в выпусках Windows N и KN добавьте Media Feature Pack). Запись в GIF работает без него.",  // RECORD_NEEDS_MEDIA_FOUNDATION
 }};

@@ -155,4 +155,5 @@ const UiStrings UI_STRINGS_ZH_CN = {{
     "未录制到任何帧",  // RECORD_NO_FRAME
     "无法打开结果窗口",  // RESULT_WINDOW_FAILED
     "文字已在剪贴板中，可直接粘贴",  // TEXT_ON_CLIPBOARD
+    "录制 MP4 需要 Windows Media Foundation，但系统中没有安装（Windows N 和 KN 版请添加“媒体功能包”）。录制 GIF 不需要它。",  // RECORD_NEEDS_MEDIA_FOUNDATION
 }};

@@ -155,4 +155,5 @@ const UiStrings UI_STRINGS_ZH_TW = {{
     "未錄製到任何影格",  // RECORD_NO_FRAME
     "無法開啟結果視窗",  // RESULT_WINDOW_FAILED
     "文字已在剪貼簿中，可直接貼上",  // TEXT_ON_CLIPBOARD
+    "錄製 MP4 需要 Windows Media Foundation，但系統未安裝（Windows N 與 KN 版請新增「媒體功能套件」）。錄製 GIF 不需要它。",  // RECORD_NEEDS_MEDIA_FOUNDATION
 }};
