@@ -109,8 +109,8 @@ bool put_file_on_clipboard(const std::string& path) {
 
 void on_record_done(std::unique_ptr<RecordingResult> recording) {
     if (!recording->ok) {
-        // A GIF stopped before its first frame, the one failure of ordinary use, in the UI language.
-        const bool no_frame = recording->text == GIF_NO_FRAME;
+        // Stopped before its first frame, the one failure of ordinary use, in the UI language.
+        const bool no_frame = recording->text == NO_FRAME_RECORDED;
         tray_balloon(ui_text(RECORD_FAILED), no_frame ? std::string_view(ui_text(RECORD_NO_FRAME)) : recording->text);
         return;
     }

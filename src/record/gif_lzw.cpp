@@ -112,6 +112,9 @@ void lzw_encode(std::span<const uint8_t> indices, uint32_t min_code_size, std::v
             prefix = k;
         }
         bits.emit(prefix, width);
+        // Reading that last code, the decoder gives out the code this coder gave out last and
+        // widens when its next code reaches 2^W: it reads the end code one bit wider then.
+        if ((next >> width) && width < 12) ++width;
     }
     bits.emit(end, width);
     bits.flush();

@@ -174,6 +174,6 @@ Status GifEncoder::finish() {
     if (Status s = out_.put_byte(0x3B); !s) return s;
     if (Status s = out_.flush(); !s) return s;
     // A file without a single image is no animation: viewers refuse it.
-    if (reference_.empty()) return make_error(std::string(GIF_NO_FRAME));
+    if (reference_.empty()) return make_error(std::string(NO_FRAME_RECORDED));
     return {};
 }

@@ -16,8 +16,8 @@
 #include "util/result.h"
 
 inline constexpr size_t GIF_WRITE_BUFFER = 8192;
-// The error of a recording that ends before any frame reached the writer.
-inline constexpr std::string_view GIF_NO_FRAME = "no frame was recorded";
+// The error of a recording, GIF or MP4, that ends before any frame reached its writer.
+inline constexpr std::string_view NO_FRAME_RECORDED = "no frame was recorded";
 
 // Collects small writes and passes them on in blocks of GIF_WRITE_BUFFER bytes. After a failed
 // write every later call returns that failure.

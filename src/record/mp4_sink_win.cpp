@@ -1,20 +1,15 @@
 #include "record/mp4_sink_win.h"
 
-#include <mfapi.h>
+#include <mferror.h>
 
 #include <cstring>
 
+#include "record/gif_writer.h"
 #include "record/record_params.h"
 #include "util/text.h"
 #include "win/error.h"
 
 namespace {
-
-HRESULT system_startup() { return MFStartup(MF_VERSION, MFSTARTUP_FULL); }
-HRESULT system_shutdown() { return MFShutdown(); }
-HRESULT system_create_writer(const wchar_t* url, IMFAttributes* attributes, IMFSinkWriter** writer) {
-    return MFCreateSinkWriterFromURL(url, nullptr, attributes, writer);
-}
 
 // The settings both media types share: video, progressive, size, rate, square pixels.
 HRESULT set_video_type(IMFMediaType* type, const GUID& subtype, uint32_t width, uint32_t height, uint32_t fps) {
@@ -29,9 +24,7 @@ HRESULT set_video_type(IMFMediaType* type, const GUID& subtype, uint32_t width, 
 
 }  // namespace
 
-MfCalls mf_system_calls() { return MfCalls{system_startup, system_shutdown, system_create_writer}; }
-
-Mp4Sink::Mp4Sink(std::string path, MfCalls calls) : path_(to_wide(path)), calls_(calls) {}
+Mp4Sink::Mp4Sink(std::string path, const MfCalls& calls) : path_(to_wide(path)), calls_(calls) {}
 
 Mp4Sink::~Mp4Sink() { release(); }
 
@@ -48,21 +41,21 @@ Status Mp4Sink::begin(uint32_t width, uint32_t height, uint32_t fps) {
     if (bytes == 0 || bytes > MAXDWORD) return make_error("The recorded area is too large for one video frame");
     frame_bytes_ = static_cast<DWORD>(bytes);
 
-    HRESULT hr = calls_.startup();
+    HRESULT hr = calls_.startup(MF_VERSION, MFSTARTUP_FULL);
     if (FAILED(hr)) return error_naming_hresult(hr, "MFStartup");
     started_ = true;
 
     ComPtr<IMFAttributes> attributes;
-    hr = MFCreateAttributes(&attributes, 1);
+    hr = calls_.create_attributes(&attributes, 1);
     if (FAILED(hr)) return error_naming_hresult(hr, "MFCreateAttributes");
     hr = attributes->SetUINT32(MF_READWRITE_ENABLE_HARDWARE_TRANSFORMS, 1);
     if (FAILED(hr)) return error_naming_hresult(hr, "IMFAttributes::SetUINT32");
-    hr = calls_.create_writer(path_.c_str(), attributes.Get(), &writer_);
+    hr = calls_.create_writer(path_.c_str(), nullptr, attributes.Get(), &writer_);
     if (FAILED(hr)) return error_naming_hresult(hr, "MFCreateSinkWriterFromURL");
     if (!writer_) return error_naming_hresult(E_POINTER, "MFCreateSinkWriterFromURL");
 
     ComPtr<IMFMediaType> output;
-    hr = MFCreateMediaType(&output);
+    hr = calls_.create_media_type(&output);
     if (FAILED(hr)) return error_naming_hresult(hr, "MFCreateMediaType");
     hr = set_video_type(output.Get(), MFVideoFormat_H264, width, height, fps);
     if (SUCCEEDED(hr)) hr = output->SetUINT32(MF_MT_AVG_BITRATE, mp4_bitrate(width, height, fps));
@@ -71,7 +64,7 @@ Status Mp4Sink::begin(uint32_t width, uint32_t height, uint32_t fps) {
     if (FAILED(hr)) return error_naming_hresult(hr, "IMFSinkWriter::AddStream");
 
     ComPtr<IMFMediaType> input;
-    hr = MFCreateMediaType(&input);
+    hr = calls_.create_media_type(&input);
     if (FAILED(hr)) return error_naming_hresult(hr, "MFCreateMediaType");
     hr = set_video_type(input.Get(), MFVideoFormat_RGB32, width, height, fps);
     // A positive stride: rows top-down, else the video comes out upside down.
@@ -90,7 +83,7 @@ Status Mp4Sink::write(std::span<const uint32_t> pixels, int64_t time, int64_t du
     if (pixels.size_bytes() != frame_bytes_) return make_error("recorded frame has the wrong size");
 
     ComPtr<IMFMediaBuffer> buffer;
-    HRESULT hr = MFCreateMemoryBuffer(frame_bytes_, &buffer);
+    HRESULT hr = calls_.create_memory_buffer(frame_bytes_, &buffer);
     if (FAILED(hr)) return error_naming_hresult(hr, "MFCreateMemoryBuffer");
     BYTE* data = nullptr;
     hr = buffer->Lock(&data, nullptr, nullptr);
@@ -102,7 +95,7 @@ Status Mp4Sink::write(std::span<const uint32_t> pixels, int64_t time, int64_t du
     if (FAILED(hr)) return error_naming_hresult(hr, "IMFMediaBuffer::SetCurrentLength");
 
     ComPtr<IMFSample> sample;
-    hr = MFCreateSample(&sample);
+    hr = calls_.create_sample(&sample);
     if (FAILED(hr)) return error_naming_hresult(hr, "MFCreateSample");
     hr = sample->AddBuffer(buffer.Get());
     if (FAILED(hr)) return error_naming_hresult(hr, "IMFSample::AddBuffer");
@@ -119,6 +112,8 @@ Status Mp4Sink::finish() {
     if (!writer_) return error_naming_hresult(E_UNEXPECTED, "IMFSinkWriter::Finalize");
     const HRESULT hr = writer_->Finalize();
     release();
+    // The writer refuses to finish a file without a sample: that is a recording without a frame.
+    if (hr == MF_E_SINK_NO_SAMPLES_PROCESSED) return make_error(std::string(NO_FRAME_RECORDED));
     if (FAILED(hr)) return error_naming_hresult(hr, "IMFSinkWriter::Finalize");
     return {};
 }

@@ -7,12 +7,16 @@ Status encode_video(FrameReceiver& frames, VideoSink& sink, uint32_t width, uint
     const int64_t duration = sample_duration_100ns(fps);
     const size_t pixels = size_t{width} * height;
     SampleClock clock;
+    bool any = false;
     while (std::optional<RecordFrame> frame = frames.receive()) {
         if (frame->pixels.size() != pixels) return make_error("recorded frame has the wrong size");
         const int64_t time = sample_time_100ns(frame->time);
         if (!clock.take(time)) continue;
         if (Status s = sink.write(frame->pixels, time, duration); !s) return s;
+        any = true;
     }
+    // A video without a sample cannot be finished (the sink writer refuses): no frame, no file.
+    if (!any) return make_error(std::string(NO_FRAME_RECORDED));
     return sink.finish();
 }
 
@@ -30,6 +34,8 @@ Result<std::string> conclude_recording(const Status& encoded, const std::string&
         if (hooks.delete_file) hooks.delete_file(path);
         return make_error(std::string(RECORD_CANCELLED));
     }
+    // A file cut short by a failure is no recording, whatever a viewer makes of it: it goes too.
+    if (!encoded && hooks.delete_file) hooks.delete_file(path);
     Result<std::string> outcome = encoded ? Result<std::string>(path) : Result<std::string>(encoded.error());
     if (hooks.post) hooks.post(outcome);
     return outcome;

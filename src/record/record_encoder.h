@@ -32,7 +32,8 @@ public:
 };
 
 // Every frame until the channel closes, each stamped with its capture time; a frame whose time
-// does not rise past the last written one is skipped. Stops at the first failure.
+// does not rise past the last written one is skipped. Stops at the first failure. Without a
+// frame the sink is not finished and the error is NO_FRAME_RECORDED.
 Status encode_video(FrameReceiver& frames, VideoSink& sink, uint32_t width, uint32_t height, uint32_t fps);
 // The GIF path over an encoder that has not begun yet.
 Status encode_gif(FrameReceiver& frames, GifEncoder& encoder);
@@ -48,8 +49,9 @@ inline constexpr std::string_view RECORD_CANCELLED = "cancelled";
 // The outcome when the encoder thread ended abnormally.
 inline constexpr std::string_view RECORD_THREAD_FAILED = "encoder thread failed";
 
-// What follows the encoding: a cancelled recording deletes its file and posts nothing;
-// otherwise the path (or the error) is posted. Returns the thread's outcome.
+// What follows the encoding: a cancelled recording deletes its file and posts nothing; a failed
+// one deletes its file and posts the error; a finished one posts the path. Returns the thread's
+// outcome.
 Result<std::string> conclude_recording(const Status& encoded, const std::string& path, const RecordingShared& shared,
                                        const EncoderHooks& hooks);
 

@@ -1,5 +1,6 @@
 #include "record/record_worker_win.h"
 
+#include "record/mf_library_win.h"
 #include "record/mp4_sink_win.h"
 #include "record/record_win.h"
 #include "record/wic_quantizer_win.h"
@@ -18,16 +19,17 @@ Status write_gif(RecordingJob& job) {
     if (!quantizer) return quantizer.error();
     Result<FileWriter> file = FileWriter::create(job.path);
     if (!file) return file.error();
-    GifEncoder encoder(file.value(), quantizer.value(), job.width, job.height);
+    std::unique_ptr<ByteSink> wrapped = job.wrap_output ? job.wrap_output(file.value()) : nullptr;
+    GifEncoder encoder(wrapped ? *wrapped : file.value(), quantizer.value(), job.width, job.height);
     const Status encoded = encode_gif(job.frames, encoder);
     const Status closed = file.value().close();
-    // Without a frame the file holds no image: it would only be an unplayable file in the folder.
-    if (!encoded && encoded.error().message == GIF_NO_FRAME) DeleteFileW(to_wide(job.path).c_str());
     return encoded ? closed : encoded;
 }
 
 Status write_mp4(RecordingJob& job) {
-    Mp4Sink sink(job.path);
+    const Result<MfLibrary> mf = MfLibrary::load();
+    if (!mf) return mf.error();
+    Mp4Sink sink(job.path, mf.value().calls());
     return encode_video(job.frames, sink, job.width, job.height, job.fps);
 }
 
@@ -54,7 +56,11 @@ Result<std::string> record_encoder_worker(RecordingJob job) {
 
     const HWND main_window = job.main_window;
     EncoderHooks hooks;
-    hooks.delete_file = [](const std::string& path) { DeleteFileW(to_wide(path).c_str()); };
+    hooks.delete_file = [](const std::string& path) {
+        if (!DeleteFileW(to_wide(path).c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND) {
+            debug_log("record: the file could not be deleted: " + last_error().message);
+        }
+    };
     hooks.post = [main_window](const Result<std::string>& outcome) {
         auto record = std::make_unique<RecordingResult>();
         record->ok = outcome.ok();

@@ -163,4 +163,5 @@ const UiStrings UI_STRINGS_DE = {{
     "„{name}“ und „{other}“ verwenden beide {keys}; nur „{name}“ funktioniert.",  // HOTKEY_SAME_KEY
     "Aufnahme nicht im Verlauf gespeichert",  // HISTORY_NOT_KEPT
     "Kopieren, Speichern und Anheften funktionieren weiter, aber Aufnahmen kommen erst wieder in den Verlauf, wenn er beschreibbar ist.",  // HISTORY_NOT_KEPT_TEXT
+    "MP4-Aufzeichnungen brauchen Windows Media Foundation, das hier nicht installiert ist (bei Windows N und KN das Media Feature Pack hinzufügen). GIF-Aufzeichnungen gehen auch ohne.",  // RECORD_NEEDS_MEDIA_FOUNDATION
 }};

@@ -163,4 +163,5 @@ const UiStrings UI_STRINGS_EN = {{
     "\"{name}\" and \"{other}\" are both set to {keys}: only \"{name}\" works.",  // HOTKEY_SAME_KEY
     "Capture not kept in the history",  // HISTORY_NOT_KEPT
     "Copy, save and pin still work, but captures are not kept in the history until it can be written again.",  // HISTORY_NOT_KEPT_TEXT
+    "MP4 recording needs Windows Media Foundation, which is not installed (on Windows N and KN editions, add the Media Feature Pack). GIF recording works without it.",  // RECORD_NEEDS_MEDIA_FOUNDATION
 }};

@@ -163,4 +163,5 @@ const UiStrings UI_STRINGS_ES = {{
     "«{name}» y «{other}» usan {keys}: solo funciona «{name}».",  // HOTKEY_SAME_KEY
     "La captura no se guardó en el historial",  // HISTORY_NOT_KEPT
     "Copiar, guardar y fijar siguen funcionando, pero las capturas no se guardan en el historial hasta que se pueda escribir de nuevo.",  // HISTORY_NOT_KEPT_TEXT
+    "Grabar en MP4 requiere Windows Media Foundation, que no está instalado (en las ediciones N y KN de Windows, añada el Media Feature Pack). La grabación en GIF funciona sin él.",  // RECORD_NEEDS_MEDIA_FOUNDATION
 }};

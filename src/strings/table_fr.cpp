@@ -163,4 +163,5 @@ const UiStrings UI_STRINGS_FR = {{
     "«\u00a0{name}\u00a0» et «\u00a0{other}\u00a0» utilisent tous deux {keys}\u00a0: seul «\u00a0{name}\u00a0» fonctionne.",  // HOTKEY_SAME_KEY
     "Capture non conservée dans l’historique",  // HISTORY_NOT_KEPT
     "Copier, enregistrer et épingler fonctionnent toujours, mais les captures ne sont plus conservées dans l’historique tant qu’il ne peut pas être écrit.",  // HISTORY_NOT_KEPT_TEXT
+    "L’enregistrement MP4 nécessite Windows Media Foundation, qui n’est pas installé (sur les éditions N et KN de Windows, ajoutez le Media Feature Pack). L’enregistrement GIF fonctionne sans.",  // RECORD_NEEDS_MEDIA_FOUNDATION
 }};

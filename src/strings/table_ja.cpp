@@ -163,4 +163,5 @@ const UiStrings UI_STRINGS_JA = {{
     "「{name}」と「{other}」が両方とも {keys} に設定されています。使えるのは「{name}」だけです。",  // HOTKEY_SAME_KEY
     "キャプチャを履歴に保存できませんでした",  // HISTORY_NOT_KEPT
     "コピー、保存、ピン留めは引き続き使えますが、履歴に書き込めるようになるまでキャプチャは履歴に残りません。",  // HISTORY_NOT_KEPT_TEXT
+    "MP4 の録画には Windows Media Foundation が必要ですが、インストールされていません（Windows の N / KN エディションでは Media Feature Pack を追加してください）。GIF の録画はこれなしで動作します。",  // RECORD_NEEDS_MEDIA_FOUNDATION
 }};

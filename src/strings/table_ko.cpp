@@ -163,4 +163,5 @@ const UiStrings UI_STRINGS_KO = {{
     "'{name}'과(와) '{other}'이(가) 모두 {keys}(으)로 설정되어 있어 '{name}'만 작동합니다.",  // HOTKEY_SAME_KEY
     "캡처를 기록에 저장하지 못했습니다",  // HISTORY_NOT_KEPT
     "복사, 저장, 고정은 계속 작동하지만 기록 폴더에 다시 쓸 수 있을 때까지 캡처가 기록에 남지 않습니다.",  // HISTORY_NOT_KEPT_TEXT
+    "MP4 녹화에는 Windows Media Foundation이 필요하지만 설치되어 있지 않습니다(Windows N 및 KN 에디션에서는 미디어 기능 팩을 추가하세요). GIF 녹화는 이것 없이도 됩니다.",  // RECORD_NEEDS_MEDIA_FOUNDATION
 }};

@@ -163,4 +163,5 @@ const UiStrings UI_STRINGS_PT = {{
     "“{name}” e “{other}” usam {keys}: só “{name}” funciona.",  // HOTKEY_SAME_KEY
     "A captura não foi guardada no histórico",  // HISTORY_NOT_KEPT
     "Copiar, salvar e fixar continuam funcionando, mas as capturas não são guardadas no histórico até que ele possa ser gravado novamente.",  // HISTORY_NOT_KEPT_TEXT
+    "Gravar em MP4 requer o Windows Media Foundation, que não está instalado (nas edições N e KN do Windows, adicione o Media Feature Pack). A gravação em GIF funciona sem ele.",  // RECORD_NEEDS_MEDIA_FOUNDATION
 }};

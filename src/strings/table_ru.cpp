@@ -163,4 +163,5 @@ const UiStrings UI_STRINGS_RU = {{
     "«{name}» и «{other}» назначены на {keys}: работает только «{name}».",  // HOTKEY_SAME_KEY
     "Снимок не сохранён в истории",  // HISTORY_NOT_KEPT
     "Копирование, сохранение и закрепление работают, но снимки не попадают в историю, пока в неё снова нельзя будет записать.",  // HISTORY_NOT_KEPT_TEXT
+    "Для записи в MP4 нужен Windows Media Foundation, а он не установлен (в выпусках Windows N и KN добавьте Media Feature Pack). Запись в GIF работает без него.",  // RECORD_NEEDS_MEDIA_FOUNDATION
 }};

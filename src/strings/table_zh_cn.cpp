@@ -163,4 +163,5 @@ const UiStrings UI_STRINGS_ZH_CN = {{
     "“{name}”和“{other}”都设为 {keys}，只有“{name}”有效。",  // HOTKEY_SAME_KEY
     "截图未保存到历史记录",  // HISTORY_NOT_KEPT
     "复制、保存和钉选仍可使用，但在历史记录文件夹恢复可写之前，截图不会保存到历史记录。",  // HISTORY_NOT_KEPT_TEXT
+    "录制 MP4 需要 Windows Media Foundation，但系统中没有安装（Windows N 和 KN 版请添加“媒体功能包”）。录制 GIF 不需要它。",  // RECORD_NEEDS_MEDIA_FOUNDATION
 }};

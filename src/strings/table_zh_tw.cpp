@@ -163,4 +163,5 @@ const UiStrings UI_STRINGS_ZH_TW = {{
     "「{name}」和「{other}」都設為 {keys}，只有「{name}」有效。",  // HOTKEY_SAME_KEY
     "截圖未保存到歷史記錄",  // HISTORY_NOT_KEPT
     "複製、存檔和釘選仍可使用，但在歷史記錄資料夾恢復可寫入之前，截圖不會保存到歷史記錄。",  // HISTORY_NOT_KEPT_TEXT
+    "錄製 MP4 需要 Windows Media Foundation，但系統未安裝（Windows N 與 KN 版請新增「媒體功能套件」）。錄製 GIF 不需要它。",  // RECORD_NEEDS_MEDIA_FOUNDATION
 }};

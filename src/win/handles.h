@@ -97,6 +97,14 @@ struct LocalTraits {
 // Memory that a system call allocated for its caller to LocalFree (security descriptors, ACLs).
 using LocalMemory = UniqueHandle<HLOCAL, LocalTraits>;
 
+struct ModuleTraits {
+    static HMODULE invalid() { return nullptr; }
+    static bool valid(HMODULE h) { return h != nullptr; }
+    static void close(HMODULE h) { FreeLibrary(h); }
+};
+// A library loaded at run time (LoadLibraryExW), freed with FreeLibrary.
+using Module = UniqueHandle<HMODULE, ModuleTraits>;
+
 // GlobalLock for one scope.
 class GlobalLockGuard {
 public:

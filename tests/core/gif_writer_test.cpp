@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <random>
 #include <vector>
 
@@ -175,6 +178,31 @@ TEST(GifWriter, LzwRoundTripsThroughDictionaryResets) {
     }
 }
 
+TEST(GifWriter, LzwEndCodeIsWrittenAtTheWidthTheDecoderReadsIt) {
+    // The last code given out makes the decoder's next code 8 = 2^3: it reads the end code with
+    // 4 bits, and 3 would leave the stream a bit short.
+    const std::vector<uint8_t> thirteen{2, 3, 1, 0, 0, 0, 2, 2, 0, 2, 1, 1, 0};
+    std::vector<uint8_t> codes;
+    lzw_encode(thirteen, 2, codes);
+    std::string error;
+    auto back = lzw_decode(codes, 2, &error);
+    ASSERT_TRUE(back) << error;
+    EXPECT_EQ(*back, thirteen);
+    // Every length up to past the first reset, so the end lands after each width step.
+    std::mt19937 rng(26);
+    for (const uint32_t m : {2u, 3u, 8u}) {
+        for (size_t n = 1; n <= 4200; n += (n < 300 ? 1 : 7)) {
+            std::vector<uint8_t> indices(n);
+            for (uint8_t& i : indices) i = static_cast<uint8_t>(rng() % (1u << m));
+            codes.clear();
+            lzw_encode(indices, m, codes);
+            back = lzw_decode(codes, m, &error);
+            ASSERT_TRUE(back) << "m " << m << ", " << n << " indices: " << error;
+            ASSERT_EQ(*back, indices) << "m " << m << ", " << n << " indices";
+        }
+    }
+}
+
 TEST(GifWriter, LzwClearsAfterCode4095AtWidth12) {
     // Random indices over 256 colours: nearly every pair is new, so code 4095 comes early.
     std::mt19937 rng(99);
@@ -275,7 +303,7 @@ TEST(GifWriter, BufferedOutputAndFailures) {
     ASSERT_TRUE(empty.begin());
     const Status none = empty.finish();
     ASSERT_FALSE(none);
-    EXPECT_EQ(none.error().message, GIF_NO_FRAME);
+    EXPECT_EQ(none.error().message, NO_FRAME_RECORDED);
 }
 
 TEST(GifWriter, QuantizerAnswersAreChecked) {
@@ -301,4 +329,57 @@ TEST(GifWriter, QuantizerAnswersAreChecked) {
         ASSERT_TRUE(encoder.begin());
         EXPECT_FALSE(encoder.add({scene(0, 0), 0.0})) << c.name;
     }
+}
+
+// An outside decoder (ImageMagick, which scripts/setup installs) reads one-frame GIFs over the
+// coder's edge cases back to the same pixels.
+TEST(GifWriter, ImageMagickReadsEdgeCaseStreamsBack) {
+    struct Case {
+        const char* name;
+        uint16_t width, height;
+        uint32_t colours;
+        std::vector<uint8_t> indices;  // empty: random over the colours
+    };
+    std::vector<Case> cases = {
+        {"one pixel", 1, 1, 2, {1}},
+        {"end code one bit wider", 13, 1, 4, {2, 3, 1, 0, 0, 0, 2, 2, 0, 2, 1, 1, 0}},
+        {"one long run", 300, 200, 2, std::vector<uint8_t>(300 * 200, 1)},
+        {"random, 4 colours", 97, 31, 4, {}},
+        {"random, 256 colours: table resets", 200, 100, 256, {}},
+    };
+    std::mt19937 rng(5);
+    const auto dir = std::filesystem::temp_directory_path() / ("oxel-gif-" + std::to_string(rng()));
+    std::filesystem::create_directories(dir);
+    for (Case& c : cases) {
+        if (c.indices.empty()) {
+            c.indices.resize(size_t{c.width} * c.height);
+            for (uint8_t& i : c.indices) i = static_cast<uint8_t>(rng() % c.colours);
+        }
+        PendingFrame frame{c.indices, {}, 0.0, {0, 0, c.width, c.height}};
+        for (uint32_t i = 0; i < c.colours; ++i) frame.colours.push_back(0xFF000000u | (i * 0x3F1D07u & 0xFFFFFFu));
+        MemorySink sink;
+        BufferedWriter out(sink);
+        const auto header = gif_header(c.width, c.height);
+        ASSERT_TRUE(out.put(header.data(), header.size()));
+        ASSERT_TRUE(gif_write_frame(out, frame, 0.5, 0));
+        ASSERT_TRUE(out.put_byte(0x3B));
+        ASSERT_TRUE(out.flush());
+        const auto path = dir / "case.gif";
+        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(sink.bytes.data()),
+                                                     static_cast<std::streamsize>(sink.bytes.size()));
+
+        FILE* pipe = popen(("convert '" + path.string() + "' -depth 8 rgb:- 2>&1").c_str(), "r");
+        ASSERT_NE(pipe, nullptr);
+        std::vector<uint8_t> rgb;
+        uint8_t chunk[65536];
+        for (size_t n; (n = fread(chunk, 1, sizeof chunk, pipe)) > 0;) rgb.insert(rgb.end(), chunk, chunk + n);
+        ASSERT_EQ(pclose(pipe), 0) << c.name << ": " << std::string(rgb.begin(), rgb.end());
+        ASSERT_EQ(rgb.size(), c.indices.size() * 3) << c.name;
+        for (size_t p = 0; p < c.indices.size(); ++p) {
+            const uint32_t want = frame.colours[c.indices[p]] & 0xFFFFFFu;
+            const uint32_t got = uint32_t{rgb[p * 3]} << 16 | uint32_t{rgb[p * 3 + 1]} << 8 | rgb[p * 3 + 2];
+            ASSERT_EQ(got, want) << c.name << ", pixel " << p;
+        }
+    }
+    std::filesystem::remove_all(dir);
 }

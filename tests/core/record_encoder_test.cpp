@@ -72,6 +72,13 @@ TEST(RecordEncoder, VideoStopsAtTheFirstFailure) {
         EXPECT_EQ(s.error().message, c.error);
         EXPECT_EQ(sink.calls.size(), c.calls) << c.fail_at;
     }
+    // No frame: the sink is begun but not finished (a video without a sample cannot be).
+    FrameReceiver none = closed_channel({});
+    FakeSink empty;
+    const Status s = encode_video(none, empty, 2, 2, 1);
+    ASSERT_FALSE(s);
+    EXPECT_EQ(s.error().message, NO_FRAME_RECORDED);
+    EXPECT_EQ(empty.calls, std::vector<std::string>{"begin 2x2@1"});
     // A frame of another size is refused rather than read past its end.
     FrameReceiver rx = closed_channel({frame(0.0, 1, 3)});
     FakeSink sink;
@@ -90,7 +97,8 @@ TEST(RecordEncoder, ConcludeCancelDeletesAndPostsNothing) {
     };
     const Case cases[] = {
         {"stop keeps and posts the path", false, true, {}, {"ok C:\\a.gif"}, "ok C:\\a.gif"},
-        {"failure posts the error", false, false, {}, {"err disk full"}, "err disk full"},
+        {"failure deletes the cut-short file, posts the error", false, false, {"C:\\a.gif"}, {"err disk full"},
+         "err disk full"},
         {"cancel deletes, posts nothing", true, true, {"C:\\a.gif"}, {}, "err cancelled"},
         {"cancel after a failure also deletes", true, false, {"C:\\a.gif"}, {}, "err cancelled"},
     };

@@ -216,7 +216,7 @@ TEST_F(MainWindow, FailedRecordingShowsItsError) {
     ASSERT_TRUE(post_result(window_, WM_APP_RECORD_DONE, 0,
                             std::make_unique<RecordingResult>(RecordingResult{false, "no H.264 encoder"})));
     ASSERT_TRUE(post_result(window_, WM_APP_RECORD_DONE, 0,
-                            std::make_unique<RecordingResult>(RecordingResult{false, std::string(GIF_NO_FRAME)})));
+                            std::make_unique<RecordingResult>(RecordingResult{false, std::string(NO_FRAME_RECORDED)})));
     pump(window_);
     EXPECT_TRUE(log.has(std::string("balloon: ") + ui_text(RECORD_FAILED) + " | no H.264 encoder")) << log.text();
     EXPECT_TRUE(log.has(std::string("balloon: ") + ui_text(RECORD_FAILED) + " | " + ui_text(RECORD_NO_FRAME)))

@@ -8,9 +8,11 @@
 
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "record/gif_writer.h"
 #include "record/mp4_sink_win.h"
 #include "record/record_params.h"
 
@@ -117,23 +119,24 @@ private:
 FakeSinkWriter* FAKE = nullptr;
 int STARTUPS = 0, SHUTDOWNS = 0;
 UINT32 HARDWARE_TRANSFORMS = 0;
+MfCalls LOADED;  // Media Foundation as the program loads it
 
-HRESULT counted_startup() {
+HRESULT WINAPI counted_startup(ULONG version, DWORD flags) {
     ++STARTUPS;
-    return MFStartup(MF_VERSION, MFSTARTUP_FULL);
+    return LOADED.startup(version, flags);
 }
-HRESULT counted_shutdown() {
+HRESULT WINAPI counted_shutdown() {
     ++SHUTDOWNS;
-    return MFShutdown();
+    return LOADED.shutdown();
 }
-HRESULT fake_writer(const wchar_t*, IMFAttributes* attributes, IMFSinkWriter** writer) {
+HRESULT WINAPI fake_writer(LPCWSTR, IMFByteStream* stream, IMFAttributes* attributes, IMFSinkWriter** writer) {
+    EXPECT_EQ(stream, nullptr);
     attributes->GetUINT32(MF_READWRITE_ENABLE_HARDWARE_TRANSFORMS, &HARDWARE_TRANSFORMS);
     if (FAKE->fail_at == "create") return FAKE->fail_hr;
     FAKE->AddRef();
     *writer = FAKE;
     return S_OK;
 }
-const MfCalls FAKE_CALLS{counted_startup, counted_shutdown, fake_writer};
 
 RecordFrame frame(double time, uint32_t first, uint32_t w, uint32_t h) {
     std::vector<uint32_t> px(size_t{w} * h);
@@ -144,11 +147,21 @@ RecordFrame frame(double time, uint32_t first, uint32_t w, uint32_t h) {
 class Mp4SinkTest : public testing::Test {
 protected:
     void SetUp() override {
+        Result<MfLibrary> mf = MfLibrary::load();
+        ASSERT_TRUE(mf) << mf.error().message;
+        mf_.emplace(std::move(mf.value()));
+        LOADED = mf_->calls();
+        calls_ = LOADED;
+        calls_.startup = counted_startup;
+        calls_.shutdown = counted_shutdown;
+        calls_.create_writer = fake_writer;
         FAKE = &fake_;
         STARTUPS = SHUTDOWNS = 0;
         HARDWARE_TRANSFORMS = 0;
     }
     void TearDown() override { FAKE = nullptr; }
+    std::optional<MfLibrary> mf_;
+    MfCalls calls_;
     FakeSinkWriter fake_;
 };
 
@@ -163,7 +176,7 @@ TEST_F(Mp4SinkTest, MediaTypesSamplesAndFinalize) {
         ASSERT_EQ(tx.offer(frame(0.05000001, 300, W, H)), OfferResult::Queued);  // same 100-ns time
         ASSERT_EQ(tx.offer(frame(0.1, 400, W, H)), OfferResult::Queued);
         tx.close();
-        Mp4Sink sink("C:\\unused.mp4", FAKE_CALLS);
+        Mp4Sink sink("C:\\unused.mp4", calls_);
         ASSERT_TRUE(encode_video(rx, sink, W, H, 30));
     }
     EXPECT_EQ(HARDWARE_TRANSFORMS, 1u);
@@ -229,7 +242,7 @@ TEST_F(Mp4SinkTest, EachFailingCallIsNamedWithItsCodeAndEverythingIsReleased) {
             auto [tx, rx] = make_frame_channel();
             ASSERT_EQ(tx.offer(frame(0.0, 1, 16, 16)), OfferResult::Queued);
             tx.close();
-            Mp4Sink sink("C:\\unused.mp4", FAKE_CALLS);
+            Mp4Sink sink("C:\\unused.mp4", calls_);
             s = encode_video(rx, sink, 16, 16, 10);
         }
         ASSERT_FALSE(s) << c.fail_at;
@@ -246,9 +259,33 @@ TEST_F(Mp4SinkTest, EachFailingCallIsNamedWithItsCodeAndEverythingIsReleased) {
 }
 
 TEST_F(Mp4SinkTest, AFrameOfAnotherSizeIsRefused) {
-    Mp4Sink sink("C:\\unused.mp4", FAKE_CALLS);
+    Mp4Sink sink("C:\\unused.mp4", calls_);
     ASSERT_TRUE(sink.begin(16, 16, 10));
     const RecordFrame small = frame(0, 0, 8, 8);
     EXPECT_FALSE(sink.write(small.pixels, 0, 1));
     EXPECT_TRUE(fake_.samples.empty());
+}
+
+TEST_F(Mp4SinkTest, NoSampleIsARecordingWithoutAFrame) {
+    // Stop before the first frame (1 fps), or every grab failed: nothing to finish.
+    {
+        auto [tx, rx] = make_frame_channel();
+        tx.close();
+        Mp4Sink sink("C:\\unused.mp4", calls_);
+        const Status s = encode_video(rx, sink, 16, 16, 1);
+        ASSERT_FALSE(s);
+        EXPECT_EQ(s.error().message, NO_FRAME_RECORDED);
+    }
+    EXPECT_EQ(fake_.calls, (std::vector<std::string>{"AddStream", "SetInputMediaType", "BeginWriting"}));
+    EXPECT_EQ(fake_.refs(), 1u);
+    EXPECT_EQ(SHUTDOWNS, STARTUPS);
+    // The writer's own word for it.
+    fake_ = FakeSinkWriter{};
+    fake_.fail_at = "Finalize";
+    fake_.fail_hr = MF_E_SINK_NO_SAMPLES_PROCESSED;
+    Mp4Sink sink("C:\\unused.mp4", calls_);
+    ASSERT_TRUE(sink.begin(16, 16, 1));
+    const Status s = sink.finish();
+    ASSERT_FALSE(s);
+    EXPECT_EQ(s.error().message, NO_FRAME_RECORDED);
 }

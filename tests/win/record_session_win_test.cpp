@@ -182,3 +182,49 @@ TEST_F(RecordSession, EveryEncoderIsJoinedAtTheEnd) {
     }
     EXPECT_EQ(posted().size(), 2u);
 }
+
+TEST_F(RecordSession, ThePointerIsDrawnWhereItIs) {
+    // A green field of this process under the pointer, showing the arrow.
+    const HWND field = create_test_popup({L"OxelTestRecordField", DefWindowProcW, CreateSolidBrush(RGB(0, 160, 0))},
+                                         {100, 100, 300, 200}, WS_EX_TOPMOST);
+    ASSERT_TRUE(field);
+    ShowWindow(field, SW_SHOW);
+    SetForegroundWindow(field);
+    SetCursorPos(150, 140);
+    SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+    pump_messages_for(100);
+    // Pixels that are not the field's green, in the 32 x 32 box at the pointer and elsewhere.
+    const auto recorded = [&](bool cursor) {
+        std::optional<EncoderThread> encoder = setup_recording({100, 100, 300, 200}, true, 15, cursor);
+        EXPECT_TRUE(encoder);
+        if (!encoder) return std::pair{-1, -1};
+        pump_messages_for(300);
+        click(true);
+        const Result<std::string> outcome = join_encoder(*encoder);
+        EXPECT_TRUE(outcome) << outcome.error().message;
+        if (!outcome) return std::pair{-1, -1};
+        const std::string bytes = read_whole_file(outcome.value());
+        std::string error;
+        const auto gif = decode_gif({reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()}, &error);
+        EXPECT_TRUE(gif) << error;
+        if (!gif) return std::pair{-1, -1};
+        int at_pointer = 0, away = 0;
+        const std::vector<uint32_t>& px = gif->frames[0].canvas;
+        for (int y = 0; y < 100; ++y) {
+            for (int x = 0; x < 200; ++x) {
+                const uint32_t c = px[static_cast<size_t>(y) * 200 + x];
+                const bool green = (c >> 16) < 8 && (c >> 8 & 0xFF) > 150 && (c & 0xFF) < 8;
+                if (green) continue;
+                (x >= 50 && x < 82 && y >= 40 && y < 72 ? at_pointer : away)++;
+            }
+        }
+        return std::pair{at_pointer, away};
+    };
+    const auto [off_near, off_elsewhere] = recorded(false);
+    const auto [on_near, on_elsewhere] = recorded(true);
+    DestroyWindow(field);
+    EXPECT_EQ(off_near, 0);
+    EXPECT_EQ(off_elsewhere, 0);
+    EXPECT_GT(on_near, 20);  // the arrow's outline and fill
+    EXPECT_EQ(on_elsewhere, 0);
+}

@@ -6,11 +6,13 @@
 #include <objbase.h>
 
 #include <cstdlib>
+#include <random>
 #include <thread>
 
 #include "record/record_win.h"
 #include "record/record_worker_win.h"
 #include "record/wic_quantizer_win.h"
+#include "win/error.h"
 #include "win/main_window.h"
 #include "win/messages.h"
 #include "win/post_result.h"
@@ -163,8 +165,44 @@ TEST(RecordWorker, AGifWithoutAFrameLeavesNoFile) {
             gif_job(std::move(rx), folder.at("a.gif"), main.get(), std::make_shared<RecordingShared>()));
     });
     ASSERT_FALSE(outcome);
-    EXPECT_EQ(outcome.error().message, GIF_NO_FRAME);
+    EXPECT_EQ(outcome.error().message, NO_FRAME_RECORDED);
     EXPECT_EQ(main.take().size(), 1u);
+    EXPECT_TRUE(folder_names(folder.path()).empty());
+}
+
+TEST(RecordWorker, AWriteThatFailsMidwayLeavesNoFile) {
+    // The disk fills once the first 8 KB are in the file: a GIF cut short is no recording.
+    struct FillingDisk : ByteSink {
+        FillingDisk(ByteSink& file, size_t& passed) : file(file), passed(passed) {}
+        Status write(const uint8_t* data, size_t size) override {
+            if (passed + size > 8192) return error_from_win32(ERROR_DISK_FULL);
+            passed += size;
+            return file.write(data, size);
+        }
+        ByteSink& file;
+        size_t& passed;
+    };
+    ScratchFolder folder("rec-full");
+    MainStandIn main;
+    auto [tx, rx] = make_frame_channel();
+    std::mt19937 rng(3);
+    std::vector<uint32_t> noise(200 * 100);
+    for (uint32_t& p : noise) p = rng() & 0xFFFFFFu;
+    ASSERT_EQ(tx.offer({noise, 0.0}), OfferResult::Queued);
+    tx.close();
+    size_t passed = 0;
+    RecordingJob job{std::move(rx), folder.at("a.gif"), std::make_shared<RecordingShared>(), main.get(), 200, 100,
+                     15, true};
+    job.wrap_output = [&passed](ByteSink& file) { return std::make_unique<FillingDisk>(file, passed); };
+    Result<std::string> outcome = make_error("not run");
+    on_mta_thread([&] { outcome = record_encoder_worker(std::move(job)); });
+    ASSERT_FALSE(outcome);
+    EXPECT_EQ(outcome.error().code, ERROR_DISK_FULL) << outcome.error().message;
+    EXPECT_EQ(passed, 8192u);  // the file had a part of the GIF
+    const std::vector<RecordingResult> posted = main.take();
+    ASSERT_EQ(posted.size(), 1u);
+    EXPECT_FALSE(posted[0].ok);
+    EXPECT_EQ(posted[0].text, outcome.error().message);
     EXPECT_TRUE(folder_names(folder.path()).empty());
 }
 

@@ -16,3 +16,14 @@ small="$E2E_DIR/small.txt"
 e2e_start --record-test 0,0,640,15 1 gif --out "$(e2e_win_path "$small")"
 e2e_wait_log "record test: nothing recorded"
 [ ! -e "$small" ] || e2e_fail "a report was written for a 15-pixel-high selection"
+
+# Without Media Foundation (Windows N and KN before the Media Feature Pack; here Wine's own
+# turned off) the program still starts, and an MP4 recording fails naming what is missing.
+nomf="$E2E_DIR/nomf.txt"
+WINEDLLOVERRIDES="$WINEDLLOVERRIDES;mfplat,mfreadwrite=d" e2e_start --record-test 0,0,640,480 1 --out "$(e2e_win_path "$nomf")"
+e2e_poll 60 test -s "$nomf" || e2e_fail "no report without Media Foundation"
+cat "$nomf"; echo
+grep -qE '^Err\("MP4 recording needs Windows Media Foundation, .*Media Feature Pack.*"\)$' "$nomf" ||
+  e2e_fail "the report does not name Media Foundation"
+found=$(find "$E2E_DIR/home" "$WINEPREFIX/drive_c/users" -name '*.mp4' 2>/dev/null)
+[ -z "$found" ] || e2e_fail "an .mp4 was left: $found"

@@ -61,12 +61,12 @@ std::optional<std::vector<uint8_t>> lzw_decode(std::span<const uint8_t> codes, u
     std::vector<uint8_t> out, entry;
     bool started = false;
     for (;;) {
-        // The end code may be read one bit wider than it was written: missing bits are zero.
+        // Every code, the end code too, is read at the width the table has reached.
         uint32_t code = 0;
         for (uint32_t i = 0; i < width; ++i, ++bit) {
             if (bit < total_bits && (codes[bit / 8] >> (bit % 8) & 1)) code |= 1u << i;
         }
-        if (bit > total_bits && (code != end || bit - total_bits > 1)) {
+        if (bit > total_bits) {
             fail(error, "code stream ends without the end code");
             return std::nullopt;
         }
