@@ -13,6 +13,7 @@
 #include "capture/overlay_window_win.h"
 #include "capture/selection_drag.h"
 #include "capture/session_win.h"
+#include "capture/spare_images_win.h"
 #include "editor/text_box_win.h"
 #include "image/bitmap_ops_win.h"
 #include "prefs/prefs_layout.h"
@@ -194,6 +195,9 @@ LRESULT CALLBACK overlay_wndproc(HWND window, UINT message, WPARAM wparam, LPARA
             if (!wparam) overlay_lost_activation(window);
             break;
         case WM_APP_OVERLAY_REFOCUS: overlay_take_focus_back(window); return 0;
+        case WM_TIMER:
+            if (wparam == TIMER_SPARE_IMAGES) drop_spare_images(window);
+            return 0;
         case WM_APP_TEXT_DONE: on_text_box(window, message, lparam); return 0;
         case WM_APP_REDACT_DONE: on_redact_done(window, wparam, lparam); return 0;
         case WM_APP_UIA_RESULT: on_uia_result(window, wparam, lparam); return 0;

@@ -26,3 +26,15 @@ PinEditPlacement pin_edit_placement(int32_t image_x, int32_t image_y, int32_t im
     p.offset_y = saturate_i32(oy);
     return p;
 }
+
+bool monitors_cover(const std::vector<Rect>& monitors, const Rect& screen) {
+    int64_t covered = 0;
+    for (size_t i = 0; i < monitors.size(); ++i) {
+        // A cloned display is listed twice but covers its place once.
+        if (std::find(monitors.begin(), monitors.begin() + static_cast<std::ptrdiff_t>(i), monitors[i]) !=
+            monitors.begin() + static_cast<std::ptrdiff_t>(i))
+            continue;
+        covered += intersect(monitors[i], screen).area();
+    }
+    return !screen.empty() && covered >= screen.area();
+}

@@ -27,6 +27,10 @@ struct PinEditPlacement {
 PinEditPlacement pin_edit_placement(int32_t image_x, int32_t image_y, int32_t image_w, int32_t image_h,
                                     int32_t origin_x, int32_t origin_y, int32_t screen_w, int32_t screen_h);
 
+// True when the monitors (screen coordinates, never overlapping) leave no part of the virtual
+// screen uncovered: a grab then writes every pixel of a reused bitmap.
+bool monitors_cover(const std::vector<Rect>& monitors, const Rect& screen);
+
 // Every point of every annotation moved by (dx, dy); works on any annotation type whose
 // `points` hold float x and y.
 template <class Annotation>

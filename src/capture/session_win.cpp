@@ -4,6 +4,8 @@
 #include <shellscalingapi.h>
 
 #include <algorithm>
+#include <functional>
+#include <optional>
 #include <system_error>
 #include <thread>
 #include <utility>
@@ -15,6 +17,7 @@
 #include "capture/overlay_focus_win.h"
 #include "capture/overlay_paint_win.h"
 #include "capture/session_rules.h"
+#include "capture/spare_images_win.h"
 #include "dxgi/dxgi_win.h"
 #include "editor/text_box_win.h"
 #include "frame/frame_win.h"
@@ -120,28 +123,51 @@ CaptureStart start_capture(bool pin_edit) {
     return start;
 }
 
-// Grabs every monitor into the frozen bitmap while scoped threads list the windows and make the
-// other bitmaps; puts a pin's image over it; dims it.
+// The three screen bitmaps: the last session's when they are still kept and of this size, else
+// new ones. All are made here: a new thread's first GDI call opens its own display connection,
+// which under Wine waits behind the grab.
+struct ScreenBitmaps {
+    bool reused = false;
+};
+ScreenBitmaps make_screen_bitmaps(OverlayImages& images, int32_t width, int32_t height) {
+    if (width < 1 || height < 1) return {};
+    if (std::optional<SpareImages> spare = take_spare_images(width, height)) {
+        images.frozen = std::move(spare->frozen);
+        images.dimmed = std::move(spare->dimmed);
+        images.back_buffer = std::move(spare->back_buffer);
+        return {true};
+    }
+    images.frozen = DibBitmap::create(width, height);
+    images.dimmed = DibBitmap::create(width, height);
+    images.back_buffer = DibBitmap::create(width, height);
+    return {false};
+}
+
+// Grabs every monitor into the frozen bitmap while scoped threads list the windows and bring in
+// the pages of new bitmaps; puts a pin's image over it; dims it.
 Grabbed grab_screen(CaptureStart& start, const std::optional<PinEditRequest>& request) {
     const int32_t width = start.width, height = start.height;
     Grabbed out;
     ScopedTask enum_task([&out, overlay = start.overlay_before] { out.windows = enumerate_windows(overlay); });
+    const ScreenBitmaps made = make_screen_bitmaps(out.images, width, height);
     std::optional<DibBitmap>& dimmed = out.images.dimmed;
     std::optional<DibBitmap>& back_buffer = out.images.back_buffer;
     // Fresh pages cost a fault each on first touch (under Wine about as much as the grab for
-    // 16 MB): all are touched here, while the grab runs, rather than in the dimming and the
-    // first paint.
-    ScopedTask buffer_task([&dimmed, &back_buffer, width, height] {
-        dimmed = DibBitmap::create(width, height);
-        back_buffer = DibBitmap::create(width, height);
-        GdiFlush();
-        if (dimmed) std::fill(dimmed->pixels().begin(), dimmed->pixels().end(), 0u);
-        if (back_buffer) std::fill(back_buffer->pixels().begin(), back_buffer->pixels().end(), 0u);
-    });
+    // 16 MB): they are touched here, while the grab runs, rather than in the dimming and the
+    // first paint. Reused pages are there already.
+    std::optional<ScopedTask<std::function<void()>>> buffer_task;
+    if (!made.reused)
+        buffer_task.emplace([&dimmed, &back_buffer] {
+            if (dimmed) std::fill(dimmed->pixels().begin(), dimmed->pixels().end(), 0u);
+            if (back_buffer) std::fill(back_buffer->pixels().begin(), back_buffer->pixels().end(), 0u);
+        });
 
     std::optional<DibBitmap>& frozen = out.images.frozen;
-    if (width > 0 && height > 0) frozen = DibBitmap::create(width, height);
     out.monitors = monitor_rects();
+    // A reused bitmap keeps the last screen where no monitor is.
+    const Rect screen{start.ox, start.oy, start.ox + width, start.oy + height};
+    if (frozen && made.reused && !monitors_cover(out.monitors, screen))
+        std::fill(frozen->pixels().begin(), frozen->pixels().end(), 0u);
 
     GdiFlush();
     GrabResult grab;
@@ -160,7 +186,7 @@ Grabbed grab_screen(CaptureStart& start, const std::optional<PinEditRequest>& re
         out.annotations = moved_annotations(request->annotations, out.placement.offset_x, out.placement.offset_y);
     }
 
-    buffer_task.join();
+    if (buffer_task) buffer_task->join();
     start.mark(MARK_BUFFERS);
     GdiFlush();
 
@@ -358,6 +384,7 @@ void end_capture(HWND window, bool restore_focus) {
     ReleaseCapture();
     set_overlay_cloaked(window, true);
     LAST_SESSION_END.set(clock_ms());
+    if (session && window == OVERLAY_HWND.get()) keep_spare_images(window, session->images);
     session.reset();
 
     if (window != OVERLAY_HWND.get()) {

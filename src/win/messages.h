@@ -24,3 +24,7 @@ inline constexpr UINT_PTR TIMER_PREWARM = 2;
 inline constexpr UINT_PTR TIMER_DELAYED_CAPTURE_COPY = 3;
 inline constexpr UINT_PTR TIMER_TRAY_RETRY = 4;
 inline constexpr UINT PREWARM_INTERVAL_MS = 500;
+
+// Timers of the overlay.
+// Frees the last session's screen bitmaps once no capture has reused them.
+inline constexpr UINT_PTR TIMER_SPARE_IMAGES = 1;

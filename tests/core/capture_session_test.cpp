@@ -52,3 +52,19 @@ TEST(MovedAnnotations, RoundTripShiftsExactlyOnce) {
         }
     EXPECT_EQ(in_pin[0].points[0].x, 0.0f);  // the source list is untouched
 }
+
+TEST(MonitorsCover, OnlyWhenNoPixelOfTheVirtualScreenIsLeft) {
+    const Rect left{-1920, 0, 0, 1080}, right{0, 0, 2560, 1440};
+    const struct {
+        std::vector<Rect> monitors;
+        Rect screen;
+        bool covered;
+    } cases[] = {
+        {{right}, {0, 0, 2560, 1440}, true},
+        {{left, right}, {-1920, 0, 2560, 1440}, false},  // the strip under the shorter monitor
+        {{left, {0, 0, 1920, 1080}}, {-1920, 0, 1920, 1080}, true},
+        {{right, right}, {0, 0, 2560, 2880}, false},     // a clone counts once
+        {{}, {0, 0, 0, 0}, false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(monitors_cover(c.monitors, c.screen), c.covered);
+}
