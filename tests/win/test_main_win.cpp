@@ -17,7 +17,7 @@ namespace {
 
 // Well above the slowest healthy test on a loaded machine (a scrolling-capture session: about
 // 60 s when 4 Wine tests and builds share 8 cores).
-constexpr ULONGLONG TEST_LIMIT_S = 90;
+constexpr ULONGLONG TEST_LIMIT_S = 55;
 constexpr UINT TIMEOUT_EXIT = 124;
 
 struct Running {
