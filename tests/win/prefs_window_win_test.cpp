@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "main/shell_win.h"
+#include "main/main_window_win.h"
 #include "prefs/prefs_layout.h"
 #include "prefs/prefs_window_win.h"
 #include "prefs/prefs_win.h"

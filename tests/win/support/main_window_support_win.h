@@ -10,7 +10,7 @@
 #include <thread>
 #include <vector>
 
-#include "main/shell_win.h"
+#include "main/main_window_win.h"
 #include "settings/settings_win.h"
 #include "win/handles.h"
 #include "win/main_window.h"

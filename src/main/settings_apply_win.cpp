@@ -1,7 +1,7 @@
 #include "dxgi/dxgi_win.h"
 #include "dxgi/prewarm_timer_win.h"
+#include "main/main_window_win.h"
 #include "main/shell_text.h"
-#include "main/shell_win.h"
 #include "main/tray_win.h"
 #include "settings/hotkeys_win.h"
 #include "settings/settings_win.h"
