@@ -25,7 +25,7 @@ HitTest hit_test_window_element(AutoSelect& s, int32_t x, int32_t y) {
     HitTest hit;
     const WindowTarget* target = window_at(s, x, y);
     if (!target) return hit;
-    if (!target->window || s.detect == DetectMode::Window) {
+    if (!target->window || s.detect == CaptureDetect::Window) {
         hit.rect = target->rect;
         return hit;
     }

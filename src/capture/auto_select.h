@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "settings/settings.h"
 #include "util/geometry.h"
 
 // An HWND as an integer (as UI Automation requests carry it), so this file needs no Windows header.
@@ -18,8 +19,6 @@ struct WindowTarget {
     WindowHandle window = 0;
     friend bool operator==(const WindowTarget&, const WindowTarget&) = default;
 };
-
-enum class DetectMode : uint8_t { Window = 0, Element = 1 };
 
 inline constexpr uint32_t EX_STYLE_TRANSPARENT = 0x20;  // WS_EX_TRANSPARENT
 inline constexpr int32_t MIN_WINDOW_SIDE = 4;
@@ -71,7 +70,7 @@ struct ElementAnswer {
 struct AutoSelect {
     int32_t origin_x = 0, origin_y = 0;  // the virtual screen's top-left in screen coordinates
     int32_t width = 0, height = 0;
-    DetectMode detect = DetectMode::Window;
+    CaptureDetect detect = CaptureDetect::Window;
     std::vector<Rect> monitors;          // EnumDisplayMonitors order
     std::vector<WindowTarget> windows;   // top-most first
     std::map<WindowHandle, std::vector<Rect>> element_cache;  // per window, arrival order, no two equal

@@ -22,6 +22,7 @@
 #include "qr/qr_worker_win.h"
 #include "record/record_win.h"
 #include "scroll/scroll_win.h"
+#include "settings/settings_win.h"
 #include "strings/ui_strings.h"
 #include "util/text.h"
 #include "win/error.h"
@@ -74,7 +75,7 @@ void copy(HWND window, const ActionRules& rules) {
         return;
     }
     end_capture(window, rules.restore_focus);
-    if (image) history_save(*image);
+    if (image) history_save(*image, current_settings().history);
 }
 
 void save(HWND window, const ActionRules& rules, bool quick) {
@@ -93,7 +94,9 @@ void save(HWND window, const ActionRules& rules, bool quick) {
         if (selected) keep_capture(window, ui_text(SAVE_FAILED));
         return;
     }
-    const std::optional<std::string> path = quick ? std::optional(auto_save_path("png")) : ask_save_path(window);
+    const std::string folder = effective_save_dir();
+    const std::optional<std::string> path =
+        quick ? std::optional(auto_save_path(folder, "png")) : ask_save_path(window, folder);
     // Cancelled: the overlay stays with everything in it.
     if (!path) return;
     std::optional<DibBitmap> image;
@@ -113,7 +116,7 @@ void save(HWND window, const ActionRules& rules, bool quick) {
     }
     // The overlay goes at once; the file is written after.
     end_capture(window, true);
-    history_save(*image);
+    history_save(*image, current_settings().history);
     if (const Status st = save_image(*image, *path); !st) {
         // The capture must not be lost with the overlay: it stays on screen as a pin where it was.
         pin_image_at(std::move(*image), at.x, at.y);
@@ -145,7 +148,7 @@ void pin(HWND window) {
     if (selected && !create_pin(std::move(*plain), std::move(annotations), at.x, at.y, 1.0f, 100))
         return keep_capture(window, PROGRAM_NAME, pin_failure_reason());
     end_capture(window, false);
-    if (composed) history_save(*composed);
+    if (composed) history_save(*composed, current_settings().history);
 }
 
 void copy_color_text(HWND window, uint32_t rgb) {

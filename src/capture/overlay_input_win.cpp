@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include <memory>
+#include <string>
 #include <utility>
 
 #include "capture/overlay_actions_win.h"
@@ -16,8 +17,6 @@
 #include "capture/spare_images_win.h"
 #include "editor/text_box_win.h"
 #include "image/bitmap_ops_win.h"
-#include "prefs/prefs_layout.h"
-#include "prefs/prefs_win.h"
 #include "redact/redact_types.h"
 #include "settings/settings_win.h"
 #include "uia/uia_types.h"
@@ -41,19 +40,16 @@ void on_uia_result(HWND window, WPARAM id, LPARAM record) {
 // Tab: window or element detection, written to settings.ini and shown in the settings window.
 void switch_detection(OverlayState& s) {
     AutoSelect& a = s.selection.auto_select;
-    a.detect = a.detect == DetectMode::Element ? DetectMode::Window : DetectMode::Element;
+    a.detect = a.detect == CaptureDetect::Element ? CaptureDetect::Window : CaptureDetect::Element;
     a.wheel_index = 0;
     s.selection.hovered = hit_test_window_element(s, s.selection.cursor_x, s.selection.cursor_y);
 }
 
-void store_detection(DetectMode mode) {
-    const bool element = mode == DetectMode::Element;
-    // The new mode holds for this run either way; a file that keeps the old one is said, since
-    // the next start would quietly go back to it.
-    settings_not_saved(settings_store({{"capture_detect", element ? "element" : "window"}}, IfNotWritten::UseNew));
-    if (const HWND prefs = prefs_window()) {
-        if (const HWND combo = GetDlgItem(prefs, PREFS_ID_DETECT)) SendMessageW(combo, CB_SETCURSEL, element ? 0 : 1, 0);
-    }
+void store_detection(CaptureDetect mode) {
+    // The new mode holds for this run either way, and the store shows it in an open settings
+    // window; a file that keeps the old one is said, since the next start would go back to it.
+    settings_not_saved(
+        settings_store({{"capture_detect", std::string(capture_detect_text(mode))}}, StoreKind::InPassing));
 }
 
 // R: the last capture's selection, when some of it is still on the screen.
@@ -109,7 +105,7 @@ ActionCall on_key(HWND window, WPARAM key, LPARAM lparam) {
     }
     const bool ctrl = GetKeyState(VK_CONTROL) < 0, shift = GetKeyState(VK_SHIFT) < 0;
     const auto vk_code = static_cast<uint32_t>(key);
-    std::optional<DetectMode> switched;
+    std::optional<CaptureDetect> switched;
     ActionCall action;
     {
         auto s = OpenSession::of(window);

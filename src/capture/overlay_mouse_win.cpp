@@ -322,7 +322,7 @@ void overlay_wheel(HWND window, int32_t delta) {
     WheelContext c;
     c.selection = st.selection.rect.has_value();
     c.text_box = e.text_box.has_value();
-    c.element_mode = st.selection.auto_select.detect == DetectMode::Element;
+    c.element_mode = st.selection.auto_select.detect == CaptureDetect::Element;
     c.idle = st.selection.mouse_state == MouseState::Idle;
     c.tool = e.tool;
     if (const Annotation* a = selected_annotation(e)) c.selected_kind = a->kind;

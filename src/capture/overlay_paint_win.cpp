@@ -207,7 +207,7 @@ std::optional<ToolbarTooltip> toolbar_tooltip(const OverlayState& s, const Toolb
 }
 
 std::string size_label_text(const OverlayState& s, const Rect& rect) {
-    return size_label_text(rect, !confirmed(s) && s.selection.auto_select.detect == DetectMode::Element);
+    return size_label_text(rect, !confirmed(s) && s.selection.auto_select.detect == CaptureDetect::Element);
 }
 
 Rect size_label_place(const OverlayState& s, const Rect& rect, const std::optional<ToolbarLayout>& toolbar) {

@@ -230,8 +230,7 @@ OverlayState build_state(HWND overlay, const CaptureStart& start, Grabbed grabbe
     select.origin_y = start.oy;
     select.width = start.width;
     select.height = start.height;
-    select.detect =
-        current_settings().capture_detect == CaptureDetect::Element ? DetectMode::Element : DetectMode::Window;
+    select.detect = current_settings().capture_detect;
     for (const Rect& m : grabbed.monitors) select.monitors.push_back(to_overlay(select, m));
     select.windows = std::move(grabbed.windows);
     for (WindowTarget& w : select.windows) w.rect = to_overlay(select, w.rect);

@@ -7,8 +7,8 @@
 #include "dxgi/d3d_backend_win.h"
 #include "dxgi/prewarm.h"
 #include "dxgi/prewarm_timer_win.h"
-#include "settings/settings_win.h"
 #include "util/clock.h"
+#include "util/ui_cell.h"
 #include "win/env.h"
 #include "win/error.h"
 #include "win/handles.h"
@@ -17,13 +17,20 @@ CapturerCell DXGI_CAPTURER;
 
 namespace {
 
+// capture_engine=gdi, as main last passed it down.
+UiCell<bool> GDI_CHOSEN;
+
 constexpr DWORD GRAB_ROP = SRCCOPY | CAPTUREBLT;  // 0x40CC0020
 static_assert(GRAB_ROP == 0x40CC0020);
 
 }  // namespace
 
-bool gdi_forced() {
-    return env_is_set("ORMICK_OXEL_GDI") || current_settings().capture_engine == CaptureEngine::Gdi;
+bool gdi_forced() { return env_is_set("ORMICK_OXEL_GDI") || GDI_CHOSEN.get(); }
+
+void choose_capture_engine(bool gdi) {
+    GDI_CHOSEN.set(gdi);
+    if (gdi) dxgi_drop_capturer();
+    else restart_prewarm_timer();
 }
 
 bool dxgi_init() { return prewarm_step(DXGI_CAPTURER, d3d_backend(), gdi_forced()); }

@@ -1,7 +1,7 @@
 #pragma once
 // Screen grabbing: desktop duplication kept warm in the UI thread's DXGI_CAPTURER, and GDI.
 // UI thread only. Desktop duplication is skipped when GDI is forced (ORMICK_OXEL_GDI set, even
-// empty, or capture_engine=gdi).
+// empty, or capture_engine=gdi as main last chose through choose_capture_engine).
 #include <windows.h>
 
 #include <cstddef>
@@ -17,6 +17,9 @@
 extern CapturerCell DXGI_CAPTURER;
 
 bool gdi_forced();
+// What main passes down whenever capture_engine is loaded or changed: GDI drops the capturer,
+// desktop duplication starts warming it (see restart_prewarm_timer).
+void choose_capture_engine(bool gdi);
 
 // The pre-warm step the main window's TIMER_PREWARM runs (see prewarm_keep in dxgi/prewarm.h).
 // Returns true while the capturer is still being set up and another step is wanted.
@@ -48,7 +51,7 @@ bool gdi_grab_missing(DibBitmap& frozen, int32_t origin_x, int32_t origin_y, con
 // grab could be made.
 std::optional<DibBitmap> frame_to_dib(const Rect& rect);
 
-// For "Reload settings" when capture_engine becomes gdi; nothing when the cell is borrowed.
+// Lets the capturer go (capture_engine=gdi); nothing when the cell is borrowed.
 void dxgi_drop_capturer();
 
 // The EnumDisplayMonitors callback: appends the monitor's rcMonitor to the std::vector<Rect>

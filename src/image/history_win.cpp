@@ -9,7 +9,6 @@
 #include "image/dib_bitmap_win.h"
 #include "image/file_names.h"
 #include "image/png_writer.h"
-#include "settings/settings_win.h"
 #include "util/fatal.h"
 #include "util/log.h"
 #include "util/pending_work.h"
@@ -100,8 +99,7 @@ Status history_save_worker(HistorySaveJob job) {
 
 bool history_wait_for_writers(std::chrono::milliseconds limit) { return writers().wait_idle(limit); }
 
-void history_save(const DibBitmap& bitmap) {
-    const uint64_t keep = current_settings().history;
+void history_save(const DibBitmap& bitmap, uint64_t keep) {
     if (keep == 0 || !bitmap.bits || bitmap.width < 1 || bitmap.height < 1) return;
     GdiFlush();
 

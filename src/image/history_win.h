@@ -16,10 +16,10 @@ class DibBitmap;
 std::string history_dir();
 // The PNG files (not folders) of the history folder, oldest first; empty when the folder is missing.
 std::vector<std::string> history_list();
-// Writes the composed capture to the history folder on a worker and prunes old files; the
-// outcome goes to the main window as WM_APP_HISTORY_DONE with a HistoryOutcome. Does nothing
-// when the `history` setting is 0. UI thread.
-void history_save(const DibBitmap& bitmap);
+// Writes the composed capture to the history folder on a worker and prunes old files beyond
+// `keep` (the caller's `history` setting); the outcome goes to the main window as
+// WM_APP_HISTORY_DONE with a HistoryOutcome. Does nothing when `keep` is 0. UI thread.
+void history_save(const DibBitmap& bitmap, uint64_t keep);
 // Waits until every history write started so far has ended, at most `limit`; false when some
 // still run. For the exit, so that a capture being written is not cut off with the process.
 bool history_wait_for_writers(std::chrono::milliseconds limit);

@@ -12,7 +12,6 @@
 #include "image/file_names.h"
 #include "image/pdf_writer.h"
 #include "image/png_writer.h"
-#include "settings/settings_win.h"
 #include "strings/ui_strings.h"
 #include "util/fatal.h"
 #include "util/log.h"
@@ -121,16 +120,16 @@ Status save_image(const DibBitmap& bitmap, const std::string& path) {
     return write_png(bitmap.bits, bitmap.pixel_count(), bitmap.width, bitmap.height, path);
 }
 
-std::string auto_save_path(std::string_view extension) {
-    const std::string stem = join_path(effective_save_dir(), local_name_stem());
+std::string auto_save_path(const std::string& folder, std::string_view extension) {
+    const std::string stem = join_path(folder, local_name_stem());
     return next_free_name(stem, extension, path_exists);
 }
 
-std::optional<std::string> ask_save_path(HWND owner, bool* failed) {
+std::optional<std::string> ask_save_path(HWND owner, const std::string& save_folder, bool* failed) {
     if (failed) *failed = false;
     // Copied out: the dialog pumps messages, so no cell stays borrowed across it.
     std::optional<std::string> remembered = SAVE_DIALOG_STATE.borrow()->folder;
-    const std::wstring initial_dir = to_wide(remembered ? *remembered : effective_save_dir());
+    const std::wstring initial_dir = to_wide(remembered ? *remembered : save_folder);
 
     const std::wstring default_name = to_wide(local_name_stem() + ".png");
     if (default_name.size() >= SAVE_DIALOG_BUFFER) fatal_invariant("default file name too long");

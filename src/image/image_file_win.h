@@ -30,8 +30,9 @@ Status write_jpeg_gdip(const DibBitmap& bitmap, const std::string& path);
 // PNG, JPEG or PDF by the path's extension (PNG when it is none of jpg, jpeg, pdf).
 Status save_image(const DibBitmap& bitmap, const std::string& path);
 
-// A free "Ormick_YYYYMMDD_HHMMSS[_N].ext" in the save folder.
-std::string auto_save_path(std::string_view extension);
-// The Save As dialog (modal, pumps messages); none when the user cancels or the dialog fails.
-// A failure is shown in a balloon and reported through `failed`.
-std::optional<std::string> ask_save_path(HWND owner, bool* failed = nullptr);
+// A free "Ormick_YYYYMMDD_HHMMSS[_N].ext" in `folder` (the caller's effective_save_dir).
+std::string auto_save_path(const std::string& folder, std::string_view extension);
+// The Save As dialog (modal, pumps messages), opening in the folder it last saved to, else in
+// `save_folder`; none when the user cancels or the dialog fails. A failure is shown in a balloon
+// and reported through `failed`.
+std::optional<std::string> ask_save_path(HWND owner, const std::string& save_folder, bool* failed = nullptr);

@@ -9,12 +9,12 @@
 #include "capture/bench_win.h"
 #include "capture/capture_win.h"
 #include "dxgi/compare_grab_win.h"
-#include "dxgi/prewarm_timer_win.h"
+#include "dxgi/dxgi_win.h"
 #include "main/app_main.h"
 #include "main/app_state_win.h"
 #include "main/commands.h"
+#include "main/main_window_win.h"
 #include "main/shell_text.h"
-#include "main/shell_win.h"
 #include "main/stale_temp_win.h"
 #include "main/tray_win.h"
 #include "main/window_classes_win.h"
@@ -171,7 +171,7 @@ void app_main() {
     start_stale_temp_cleanup();
 
     overlay_prewarm();
-    restart_prewarm_timer();
+    choose_capture_engine(current_settings().capture_engine == CaptureEngine::Gdi);
     tray_add_icon(main);
     const HotkeyReport hotkeys = register_hotkeys(main);
     show_startup_balloon(loaded, hotkeys, first_run);

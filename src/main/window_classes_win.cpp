@@ -3,7 +3,7 @@
 #include "capture/capture_win.h"
 #include "frame/frame_win.h"
 #include "livepin/livepin_win.h"
-#include "main/shell_win.h"
+#include "main/main_window_win.h"
 #include "ocr/ocr_result_win.h"
 #include "pin/pins_win.h"
 #include "prefs/prefs_win.h"

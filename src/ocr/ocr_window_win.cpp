@@ -368,7 +368,7 @@ void ocr_window_language_changed(HWND window) {
     record->selected = static_cast<size_t>(sel);
     const std::string tag = language_tag_of(record->tags, record->selected);
     // The choice holds for this run either way; a file that keeps the old one is said.
-    settings_not_saved(settings_store({{"ocr_lang", tag}}, IfNotWritten::UseNew));
+    settings_not_saved(settings_store({{"ocr_lang", tag}}, StoreKind::InPassing));
     record->request += 1;
     set_edit_text(window, ui_text(OCR_RECOGNIZING));
     if (record->start_rerun) {

@@ -18,6 +18,7 @@
 #include "pin/pin_pixels.h"
 #include "pin/pin_window_win.h"
 #include "pin/pins_win.h"
+#include "settings/settings_win.h"
 #include "strings/ui_strings.h"
 #include "util/log.h"
 #include "win/error.h"
@@ -104,7 +105,7 @@ void save_pin_image(HWND window) {
     const std::optional<DibBitmap> copy = shown_copy(window, ui_text(SAVE_FAILED));
     if (!copy) return;
     // A modal dialog: the pin may close meanwhile, the copy stays ours.
-    const std::optional<std::string> path = ask_save_path(window);
+    const std::optional<std::string> path = ask_save_path(window, effective_save_dir());
     if (!path) return;
     if (const Status saved = save_image(*copy, *path); !saved)
         tray_balloon(ui_text(SAVE_FAILED), saved.error().message);

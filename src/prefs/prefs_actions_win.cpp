@@ -79,8 +79,13 @@ void PrefsWindow::save() {
     const bool autostart = checked(window, PREFS_ID_AUTOSTART);
     Status autostart_set;
     if (autostart != autostart_enabled()) autostart_set = set_autostart(autostart);
-    if (!autostart_set) debug_log("prefs autostart not changed: " + autostart_set.error().message);
-    const Status written = settings_store(pairs, IfNotWritten::KeepOld);
+    if (!autostart_set) {
+        debug_log("prefs autostart not changed: " + autostart_set.error().message);
+        // Before the store: a notice shows at once over the last one, and the store's (a hotkey
+        // in use, the file not written) matters more.
+        tray_balloon(ui_text(AUTOSTART_FAILED), autostart_set.error().message);
+    }
+    const Status written = settings_store(pairs, StoreKind::Form);
     if (!written) {
         // The file and the settings in force stay as they were; the window keeps what the user entered.
         debug_log("prefs save failed: " + written.error().message);
@@ -88,13 +93,9 @@ void PrefsWindow::save() {
         return;
     }
     debug_log("prefs saved");
-    // Before the reload: a notice shows at once over the last one, and the reload's (a hotkey
-    // in use, an unreadable file) matters more.
-    if (!autostart_set) tray_balloon(ui_text(AUTOSTART_FAILED), autostart_set.error().message);
-    // The reload reads the file and registers the new keys; the window's end leaves them to it.
+    // The store has registered the new keys; the window's end leaves them be.
     saved = true;
     DestroyWindow(window);
-    reload_settings();
 }
 
 void PrefsWindow::browse() {

@@ -57,6 +57,10 @@ std::string translate_code_at(const std::vector<std::string>& codes, int64_t sel
     return index < codes.size() ? codes[index] : std::string();
 }
 
+size_t detect_item(CaptureDetect detect) { return detect == CaptureDetect::Element ? 0 : 1; }
+
+CaptureDetect detect_of_item(int64_t item) { return item == 0 ? CaptureDetect::Element : CaptureDetect::Window; }
+
 SettingPairs build_save_pairs(const PrefsForm& form, const Settings& current, const std::vector<std::string>& codes) {
     const auto slot_text = [&](int slot) { return form.slots[slot] ? form.slots[slot]->text : std::string(); };
     return {
@@ -66,7 +70,7 @@ SettingPairs build_save_pairs(const PrefsForm& form, const Settings& current, co
         {"save_dir", std::string(trim(form.save_dir))},
         {"history", read_number_text(form.history, current.history, 0, 500)},
         {"capture_engine", form.low_memory ? "gdi" : "dxgi"},
-        {"capture_detect", form.detect == 0 ? "element" : "window"},
+        {"capture_detect", std::string(capture_detect_text(detect_of_item(form.detect)))},
         {"record_format", form.record_format == 1 ? "gif" : "mp4"},
         {"record_fps", read_number_text(form.record_fps, current.record_fps, 1, 60)},
         {"record_cursor", form.record_cursor ? "1" : "0"},

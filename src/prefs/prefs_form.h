@@ -25,6 +25,11 @@ TranslateList translate_list(std::string_view same_as_ui, std::string_view trans
 // The code of a selection: a negative one counts as 0, one past the list gives "".
 std::string translate_code_at(const std::vector<std::string>& codes, int64_t selection);
 
+// The detection box lists UI elements, then whole windows: the one place that order is kept.
+size_t detect_item(CaptureDetect detect);
+// The mode of the box's selection; nothing selected (-1) counts as whole windows.
+CaptureDetect detect_of_item(int64_t item);
+
 // The window's fields as read at Save.
 struct PrefsForm {
     HotkeySlots slots;
@@ -33,7 +38,7 @@ struct PrefsForm {
     std::string record_fps;
     bool low_memory = false;
     bool record_cursor = false;
-    int64_t detect = 0;         // 0 UI elements, 1 whole windows
+    int64_t detect = 0;         // the detection box's selection (detect_of_item)
     int64_t record_format = 0;  // 0 MP4, 1 GIF
     int64_t translate = 0;
 };

@@ -107,8 +107,10 @@ void fill_prefs_controls(HWND window) {
         SetWindowTextW(box, to_wide(slots[slot] ? slots[slot]->text : "").c_str());  // its accessible name
     }
     set_check(window, PREFS_ID_AUTOSTART, autostart_enabled());
-    add_items(GetDlgItem(window, PREFS_ID_DETECT), {ui_text(PREFS_DETECT_ELEMENTS), ui_text(PREFS_DETECT_WINDOWS)},
-              s.capture_detect == CaptureDetect::Element ? 0 : 1);
+    std::vector<std::string> detect_items(2);
+    detect_items[detect_item(CaptureDetect::Element)] = ui_text(PREFS_DETECT_ELEMENTS);
+    detect_items[detect_item(CaptureDetect::Window)] = ui_text(PREFS_DETECT_WINDOWS);
+    add_items(GetDlgItem(window, PREFS_ID_DETECT), detect_items, detect_item(s.capture_detect));
     const HWND folder = GetDlgItem(window, PREFS_ID_SAVE_DIR);
     SetWindowTextW(folder, to_wide(s.save_dir.value_or("")).c_str());
     SendMessageW(folder, EM_SETCUEBANNER, TRUE, reinterpret_cast<LPARAM>(to_wide(ui_text(PREFS_SAVE_FOLDER_DEFAULT)).c_str()));
@@ -206,6 +208,14 @@ HWND prefs_window() {
         if (const PrefsWindow* record = PrefsWindow::from(w); record && !record->closing) return w;
     }
     return nullptr;
+}
+
+void show_stored_settings(const SettingPairs& pairs) {
+    const HWND window = prefs_window();
+    if (!window) return;
+    const size_t detect = detect_item(current_settings().capture_detect);
+    for (const auto& pair : pairs)
+        if (iequals_ascii(pair.first, "capture_detect")) SendDlgItemMessageW(window, PREFS_ID_DETECT, CB_SETCURSEL, detect, 0);
 }
 
 bool prefs_window_dialog_message(MSG& message) { return dialog_message_of<PrefsWindow>(message); }
@@ -317,7 +327,7 @@ LRESULT PrefsWindow::handle(UINT message, WPARAM wparam, LPARAM lparam) {
         case WM_DESTROY:
             closing = true;
             last_focus = nullptr;
-            // The keys in force again, unless Save's reload is about to register the new ones.
+            // The keys in force again, unless Save has registered the new ones.
             if (!saved) (void)register_hotkeys(MAIN_HWND.get());
             debug_log("prefs window closed");
             return 0;

@@ -42,10 +42,10 @@ struct PrefsWindow : BaseWindow<PrefsWindow> {
     // The control that had the focus when the window was last deactivated.
     HWND last_focus = nullptr;
     bool closing = false;  // from WM_DESTROY on: no longer the open settings window
-    bool saved = false;    // closed by Save, whose reload registers the hotkeys
+    bool saved = false;    // closed by Save, whose store has registered the new hotkeys
 
     LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam);
-    // Save: autostart, settings.ini, reload; a failed write keeps the window and says so.
+    // Save: autostart, then settings_store; a failed write keeps the window and says so.
     void save();
     // Browse: the folder dialog over the window; the chosen folder goes into the save-folder field.
     void browse();

@@ -127,7 +127,7 @@ std::optional<EncoderThread> setup_recording(const Rect& rect, bool gif, uint32_
     if (!area) return std::nullopt;
     fps = clamp_fps(fps, gif);
 
-    const std::string path = auto_save_path(gif ? "gif" : "mp4");
+    const std::string path = auto_save_path(effective_save_dir(), gif ? "gif" : "mp4");
     (void)create_folders(parent_path(path));  // a failure shows when the encoder opens the file
 
     auto [sender, receiver] = make_frame_channel();

@@ -11,6 +11,7 @@
 #include "pin/pins_win.h"
 #include "scroll/scroll_platform_win.h"
 #include "scroll/scroll_win.h"
+#include "settings/settings_win.h"
 #include "strings/ui_strings.h"
 #include "util/log.h"
 #include "win/error.h"
@@ -34,7 +35,7 @@ std::string size_text(const DibBitmap& image) {
 void save(DibBitmap& image, const Rect& region) {
     // Modal: the session is already out of its cell and the frame gone.
     bool dialog_failed = false;
-    const std::optional<std::string> path = ask_save_path(MAIN_HWND.get(), &dialog_failed);
+    const std::optional<std::string> path = ask_save_path(MAIN_HWND.get(), effective_save_dir(), &dialog_failed);
     if (!path) {
         if (dialog_failed) pin_at_region(std::move(image), region);
         return;
@@ -42,7 +43,7 @@ void save(DibBitmap& image, const Rect& region) {
     const Status saved = save_image(image, *path);
     if (saved) tray_balloon(ui_text(SAVED), *path);
     else tray_balloon(ui_text(SAVE_FAILED), saved.error().message);
-    history_save(image);
+    history_save(image, current_settings().history);
     if (!saved) pin_at_region(std::move(image), region);
 }
 
@@ -76,13 +77,13 @@ void finish_scroll_capture(bool ok, ScrollCommand action) {
             const bool copied = copy_image_or_notify(*bitmap);
             if (copied) tray_balloon(ui_text(SCROLL_COPIED), size_text(*bitmap));
             else debug_log("scroll: the clipboard did not take the image");
-            history_save(*bitmap);
+            history_save(*bitmap, current_settings().history);
             if (!copied) pin_at_region(std::move(*bitmap), region);
             break;
         }
         case ScrollCommand::Save: save(*bitmap, region); break;
         case ScrollCommand::Pin:
-            history_save(*bitmap);
+            history_save(*bitmap, current_settings().history);
             pin_at_region(std::move(*bitmap), region);
             break;
         default: break;

@@ -169,6 +169,10 @@ Settings parse_settings_text(std::string_view text) {
     return s;
 }
 
+std::string_view capture_detect_text(CaptureDetect detect) {
+    return detect == CaptureDetect::Element ? "element" : "window";
+}
+
 void apply_setting_pairs(Settings& s, const SettingPairs& pairs) {
     for (const auto& [key, value] : pairs) {
         if (!settings_key_is_valid(key)) continue;

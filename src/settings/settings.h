@@ -88,6 +88,9 @@ bool settings_key_is_valid(std::string_view key);
 // Unsigned decimal with an optional leading '+'; none when empty, malformed or above `max`.
 std::optional<uint64_t> parse_settings_number(std::string_view text, uint64_t max);
 
+// The value settings.ini holds for a detection mode: "window" or "element".
+std::string_view capture_detect_text(CaptureDetect detect);
+
 std::optional<HotkeySetting> parse_hotkey(std::string_view text);
 std::optional<HotkeySetting> key_name(uint32_t modifiers, uint32_t vk);
 bool setting_is_false(std::string_view text);

@@ -63,10 +63,15 @@ Status settings_set_values(const std::vector<std::pair<std::string, std::string>
     }
 }
 
-Status settings_store(const SettingPairs& pairs, IfNotWritten if_not_written) {
+Status settings_store(const SettingPairs& pairs, StoreKind kind) {
     Status written = settings_set_values(pairs);
     if (!written) debug_log("settings not written: " + written.error().message);
-    if (written || if_not_written == IfNotWritten::UseNew) apply_setting_pairs(*SETTINGS.borrow(), pairs);
+    if (!written && kind == StoreKind::Form) return written;
+    // A form is saved over a file the user may have edited by hand meanwhile ("Edit settings
+    // file…"): the file as written holds everything the form did not.
+    const bool loaded = written && kind == StoreKind::Form && settings_load().ok();
+    if (!loaded) apply_setting_pairs(*SETTINGS.borrow(), pairs);
+    settings_changed(pairs);
     return written;
 }
 

@@ -27,14 +27,22 @@ Settings current_settings();
 // UTF-8) is left alone and its error returned; the update goes through a temporary file that is
 // moved over settings.ini, so a failure never leaves a half-written file.
 Status settings_set_values(const std::vector<std::pair<std::string, std::string>>& pairs);
-// What a failed write leaves in SETTINGS: the old values (a form that stays open to be saved
-// again), or the new ones for the rest of this run (a choice made in passing, such as Tab's).
-enum class IfNotWritten : uint8_t { KeepOld, UseNew };
-// What every window that changes a setting calls: writes the pairs into the file and into
-// SETTINGS as the loader reads them. The failure is the caller's to show (settings_not_saved).
-Status settings_store(const SettingPairs& pairs, IfNotWritten if_not_written);
+// Who stores: the settings window's form, which stays open after a failed write to be saved
+// again (SETTINGS keeps the old values), and whose written file is put into effect whole, with
+// any lines the user edited by hand meanwhile; or a choice made in passing (the overlay's Tab,
+// the OCR window's language), whose keys hold for the rest of this run even when the file
+// cannot be written.
+enum class StoreKind : uint8_t { Form, InPassing };
+// The one way a window changes settings: writes the pairs into the file and into SETTINGS as
+// the loader reads them, then has settings_changed put them into effect. The failure is the
+// caller's to show, with settings_not_saved.
+Status settings_store(const SettingPairs& pairs, StoreKind kind);
 // The "Save failed" notice of a settings write that did not reach the file.
 void settings_not_saved(const Status& failed);
+// Implemented by main, so that settings/ reaches no module above it: puts the stored keys into
+// effect in the running program (hotkeys, the tray's tooltip, the capture engine) and shows
+// them in an open settings window. Called by settings_store whenever SETTINGS changed.
+void settings_changed(const SettingPairs& pairs);
 // First run: writes the template only when no settings.ini exists (never overwrites).
 void write_settings_template();
 

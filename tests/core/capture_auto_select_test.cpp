@@ -32,7 +32,7 @@ AutoSelect element_session() {
     s.origin_y = 0;
     s.width = 2020;
     s.height = 1080;
-    s.detect = DetectMode::Element;
+    s.detect = CaptureDetect::Element;
     s.windows = {{{100, 100, 500, 400}, h(1)}, {{0, 0, 1000, 800}, h(2)}, {{50, 50, 60, 60}, 0}};
     return s;
 }
@@ -69,7 +69,7 @@ TEST(FilterWindow, KeepsOnlyVisibleRealWindowsOfUsefulSize) {
 
 TEST(HitTest, WindowModeGivesTheFirstContainingWindow) {
     AutoSelect s = element_session();
-    s.detect = DetectMode::Window;
+    s.detect = CaptureDetect::Window;
     struct Case { int32_t x, y; std::optional<Rect> out; };
     const Case cases[] = {
         {100, 100, Rect{100, 100, 500, 400}},  // left/top inclusive, listed first wins

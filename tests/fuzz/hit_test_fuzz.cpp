@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     s.origin_y = in.number<int16_t>();
     s.width = in.number<uint16_t>();
     s.height = in.number<uint16_t>();
-    s.detect = in.flag() ? DetectMode::Element : DetectMode::Window;
+    s.detect = in.flag() ? CaptureDetect::Element : CaptureDetect::Window;
     for (size_t i = in.below(4); i > 0; --i) s.monitors.push_back(read_rect(in));
     for (size_t i = in.below(6); i > 0; --i) s.windows.push_back(WindowTarget{read_rect(in), in.below(4)});
 
@@ -68,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                     }
                 FUZZ_CHECK(under != nullptr);
                 if (*hit.rect != under->rect) {
-                    FUZZ_CHECK(s.detect == DetectMode::Element && under->window != 0);
+                    FUZZ_CHECK(s.detect == CaptureDetect::Element && under->window != 0);
                     const auto cached = s.element_cache.find(under->window);
                     const bool from_cache = cached != s.element_cache.end() &&
                                             std::find(cached->second.begin(), cached->second.end(), *hit.rect) !=

@@ -3,28 +3,21 @@
 #include <windows.h>
 
 #include "dxgi/dxgi_win.h"
-#include "settings/settings_win.h"
+#include "dxgi/prewarm_timer_win.h"
 
 namespace {
 
-// Leaves ORMICK_OXEL_GDI and capture_engine as they were, and the capturer dropped.
+// Leaves ORMICK_OXEL_GDI unset, desktop duplication chosen, and the capturer dropped.
 class DxgiInit : public ::testing::Test {
 protected:
-    void SetUp() override {
-        SetEnvironmentVariableW(L"ORMICK_OXEL_GDI", nullptr);
-        saved_engine_ = SETTINGS.borrow()->capture_engine;
-        SETTINGS.borrow()->capture_engine = CaptureEngine::Dxgi;
-        dxgi_drop_capturer();
-    }
+    void SetUp() override { TearDown(); }
     void TearDown() override {
         SetEnvironmentVariableW(L"ORMICK_OXEL_GDI", nullptr);
-        SETTINGS.borrow()->capture_engine = saved_engine_;
+        choose_capture_engine(false);
+        stop_prewarm_timer();
         dxgi_drop_capturer();
     }
     bool has_capturer() { return DXGI_CAPTURER.borrow()->has_value(); }
-
-private:
-    CaptureEngine saved_engine_ = CaptureEngine::Dxgi;
 };
 
 }  // namespace
@@ -67,12 +60,12 @@ TEST_F(DxgiInit, GdiForcedByAnEmptyVariableOrTheSetting) {
     struct Case {
         const char* what;
         const wchar_t* env;
-        CaptureEngine engine;
+        bool gdi_chosen;
     };
     const Case cases[] = {
-        {"ORMICK_OXEL_GDI set but empty", L"", CaptureEngine::Dxgi},
-        {"ORMICK_OXEL_GDI=1", L"1", CaptureEngine::Dxgi},
-        {"capture_engine=gdi", nullptr, CaptureEngine::Gdi},
+        {"ORMICK_OXEL_GDI set but empty", L"", false},
+        {"ORMICK_OXEL_GDI=1", L"1", false},
+        {"capture_engine=gdi", nullptr, true},
     };
     const Rect vs = virtual_screen_rect();
     auto frozen = DibBitmap::create(vs.width(), vs.height());
@@ -81,7 +74,8 @@ TEST_F(DxgiInit, GdiForcedByAnEmptyVariableOrTheSetting) {
         SCOPED_TRACE(k.what);
         dxgi_drop_capturer();
         SetEnvironmentVariableW(L"ORMICK_OXEL_GDI", k.env);
-        SETTINGS.borrow()->capture_engine = k.engine;
+        choose_capture_engine(k.gdi_chosen);
+        stop_prewarm_timer();
         EXPECT_TRUE(gdi_forced());
         EXPECT_FALSE(dxgi_init());
         EXPECT_FALSE(has_capturer()) << "nothing is built";
@@ -91,7 +85,8 @@ TEST_F(DxgiInit, GdiForcedByAnEmptyVariableOrTheSetting) {
         EXPECT_FALSE(g.incomplete);
     }
     SetEnvironmentVariableW(L"ORMICK_OXEL_GDI", nullptr);
-    SETTINGS.borrow()->capture_engine = CaptureEngine::Dxgi;
+    choose_capture_engine(false);
+    stop_prewarm_timer();
     EXPECT_FALSE(gdi_forced());
 }
 

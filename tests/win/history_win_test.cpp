@@ -11,7 +11,6 @@
 #include "image/dib_bitmap_win.h"
 #include "image/file_names.h"
 #include "image/history_win.h"
-#include "settings/settings_win.h"
 #include "util/text.h"
 #include "win/env.h"
 #include "win/handles.h"
@@ -56,16 +55,11 @@ HistorySaveJob make_job(const std::string& stem, uint32_t millis, uint64_t keep,
 // LOCALAPPDATA and APPDATA point into a fresh folder while a test runs.
 class HistoryTest : public ::testing::Test {
 protected:
-    void SetUp() override { old_history_ = SETTINGS.borrow()->history; }
-    void TearDown() override { SETTINGS.borrow()->history = old_history_; }
     std::string at(const std::string& name) const { return join_path(folder, name); }
 
     ScratchEnvFolder appdata_{"history", {"LOCALAPPDATA", "APPDATA"}};
     const std::string root = appdata_.path();
     const std::string folder = join_path(join_path(root, "Ormick Oxel"), "History");
-
-private:
-    uint64_t old_history_ = 0;
 };
 
 }  // namespace
@@ -123,19 +117,17 @@ TEST_F(HistoryTest, WorkerThatCannotWriteSaysWhereAndLeavesEverythingAlone) {
 TEST_F(HistoryTest, SaveWithHistoryOffCreatesNoFolder) {
     std::optional<DibBitmap> dib = DibBitmap::create(4, 4);
     ASSERT_TRUE(dib);
-    SETTINGS.borrow()->history = 0;
-    history_save(*dib);
+    history_save(*dib, 0);
     Sleep(200);
     EXPECT_FALSE(path_exists(join_path(root, "Ormick Oxel")));
 }
 
 TEST_F(HistoryTest, SaveKeepsOnlyTheNewestWithHistoryOne) {
-    SETTINGS.borrow()->history = 1;
     // Widths 1, 2, 3 tell the captures apart.
     for (int32_t w = 1; w <= 3; ++w) {
         std::optional<DibBitmap> dib = DibBitmap::create(w, 2);
         ASSERT_TRUE(dib);
-        history_save(*dib);
+        history_save(*dib, 1);
         Sleep(5);  // a new millisecond, so each capture has its own name
     }
     // The workers are detached: wait until the folder has settled on one finished file.

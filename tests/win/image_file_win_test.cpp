@@ -16,7 +16,6 @@
 #include "image/dib_bitmap_win.h"
 #include "image/file_names.h"
 #include "image/image_file_win.h"
-#include "settings/settings_win.h"
 #include "util/text.h"
 #include "win/env.h"
 #include "win/handles.h"
@@ -315,14 +314,12 @@ TEST_F(SaveImageTest, ReadOnlyFolderReportsAnErrorAndKeepsTheOldFile) {
 }
 
 TEST_F(SaveImageTest, AutoSavePathCountsUpWithinOneSecond) {
-    const std::optional<std::string> old_dir = SETTINGS.borrow()->save_dir;
-    SETTINGS.borrow()->save_dir = dir;
     bool checked = false;
     // Retried when the clock passes a second between the names.
     for (int attempt = 0; attempt < 5 && !checked; ++attempt) {
         std::vector<std::string> paths;
         for (int i = 0; i < 3; ++i) {
-            paths.push_back(auto_save_path("png"));
+            paths.push_back(auto_save_path(dir, "png"));
             write_whole_file(paths.back(), "x");
         }
         const std::string first = paths[0].substr(0, paths[0].size() - 4);
@@ -337,7 +334,6 @@ TEST_F(SaveImageTest, AutoSavePathCountsUpWithinOneSecond) {
         for (const std::string& p : paths) DeleteFileW(to_wide(p).c_str());
     }
     EXPECT_TRUE(checked);
-    SETTINGS.borrow()->save_dir = old_dir;
 }
 
 namespace {
@@ -401,15 +397,13 @@ private:
 TEST_F(SaveImageTest, SaveAsOpensWhereTheLastFileWasChosen) {
     const ScratchFolder other_folder("other");
     const std::string other = other_folder.path();
-    const std::optional<std::string> old_dir = SETTINGS.borrow()->save_dir;
-    SETTINGS.borrow()->save_dir = dir;
     SAVE_DIALOG_STATE.borrow()->folder.reset();
 
     std::optional<std::string> chosen;
     std::wstring first_folder;
     {
         DialogDriver driver(to_wide(join_path(other, "picked")));
-        chosen = ask_save_path(nullptr);
+        chosen = ask_save_path(nullptr, dir);
         first_folder = driver.opened_in();
     }
     EXPECT_TRUE(iequals_ascii(from_wide(first_folder), dir)) << from_wide(first_folder);
@@ -422,7 +416,7 @@ TEST_F(SaveImageTest, SaveAsOpensWhereTheLastFileWasChosen) {
     std::wstring second_folder;
     {
         DialogDriver driver(L"");
-        chosen = ask_save_path(nullptr);
+        chosen = ask_save_path(nullptr, dir);
         second_folder = driver.opened_in();
     }
     EXPECT_FALSE(chosen.has_value());
@@ -431,5 +425,4 @@ TEST_F(SaveImageTest, SaveAsOpensWhereTheLastFileWasChosen) {
     EXPECT_TRUE(iequals_ascii(*SAVE_DIALOG_STATE.borrow()->folder, other));
 
     SAVE_DIALOG_STATE.borrow()->folder.reset();
-    SETTINGS.borrow()->save_dir = old_dir;
 }

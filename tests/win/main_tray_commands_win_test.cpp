@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "image/image_file_win.h"
-#include "main/shell_win.h"
+#include "main/main_window_win.h"
 #include "main/tray_menu.h"
 #include "main/tray_win.h"
 #include "main/window_classes_win.h"

@@ -5,7 +5,7 @@
 #include <cwchar>
 #include <string>
 
-#include "main/shell_win.h"
+#include "main/main_window_win.h"
 #include "main/tray_win.h"
 #include "settings/settings_win.h"
 #include "strings/tables.h"

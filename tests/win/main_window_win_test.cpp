@@ -10,7 +10,7 @@
 
 #include "dxgi/prewarm_timer_win.h"
 #include "main/app_state_win.h"
-#include "main/shell_win.h"
+#include "main/main_window_win.h"
 #include "main/tray_win.h"
 #include "ocr/ocr_types.h"
 #include "qr/qr_result.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "main/shell_win.h"
+#include "main/main_window_win.h"
 #include "prefs/prefs_layout.h"
 #include "prefs/prefs_window_win.h"
 #include "prefs/prefs_win.h"
@@ -405,8 +405,8 @@ TEST_F(PrefsWindowTest, SaveWritesInPlaceAppliesAndKeepsEverythingWhenTheFileIsL
         EXPECT_FALSE(autostart_enabled());
     }
     EXPECT_TRUE(log_.has(std::string("balloon: ") + ui_text(AUTOSTART_FAILED) + " | ")) << log_.text();
-    // Its notice comes before the reload's, which (a hotkey in use) must be the one left on
-    // screen; the file is read and the new keys registered once.
+    // Its notice comes before the store's, which (a hotkey in use) must be the one left on
+    // screen; the new keys are registered once.
     const std::vector<std::string> lines = log_.messages();
     const auto autostart_notice = std::find_if(lines.begin(), lines.end(), [](const std::string& l) {
         return l.starts_with(std::string("balloon: ") + ui_text(AUTOSTART_FAILED));

@@ -3,7 +3,7 @@
 
 #include "dxgi/dxgi_win.h"
 #include "dxgi/prewarm_timer_win.h"
-#include "main/shell_win.h"
+#include "main/main_window_win.h"
 #include "win/main_window.h"
 #include "win/messages.h"
 

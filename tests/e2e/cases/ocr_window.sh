@@ -2,7 +2,7 @@
 # opens it with the assembled text selected; Esc closes it without copying; "Keep line
 # breaks" shows the recognised lines (and stays on for the next window); Copy and close puts
 # the text on the clipboard; two quick language changes show only the second result, store
-# the language, and the earlier, slower answer is dropped.
+# the language, and the earlier, slower answer is dropped; a held settings.ini says "Save failed".
 e2e_write_settings 'ocr_lang=en-US\r\n'  # an existing file: no first-run balloon
 
 # Two lines that make one wrapped paragraph (the first is full, the second starts under it).
@@ -88,6 +88,17 @@ expect_state 3 " disabled" "Keep line breaks stays offered for equal texts"
 e2e_wait_log "ocr rerun 1 dropped" 1 20
 shows "Bonjour" || e2e_fail "the slower, earlier result replaced the later one: $(text)"
 grep -q '^ocr_lang *= *fr-FR' "$E2E_SETTINGS" || e2e_fail "the language was not stored: $(grep ocr_lang "$E2E_SETTINGS")"
+
+# While another program holds settings.ini, a language change still recognises again and says
+# "Save failed", as every other settings writer does; the file keeps the old language.
+held="$E2E_DIR/file-held.txt"
+e2e_start_helper --out "$(e2e_win_path "$held")" hold-file "$(e2e_win_path "$E2E_SETTINGS")" 5
+e2e_wait_until 20 "the helper could not hold settings.ini" grep -qs held "$held"
+e2e_helper combo-pick "$OCR" 6 1 >/dev/null || e2e_fail "cannot pick English"
+e2e_wait_log "balloon: Save failed | "
+e2e_wait_log "ocr rerun 3 shown"
+grep -q '^ocr_lang *= *fr-FR' "$E2E_SETTINGS" || e2e_fail "a held settings.ini changed"
+e2e_wait_until 20 "the helper did not let settings.ini go" grep -qs released "$held"
 
 click 2
 gone "Close"

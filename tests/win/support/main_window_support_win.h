@@ -10,7 +10,8 @@
 #include <thread>
 #include <vector>
 
-#include "main/shell_win.h"
+#include "dxgi/dxgi_win.h"
+#include "main/main_window_win.h"
 #include "settings/settings_win.h"
 #include "win/handles.h"
 #include "win/main_window.h"
@@ -111,6 +112,8 @@ protected:
     void TearDown() override {
         MAIN_HWND.set(saved_main_);
         *SETTINGS.borrow() = saved_settings_;
+        // A capture engine that a test's settings chose goes with them (no main window: no timer).
+        choose_capture_engine(false);
     }
     HWND window_ = nullptr;
     HWND saved_main_ = nullptr;

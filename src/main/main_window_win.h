@@ -1,6 +1,7 @@
 #pragma once
-// The running instance's main window: commands, tray and hotkeys. UI thread only. The notice,
-// open_path and reload_settings are declared in win/shell.h and the hotkey registration in
+// The running instance's main window: commands, tray and hotkeys. UI thread only. The notice
+// and open_path are declared in win/shell.h, what a stored setting changes in
+// settings/settings_win.h (settings_changed) and the hotkey registration in
 // settings/hotkeys_win.h, which modules include instead of this header.
 #include <windows.h>
 
@@ -27,5 +28,8 @@ void pin_action();
 void tray_add_icon(HWND window);
 // The retry timer's tick: stops once the icon is there or the tries are used up.
 void tray_retry_add_icon(HWND window);
+// "Reload settings": re-reads settings.ini, re-registers the hotkeys, refreshes the tray's
+// tooltip and reports hotkeys that cannot work and a file that cannot be read.
+void reload_settings();
 // "{cap}" and "{pin}" replaced by the current hotkey texts ("—" for one that is off).
 std::string fill_hotkey_placeholders(std::string_view text);
