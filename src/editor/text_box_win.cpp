@@ -13,9 +13,6 @@
 #include "util/rect_ops.h"
 
 namespace {
-// Posted by the box to itself, so that they run outside whatever call opened or closed it.
-constexpr UINT WM_APP_TEXT_BOX_FOCUS = WM_APP + 0x1F;
-constexpr UINT WM_APP_TEXT_BOX_CLOSE = WM_APP + 0x20;
 
 // Owned by the box's window from its subclassing until WM_NCDESTROY.
 struct BoxRecord {

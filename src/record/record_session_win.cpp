@@ -25,7 +25,6 @@ namespace {
 
 constexpr uint64_t BUTTON_CANCEL = 1;
 constexpr uint64_t BUTTON_STOP = 2;
-constexpr UINT_PTR FRAME_TIMER = 1;
 
 struct RecorderSlot {
     bool recording = false;
@@ -153,7 +152,7 @@ std::optional<EncoderThread> setup_recording(const Rect& rect, bool gif, uint32_
         return std::nullopt;
     }
     frame_set_status(record_status_text(ui_text(RECORD_RECORDING), 0), false);
-    SetTimer(frame_strip_hwnd(), FRAME_TIMER, timer_ms(fps), nullptr);
+    SetTimer(frame_strip_hwnd(), FRAME_TICK_TIMER, timer_ms(fps), nullptr);
     return encoder;
 }
 
