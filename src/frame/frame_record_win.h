@@ -36,7 +36,7 @@ struct FrameRecord {
     std::optional<Rect> preview_rect;   // screen coordinates
 };
 
-extern thread_local UiCell<std::optional<FrameRecord>> REGION_FRAME;
+extern UiCell<std::optional<FrameRecord>> REGION_FRAME;
 
 // Each of the three windows' own record: which one it is, and the ring's colour.
 struct FrameWindow : BaseWindow<FrameWindow> {

@@ -37,12 +37,12 @@ struct RecorderSlot {
     uint64_t queued = 0, dropped = 0;  // frames offered to the encoder, and those a full channel refused
 };
 
-thread_local UiCell<RecorderSlot> RECORDER;
+UiCell<RecorderSlot> RECORDER;
 // The encoder of the newest recording that start_recording began.
-thread_local UiCell<std::optional<EncoderThread>> RECORD_THREAD;
+UiCell<std::optional<EncoderThread>> RECORD_THREAD;
 // Encoders that a newer recording replaced, or whose frame never showed: still joined at the
 // end, so that no file is cut short and no joinable thread is dropped.
-thread_local UiCell<std::vector<EncoderThread>> EARLIER_ENCODERS;
+UiCell<std::vector<EncoderThread>> EARLIER_ENCODERS;
 
 void keep_encoder(EncoderThread encoder) {
     auto earlier = EARLIER_ENCODERS.borrow();

@@ -13,8 +13,8 @@
 #include "util/log.h"
 #include "win/env.h"
 
-thread_local UiCell<std::optional<ScrollSession>> SCROLL_SESSION;
-thread_local UiCell<std::optional<std::string>> SCROLL_OUT;
+UiCell<std::optional<ScrollSession>> SCROLL_SESSION;
+UiCell<std::optional<std::string>> SCROLL_OUT;
 
 namespace {
 
