@@ -28,6 +28,9 @@ target_include_directories(core_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/core ${C
 add_test(NAME core_tests COMMAND core_tests)
 set_tests_properties(core_tests PROPERTIES ENVIRONMENT "ASAN_OPTIONS=detect_leaks=1;UBSAN_OPTIONS=print_stacktrace=1")
 
+add_test(NAME app_messages COMMAND bash ${CMAKE_SOURCE_DIR}/tests/scripts/app_messages_test.sh
+  ${CMAKE_SOURCE_DIR}/src/win/messages.h)
+
 # Setup's deb-src step against a sandboxed apt of its own (this machine's apt stays untouched).
 add_test(NAME setup_debian_source COMMAND bash ${CMAKE_SOURCE_DIR}/tests/scripts/debian_source_test.sh)
 

@@ -1,6 +1,7 @@
 #include "capture/overlay_paint_win.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 #include "capture/magnifier.h"
@@ -17,7 +18,7 @@
 #include "win/draw.h"
 #include "win/handles.h"
 
-thread_local UiCell<ColorFormat> COLOR_FORMAT{ColorFormat::Hex};
+UiCell<ColorFormat> COLOR_FORMAT{ColorFormat::Hex};
 
 namespace {
 
@@ -32,15 +33,25 @@ enum PaintStep : uint32_t {
     STEP_COPY = 1u << 6,
 };
 
+// The width of the readout's colour and hint part for one font, scale and format.
+struct ReadoutWidth {
+    HFONT font;
+    float scale;
+    ColorFormat format;
+    int32_t width;
+};
+UiCell<std::optional<ReadoutWidth>> READOUT_WIDTH;
+
 void note_failure(OverlayState& s, uint32_t step, const char* what) {
     if (s.paint.failures_logged & step) return;
     s.paint.failures_logged |= step;
     debug_log(std::string("overlay paint: ") + what + " failed; left undrawn");
 }
 
-// Text is measured in a DC of its own, so layout works without a back buffer.
+// Text is measured in a DC of its own, so layout works without a back buffer. Made once, and
+// used by the UI thread only, as all painting.
 HDC measure_dc() {
-    static thread_local MemoryDc dc(CreateCompatibleDC(nullptr));
+    static const MemoryDc dc(CreateCompatibleDC(nullptr));
     return dc.get();
 }
 
@@ -154,13 +165,12 @@ std::string cursor_coordinates(const OverlayState& s) {
 // The readout's text width; the colour and hint part, which changes only with the format, is
 // measured once per font, scale and format.
 int32_t magnifier_text_width(const OverlayState& s, const std::string& coords) {
-    struct Cached { HFONT font; float scale; ColorFormat format; int32_t width; };
-    static thread_local std::optional<Cached> cache;
     const ColorFormat format = COLOR_FORMAT.get();
     const MeasureText measure = measure_in(s.font);
-    if (!cache || cache->font != s.font || cache->scale != s.scale || cache->format != format)
-        cache = Cached{s.font, s.scale, format, readout_text_width("", ui_text(MAGNIFIER_HINT), format, s.scale, measure)};
-    return std::max(cache->width, measure(coords).cx);
+    auto cache = READOUT_WIDTH.borrow();
+    if (!*cache || (*cache)->font != s.font || (*cache)->scale != s.scale || (*cache)->format != format)
+        *cache = ReadoutWidth{s.font, s.scale, format, readout_text_width("", ui_text(MAGNIFIER_HINT), format, s.scale, measure)};
+    return std::max((*cache)->width, measure(coords).cx);
 }
 
 void paint_magnifier(OverlayState& s, HDC dc) {

@@ -14,7 +14,7 @@
 #include "util/ui_cell.h"
 
 // The colour readout's format; lives for the process.
-extern thread_local UiCell<ColorFormat> COLOR_FORMAT;
+extern UiCell<ColorFormat> COLOR_FORMAT;
 
 OverlayLayout overlay_layout(const OverlayState& state);
 // Recomputes the layout and invalidates the difference to the last one, with the editor's dirty

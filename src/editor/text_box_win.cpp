@@ -9,21 +9,20 @@
 #include "annot/render_rules.h"
 #include "strings/ui_strings.h"
 #include "util/text.h"
-#include "win/messages.h"
 #include "util/rect_ops.h"
+#include "win/messages.h"
+#include "win/subclass.h"
 
 namespace {
-// Posted by the box to itself, so that they run outside whatever call opened or closed it.
-constexpr UINT WM_APP_TEXT_BOX_FOCUS = WM_APP + 0x1F;
-constexpr UINT WM_APP_TEXT_BOX_CLOSE = WM_APP + 0x20;
 
 // Owned by the box's window from its subclassing until WM_NCDESTROY.
 struct BoxRecord {
-    WNDPROC edit_proc = nullptr;
     HWND previous_focus = nullptr;
     Font font;  // the box's font, released after the window
 };
 
+// The record is the box's subclass data, and kept in GWLP_USERDATA too for the calls that come
+// from outside its handler (a restyle).
 BoxRecord* record_of(HWND box) { return reinterpret_cast<BoxRecord*>(GetWindowLongPtrW(box, GWLP_USERDATA)); }
 
 void close_box(void* window) {
@@ -42,17 +41,9 @@ std::string window_text(HWND window) {
 }
 
 int32_t rounded(float v) { return static_cast<int32_t>(std::lround(std::clamp(v, -1e6f, 1e6f))); }
-}  // namespace
 
-Font create_text_font(float size) {
-    const std::wstring face = to_wide(ui_text(UI_FONT_FACE));
-    return Font(CreateFontW(-std::max(1, rounded(size)), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH, face.c_str()));
-}
-
-LRESULT CALLBACK text_box_proc(HWND box, UINT message, WPARAM wparam, LPARAM lparam) {
-    BoxRecord* record = record_of(box);
-    if (!record) return DefWindowProcW(box, message, wparam, lparam);
+LRESULT text_box_proc(HWND box, UINT message, WPARAM wparam, LPARAM lparam, DWORD_PTR data) {
+    BoxRecord* record = reinterpret_cast<BoxRecord*>(data);
     switch (message) {
     case WM_KEYDOWN:
         if (wparam == VK_ESCAPE || (wparam == VK_RETURN && GetKeyState(VK_CONTROL) < 0)) {
@@ -79,16 +70,23 @@ LRESULT CALLBACK text_box_proc(HWND box, UINT message, WPARAM wparam, LPARAM lpa
         DestroyWindow(box);
         return 0;
     case WM_NCDESTROY: {
-        const WNDPROC edit_proc = record->edit_proc;
-        SetWindowLongPtrW(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(edit_proc));
+        // The EDIT's own last message first: the font goes with the record only after it.
+        const LRESULT result = DefSubclassProc(box, message, wparam, lparam);
         SetWindowLongPtrW(box, GWLP_USERDATA, 0);
-        const LRESULT result = CallWindowProcW(edit_proc, box, message, wparam, lparam);
         delete record;
         return result;
     }
     default: break;
     }
-    return CallWindowProcW(record->edit_proc, box, message, wparam, lparam);
+    return DefSubclassProc(box, message, wparam, lparam);
+}
+
+}  // namespace
+
+Font create_text_font(float size) {
+    const std::wstring face = to_wide(ui_text(UI_FONT_FACE));
+    return Font(CreateFontW(-std::max(1, rounded(size)), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH, face.c_str()));
 }
 
 HWND text_box_window(const Editor& e) {
@@ -117,14 +115,18 @@ void begin_text_edit(Editor& e, HWND parent, float x, float y, std::optional<siz
     HWND window = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL,
                                   left, top, 40, height, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!window) return;
+    // Without its handler the box could be neither committed nor closed: it goes at once, as it
+    // came, without the focus (so the overlay hears no more than it did at its creation).
+    if (!subclass_control<text_box_proc>(window, reinterpret_cast<DWORD_PTR>(record.get()))) {
+        DestroyWindow(window);
+        return;
+    }
     // From here the window owns the record; closing the box destroys both.
-    box.window = TextBoxWindow(window, &close_box);
-    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(record->font.get()), FALSE);
-    SendMessageW(window, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(record.get()));
-    record->edit_proc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&text_box_proc)));
-    record.release();
+    const HFONT font = record.release()->font.get();
+    box.window = TextBoxWindow(window, &close_box);
+    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    SendMessageW(window, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
     ImmAssociateContextEx(window, nullptr, IACE_DEFAULT);  // the overlay has input methods off
     SetWindowTextW(window, to_wide(replace_all(box.initial_text, "\n", "\r\n")).c_str());
     box.area = Rect{left, top, left + 40, top + height};

@@ -22,8 +22,6 @@ void fit_text_box(Editor& e);
 void commit_text_edit(Editor& e);
 // A bold font of `size` pixels in the UI face, for the box.
 Font create_text_font(float size);
-// The subclass procedure of the box's EDIT.
-LRESULT CALLBACK text_box_proc(HWND box, UINT message, WPARAM wparam, LPARAM lparam);
 
 // The open box's window; null when none is open.
 HWND text_box_window(const Editor& e);

@@ -36,7 +36,7 @@ struct FrameRecord {
     std::optional<Rect> preview_rect;   // screen coordinates
 };
 
-extern thread_local UiCell<std::optional<FrameRecord>> REGION_FRAME;
+extern UiCell<std::optional<FrameRecord>> REGION_FRAME;
 
 // Each of the three windows' own record: which one it is, and the ring's colour.
 struct FrameWindow : BaseWindow<FrameWindow> {
@@ -61,5 +61,3 @@ inline constexpr COLORREF FRAME_BUTTON_HOVER = 0xF4E8E2;
 inline constexpr COLORREF FRAME_BUTTON_LABEL = 0x242020;
 inline constexpr COLORREF FRAME_PREVIEW_EMPTY = 0x2C2828;
 inline constexpr COLORREF FRAME_PREVIEW_OUTLINE = 0x807878;
-
-constexpr UINT_PTR FRAME_TICK_TIMER = 1;

@@ -12,7 +12,7 @@
 #include "win/handles.h"
 #include "win/monitor.h"
 
-thread_local UiCell<std::optional<FrameRecord>> REGION_FRAME;
+UiCell<std::optional<FrameRecord>> REGION_FRAME;
 
 const WindowClass FRAME_WINDOW_CLASS = window_class<FrameWindow>(0, IDC_ARROW);
 

@@ -16,6 +16,9 @@
 // Class OrmickOxelFrame: the ring, the strip and the preview.
 extern const WindowClass FRAME_WINDOW_CLASS;
 
+// The strip's timer: each of its ticks reaches the frame's callback as a tick event.
+inline constexpr UINT_PTR FRAME_TICK_TIMER = 1;
+
 enum class FrameRole : uint8_t { Ring, Strip, Preview };
 
 // One window of class OrmickOxelFrame (WS_POPUP, WS_EX_TOPMOST | WS_EX_TOOLWINDOW | `ex_style`)
@@ -25,7 +28,7 @@ HWND frame_create(FrameRole role, DWORD ex_style, const Rect& rect, COLORREF acc
 
 // Shows the frame around `rect` (screen coordinates), replacing any frame already shown.
 // False when the strip could not be created: the caller then gives up and calls frame_hide.
-// The caller starts timer 1 on frame_strip_hwnd() for tick events.
+// The caller starts FRAME_TICK_TIMER on frame_strip_hwnd() for tick events.
 bool frame_show(const Rect& rect, FrameSpec spec);
 // Stores the status and repaints the strip; nothing when no frame is shown or nothing changed.
 void frame_set_status(std::string_view text, bool alert);
@@ -37,7 +40,8 @@ bool frame_is_shown();
 // strip's and the preview's rectangles (screen coordinates), which grabs then contain, as does
 // the ring around the framed rectangle. None when no frame is shown or captures leave it out.
 std::optional<std::vector<Rect>> frame_rects_in_grabs();
-// The strip window of the shown frame, for SetTimer(strip, 1, ...); null when none is shown.
+// The strip window of the shown frame, for SetTimer(strip, FRAME_TICK_TIMER, ...); null when
+// none is shown.
 HWND frame_strip_hwnd();
 // The preview window; null when the frame has none.
 HWND frame_preview_hwnd();

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "image/dib_bitmap_win.h"
+#include "image/dropfiles.h"
 #include "image/pixels.h"
 #include "strings/ui_strings.h"
 #include "util/text.h"
@@ -31,6 +32,19 @@ bool put_on_clipboard(UINT format, GlobalMemory& memory) {
     if (placed) memory.release();
     CloseClipboard();
     return placed;
+}
+
+bool put_file_on_clipboard(std::string_view path) {
+    const std::optional<std::vector<uint8_t>> block = build_dropfiles(utf8_to_utf16(path));
+    if (!block) return false;
+    GlobalMemory memory(GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, block->size()));
+    if (!memory) return false;
+    {
+        GlobalLockGuard lock(memory.get());
+        if (!lock) return false;
+        std::memcpy(lock.get(), block->data(), block->size());
+    }
+    return put_on_clipboard(CF_HDROP, memory);
 }
 
 namespace {

@@ -9,10 +9,12 @@
 #include "image/dib_bitmap_win.h"
 #include "image/file_names.h"
 #include "image/png_writer.h"
+#include "strings/ui_strings.h"
 #include "util/fatal.h"
 #include "util/log.h"
 #include "util/pending_work.h"
 #include "util/text.h"
+#include "util/ui_cell.h"
 #include "win/env.h"
 #include "win/error.h"
 #include "win/file_io.h"
@@ -20,8 +22,12 @@
 #include "win/main_window.h"
 #include "win/messages.h"
 #include "win/post_result.h"
+#include "win/shell.h"
 
 namespace {
+
+// Set while history writes fail, after the one notice about it; a write that succeeds clears it.
+UiCell<bool> HISTORY_WRITE_FAILING{false};
 
 // Never destroyed: a writer may still be running when the process ends.
 PendingWork& writers() {
@@ -131,4 +137,17 @@ void history_save(const DibBitmap& bitmap, uint64_t keep) {
     if (!thread) fatal_invariant("history worker thread could not start");
     job.release();
     CloseHandle(thread);
+}
+
+void on_history_done(LPARAM record) {
+    const std::unique_ptr<HistoryOutcome> outcome = take_result<HistoryOutcome>(record);
+    if (!outcome) return;
+    if (outcome->written) {
+        if (HISTORY_WRITE_FAILING.get()) debug_log("history written again");
+        HISTORY_WRITE_FAILING.set(false);
+        return;
+    }
+    if (HISTORY_WRITE_FAILING.get()) return;
+    HISTORY_WRITE_FAILING.set(true);
+    tray_balloon(ui_text(HISTORY_NOT_KEPT), std::string(ui_text(HISTORY_NOT_KEPT_TEXT)) + "\n" + outcome->error);
 }

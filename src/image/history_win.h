@@ -20,6 +20,10 @@ std::vector<std::string> history_list();
 // `keep` (the caller's `history` setting); the outcome goes to the main window as
 // WM_APP_HISTORY_DONE with a HistoryOutcome. Does nothing when `keep` is 0. UI thread.
 void history_save(const DibBitmap& bitmap, uint64_t keep);
+// WM_APP_HISTORY_DONE on the main window (lParam the record a writer posted; anything else is
+// ignored): said once when captures stop reaching the history, and again only after one has
+// reached it.
+void on_history_done(LPARAM record);
 // Waits until every history write started so far has ended, at most `limit`; false when some
 // still run. For the exit, so that a capture being written is not cut off with the process.
 bool history_wait_for_writers(std::chrono::milliseconds limit);

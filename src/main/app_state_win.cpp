@@ -1,4 +1,3 @@
 #include "main/app_state_win.h"
 
 UiCell<UINT> TASKBAR_CREATED_MSG;
-UiCell<bool> HISTORY_WRITE_FAILING{false};

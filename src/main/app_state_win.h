@@ -7,5 +7,3 @@
 
 // The "TaskbarCreated" message id; 0 until start-up registers it.
 extern UiCell<UINT> TASKBAR_CREATED_MSG;
-// Set while history writes fail, after the one notice about it; a write that succeeds clears it.
-extern UiCell<bool> HISTORY_WRITE_FAILING;

@@ -1,27 +1,21 @@
 #include <chrono>
-#include <cstring>
 #include <memory>
 
 #include "capture/capture_win.h"
 #include "dxgi/prewarm_timer_win.h"
-#include "image/clipboard_win.h"
 #include "image/history_win.h"
 #include "main/app_state_win.h"
 #include "main/commands.h"
 #include "main/main_window_win.h"
-#include "main/shell_text.h"
 #include "main/tray_win.h"
-#include "ocr/ocr_result_win.h"
+#include "ocr/ocr_jobs_win.h"
 #include "pin/pins_win.h"
 #include "prefs/prefs_win.h"
 #include "qr/qr_result.h"
-#include "record/gif_writer.h"
+#include "qr/qr_worker_win.h"
 #include "record/record_win.h"
 #include "scroll/scroll_win.h"
-#include "strings/ui_strings.h"
 #include "util/log.h"
-#include "util/text.h"
-#include "win/handles.h"
 #include "win/main_window.h"
 #include "win/messages.h"
 #include "win/post_result.h"
@@ -67,67 +61,6 @@ void on_timer(HWND window, WPARAM id) {
         case TIMER_TRAY_RETRY: tray_retry_add_icon(window); break;
         default: break;
     }
-}
-
-void on_ocr_done(std::unique_ptr<OcrJobResult> job) {
-    debug_log(ocr_done_log_line(job->result));
-    if (!job->result.ok()) {
-        tray_balloon(ui_text(OCR_FAILED), job->result.error().message);
-        return;
-    }
-    OcrText& text = job->result.value();
-    if (trim(text.assembled).empty()) {
-        tray_balloon(APP_TITLE, ui_text(OCR_NO_TEXT));
-        return;
-    }
-    show_ocr_window(std::move(text.assembled), std::move(text.lines), job->placement, false, std::move(job->image));
-}
-
-void on_qr_done(std::unique_ptr<QrScanResult> scan) {
-    if (scan->texts.empty()) {
-        tray_balloon(APP_TITLE, ui_text(QR_NOT_FOUND));
-        return;
-    }
-    std::string joined = join_qr_texts(scan->texts);
-    std::string lines = joined;
-    show_ocr_window(std::move(joined), std::move(lines), scan->placement, true, std::nullopt);
-}
-
-// True only when the clipboard really holds the file now.
-bool put_file_on_clipboard(const std::string& path) {
-    const std::optional<std::vector<uint8_t>> block = build_dropfiles(utf8_to_utf16(path));
-    if (!block) return false;
-    GlobalMemory memory(GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, block->size()));
-    if (!memory) return false;
-    {
-        GlobalLockGuard lock(memory.get());
-        if (!lock) return false;
-        std::memcpy(lock.get(), block->data(), block->size());
-    }
-    return put_on_clipboard(CF_HDROP, memory);
-}
-
-void on_record_done(std::unique_ptr<RecordingResult> recording) {
-    if (!recording->ok) {
-        // Stopped before its first frame, the one failure of ordinary use, in the UI language.
-        const bool no_frame = recording->text == NO_FRAME_RECORDED;
-        tray_balloon(ui_text(RECORD_FAILED), no_frame ? std::string_view(ui_text(RECORD_NO_FRAME)) : recording->text);
-        return;
-    }
-    const bool on_clipboard = put_file_on_clipboard(recording->text);
-    tray_balloon(ui_text(RECORD_SAVED), record_saved_body(recording->text, on_clipboard));
-}
-
-// Said once when captures stop reaching the history, and again only after one has reached it.
-void on_history_done(const HistoryOutcome& outcome) {
-    if (outcome.written) {
-        if (HISTORY_WRITE_FAILING.get()) debug_log("history written again");
-        HISTORY_WRITE_FAILING.set(false);
-        return;
-    }
-    if (HISTORY_WRITE_FAILING.get()) return;
-    HISTORY_WRITE_FAILING.set(true);
-    tray_balloon(ui_text(HISTORY_NOT_KEPT), std::string(ui_text(HISTORY_NOT_KEPT_TEXT)) + "\n" + outcome.error);
 }
 
 // Long enough for any capture's PNG; a write that hangs (a lost network folder) must not keep
@@ -198,19 +131,12 @@ LRESULT CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPAR
         case WM_APP_INSTANCE_COMMAND: run_instance_command(window, wparam); return 0;
         case WM_HOTKEY: on_hotkey(wparam); return 0;
         case WM_TIMER: on_timer(window, wparam); return 0;
-        // Anyone can post these: only a record this process posted and nobody took is used.
-        case WM_APP_OCR_DONE:
-            if (auto job = take_result<OcrJobResult>(lparam)) on_ocr_done(std::move(job));
-            return 0;
-        case WM_APP_QR_DONE:
-            if (auto scan = take_result<QrScanResult>(lparam)) on_qr_done(std::move(scan));
-            return 0;
-        case WM_APP_RECORD_DONE:
-            if (auto recording = take_result<RecordingResult>(lparam)) on_record_done(std::move(recording));
-            return 0;
-        case WM_APP_HISTORY_DONE:
-            if (auto outcome = take_result<HistoryOutcome>(lparam)) on_history_done(*outcome);
-            return 0;
+        // Each module takes the record its worker posted; anyone can post these ids, so only a
+        // record this process listed is used.
+        case WM_APP_OCR_DONE: on_ocr_done(lparam); return 0;
+        case WM_APP_QR_DONE: on_qr_done(lparam); return 0;
+        case WM_APP_RECORD_DONE: on_record_done(lparam); return 0;
+        case WM_APP_HISTORY_DONE: on_history_done(lparam); return 0;
         case WM_DESTROY: on_destroy(); return 0;
         case WM_NCDESTROY: drain_posted(window); break;
         default: break;

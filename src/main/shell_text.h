@@ -1,12 +1,11 @@
 #pragma once
-// Texts and byte layouts of the main window's notices, tray and clipboard. Platform-free.
+// Texts of the main window's notices and tray. Platform-free.
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "ocr/ocr_types.h"
 #include "settings/hotkey_plan.h"
 #include "settings/settings.h"
 #include "strings/ui_strings.h"
@@ -47,16 +46,3 @@ BalloonText balloon_text(std::string_view title, std::string_view body);
 std::u16string tray_tip_text(std::string_view tip);
 // "balloon: TITLE | BODY" as shown, line breaks written as \n.
 std::string balloon_log_line(const BalloonText& text);
-
-// A CF_HDROP block for one file: DROPFILES (pFiles 20, pt 0,0, fNC 0, fWide 1), the path in
-// UTF-16 and two terminating zero units. None when the path is empty or holds a NUL.
-std::optional<std::vector<uint8_t>> build_dropfiles(std::u16string_view path);
-
-// "Recording saved" body: the path, and the clipboard line only when the file is there.
-std::string record_saved_body(std::string_view path, bool on_clipboard);
-
-// "ocr done: Ok(N)" (N = code points of the assembled text) or "ocr done: Err(\"...\")".
-std::string ocr_done_log_line(const OcrTextResult& result);
-
-// Decoded QR texts, one empty line between codes.
-std::string join_qr_texts(const std::vector<std::string>& texts);

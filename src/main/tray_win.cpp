@@ -19,6 +19,7 @@
 #include "strings/ui_strings.h"
 #include "util/log.h"
 #include "util/text.h"
+#include "util/ui_cell.h"
 #include "win/error.h"
 #include "win/handles.h"
 #include "win/main_window.h"
@@ -103,17 +104,22 @@ namespace {
 // The shell often refuses the icon while Windows is still starting, when autostart runs us.
 constexpr UINT TRAY_RETRY_MS = 2000;
 constexpr int TRAY_RETRY_TRIES = 30;
-int tray_tries_left = 0;
-bool icon_in_place = false;
+constexpr size_t WAITING_BALLOONS_MAX = 4;
 
-// Notices given while the icon is missing (a start-up balloon such as "hotkey in use" when
-// autostart runs before the shell takes icons), shown once it is there. The newest few only.
 struct WaitingBalloon {
     std::string title;
     std::string body;
 };
-constexpr size_t WAITING_BALLOONS_MAX = 4;
-std::vector<WaitingBalloon> waiting_balloons;
+
+// The icon's state. Borrowed only between calls to the shell, which may deliver sent messages.
+struct TrayIcon {
+    bool in_place = false;
+    int tries_left = 0;
+    // Notices given while the icon is missing (a start-up balloon such as "hotkey in use" when
+    // autostart runs before the shell takes icons), shown once it is there. The newest few only.
+    std::vector<WaitingBalloon> waiting;
+};
+UiCell<TrayIcon> TRAY_ICON;
 
 void show_balloon(HWND window, std::string_view title, std::string_view body) {
     NOTIFYICONDATAW data = tray_balloon_data(window, title, body);
@@ -137,8 +143,13 @@ bool add_icon(HWND window) {
         }
     }
     debug_log("tray tip: " + replace_all(tip, "\n", "\\n"));
-    icon_in_place = true;
-    for (const WaitingBalloon& w : std::exchange(waiting_balloons, {})) {
+    std::vector<WaitingBalloon> waiting;
+    {
+        auto icon_state = TRAY_ICON.borrow();
+        icon_state->in_place = true;
+        waiting = std::exchange(icon_state->waiting, {});
+    }
+    for (const WaitingBalloon& w : waiting) {
         debug_log("balloon shown now the icon is there: " + w.title);
         show_balloon(window, w.title, w.body);
     }
@@ -149,26 +160,30 @@ bool add_icon(HWND window) {
 
 void tray_add_icon(HWND window) {
     KillTimer(window, TIMER_TRAY_RETRY);
-    icon_in_place = false;
+    TRAY_ICON.borrow()->in_place = false;
     if (add_icon(window)) return;
-    tray_tries_left = TRAY_RETRY_TRIES;
+    TRAY_ICON.borrow()->tries_left = TRAY_RETRY_TRIES;
     SetTimer(window, TIMER_TRAY_RETRY, TRAY_RETRY_MS, nullptr);
 }
 
 void tray_retry_add_icon(HWND window) {
-    if (add_icon(window) || --tray_tries_left <= 0) KillTimer(window, TIMER_TRAY_RETRY);
+    if (add_icon(window) || --TRAY_ICON.borrow()->tries_left <= 0) KillTimer(window, TIMER_TRAY_RETRY);
 }
 
 void tray_balloon(std::string_view title, std::string_view body) {
     debug_log(balloon_log_line(balloon_text(title, body)));
     const HWND main = MAIN_HWND.get();
     if (!main) return;
-    if (icon_in_place) {
-        show_balloon(main, title, body);
-        return;
+    {
+        auto icon_state = TRAY_ICON.borrow();
+        if (!icon_state->in_place) {
+            std::vector<WaitingBalloon>& waiting = icon_state->waiting;
+            if (waiting.size() == WAITING_BALLOONS_MAX) waiting.erase(waiting.begin());
+            waiting.push_back(WaitingBalloon{std::string(title), std::string(body)});
+            return;
+        }
     }
-    if (waiting_balloons.size() == WAITING_BALLOONS_MAX) waiting_balloons.erase(waiting_balloons.begin());
-    waiting_balloons.push_back(WaitingBalloon{std::string(title), std::string(body)});
+    show_balloon(main, title, body);
 }
 
 TrayState tray_state() {

@@ -5,12 +5,15 @@
 #include <thread>
 
 #include "image/ocr_prepare_win.h"
+#include "ocr/ocr_done.h"
 #include "ocr/ocr_geometry.h"
 #include "ocr/ocr_recognize.h"
+#include "ocr/ocr_result_win.h"
 #include "settings/settings_win.h"
 #include "strings/ui_strings.h"
 #include "util/fatal.h"
 #include "util/log.h"
+#include "util/text.h"
 #include "win/error.h"
 #include "win/main_window.h"
 #include "win/messages.h"
@@ -75,4 +78,20 @@ std::vector<OcrLanguage> list_ocr_languages() {
         fatal_invariant("cannot start the recogniser-language thread");
     }
     return languages;
+}
+
+void on_ocr_done(LPARAM record) {
+    const std::unique_ptr<OcrJobResult> job = take_result<OcrJobResult>(record);
+    if (!job) return;
+    debug_log(ocr_done_log_line(job->result));
+    if (!job->result.ok()) {
+        tray_balloon(ui_text(OCR_FAILED), job->result.error().message);
+        return;
+    }
+    OcrText& text = job->result.value();
+    if (trim(text.assembled).empty()) {
+        tray_balloon(PROGRAM_NAME, ui_text(OCR_NO_TEXT));
+        return;
+    }
+    show_ocr_window(std::move(text.assembled), std::move(text.lines), job->placement, false, std::move(job->image));
 }

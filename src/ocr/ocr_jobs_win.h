@@ -46,6 +46,9 @@ std::vector<OcrLanguage> ocr_list_languages_worker(OcrPlatform& platform);
 // A source too large for the engine, or one that cannot be prepared, gives the "Text
 // recognition failed" notice at once.
 void start_ocr(const DibBitmap& source, Rect placement);
+// WM_APP_OCR_DONE on the main window (lParam the record a job posted; anything else is
+// ignored): the text in a result window, or the notice of a failure or of no text.
+void on_ocr_done(LPARAM record);
 // On the UI thread: a re-run on a detached worker.
 void start_ocr_rerun(OcrRerunRequest request);
 // The installed recogniser languages, from a thread of their own that is joined here.

@@ -15,6 +15,7 @@
 #include "strings/ui_strings.h"
 #include "util/log.h"
 #include "util/text.h"
+#include "util/ui_cell.h"
 #include "win/draw.h"
 #include "win/error.h"
 #include "win/handles.h"
@@ -22,13 +23,13 @@
 #include "win/monitor.h"
 #include "win/post_result.h"
 #include "win/shell.h"
+#include "win/subclass.h"
 #include "win/window.h"
 
 namespace {
 
-// Shared by every OCR window; UI thread only.
-bool keep_line_breaks = false;
-WNDPROC edit_base_proc = nullptr;
+// "Keep line breaks", shared by every OCR window: the next one opens as the last was left.
+UiCell<bool> KEEP_LINE_BREAKS{false};
 
 struct OcrWindow : BaseWindow<OcrWindow> {
     static constexpr const wchar_t* CLASS_NAME = L"OrmickOxelOcr";
@@ -73,7 +74,7 @@ void move(HWND window, int id, const ControlPlace& p) {
     if (const HWND c = control(window, id)) MoveWindow(c, p.x, p.y, p.w, p.h, TRUE);
 }
 
-LRESULT CALLBACK ocr_edit_subclass_proc(HWND edit, UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT ocr_edit_proc(HWND edit, UINT message, WPARAM wparam, LPARAM lparam, DWORD_PTR) {
     switch (message) {
         case WM_KEYDOWN:
             if (wparam == 'A' && GetKeyState(VK_CONTROL) < 0) {
@@ -98,7 +99,7 @@ LRESULT CALLBACK ocr_edit_subclass_proc(HWND edit, UINT message, WPARAM wparam, 
         default:
             break;
     }
-    return CallWindowProcW(edit_base_proc, edit, message, wparam, lparam);
+    return DefSubclassProc(edit, message, wparam, lparam);
 }
 
 void fill_language_box(HWND box, OcrWindow& record, const std::vector<OcrLanguage>& languages) {
@@ -144,7 +145,7 @@ void OcrWindow::command(int id, int notification) {
             DestroyWindow(window);
             break;
         case OCR_ID_KEEP_BREAKS:
-            keep_line_breaks = SendMessageW(control(window, OCR_ID_KEEP_BREAKS), BM_GETCHECK, 0, 0) == BST_CHECKED;
+            KEEP_LINE_BREAKS.set(SendMessageW(control(window, OCR_ID_KEEP_BREAKS), BM_GETCHECK, 0, 0) == BST_CHECKED);
             ocr_window_set_text(window);
             focus_edit_select_all(window);
             break;
@@ -205,7 +206,7 @@ void OcrWindow::rerun_done(WPARAM request_number, LPARAM payload) {
 const WindowClass OCR_WINDOW_CLASS =
     window_class<OcrWindow>(0, IDC_ARROW, true, reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1)));
 
-bool ocr_keep_line_breaks() { return keep_line_breaks; }
+bool ocr_keep_line_breaks() { return KEEP_LINE_BREAKS.get(); }
 
 HWND create_ocr_window(OcrWindowSetup setup) {
     // The monitor of the placement's top-left corner.
@@ -240,7 +241,7 @@ HWND create_ocr_window(OcrWindowSetup setup) {
     if (!setup.qr) {
         const HWND check = add_control(window, L"BUTTON", 0, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX,
                                        ui_text(OCR_KEEP_LINE_BREAKS), OCR_ID_KEEP_BREAKS, font);
-        SendMessageW(check, BM_SETCHECK, keep_line_breaks ? BST_CHECKED : BST_UNCHECKED, 0);
+        SendMessageW(check, BM_SETCHECK, KEEP_LINE_BREAKS.get() ? BST_CHECKED : BST_UNCHECKED, 0);
         EnableWindow(check, texts_differ);
     } else if (link) {
         add_control(window, L"BUTTON", 0, button, ui_text(OPEN_LINK), OCR_ID_OPEN_LINK, font);
@@ -257,11 +258,8 @@ HWND create_ocr_window(OcrWindowSetup setup) {
     }
 
     ocr_window_set_text(window);
-    if (edit) {
-        const auto previous = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrW(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ocr_edit_subclass_proc)));
-        if (previous) edit_base_proc = previous;
-    }
+    // Without it the edit still shows and takes the text; only its keys are the EDIT's own.
+    if (edit && !subclass_control<ocr_edit_proc>(edit)) debug_log("result window: edit keys not set up");
     ocr_window_layout(window);
     ShowWindow(window, SW_SHOW);
     SetForegroundWindow(window);
@@ -279,7 +277,7 @@ void show_ocr_window(std::string assembled, std::string lines, Rect placement, b
     if (setup.image) setup.languages = list_ocr_languages();  // the UI thread waits for the list
     setup.start_rerun = start_ocr_rerun;
     // Kept for when the window cannot be made: the text the window would have shown.
-    std::string shown = keep_line_breaks ? setup.lines : setup.assembled;
+    std::string shown = KEEP_LINE_BREAKS.get() ? setup.lines : setup.assembled;
     if (create_ocr_window(std::move(setup))) return;
     const DWORD code = GetLastError();
     const std::string reason = error_from_win32(code ? code : ERROR_NOT_ENOUGH_MEMORY).message;
@@ -294,7 +292,7 @@ bool ocr_window_dialog_message(MSG& message) { return dialog_message_of<OcrWindo
 void ocr_window_set_text(HWND window) {
     const OcrWindow* record = OcrWindow::from(window);
     if (!record) return;
-    set_edit_text(window, keep_line_breaks ? record->lines : record->assembled);
+    set_edit_text(window, KEEP_LINE_BREAKS.get() ? record->lines : record->assembled);
 }
 
 std::string ocr_window_get_text(HWND window) {

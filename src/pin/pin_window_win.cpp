@@ -18,7 +18,7 @@
 UiCell<std::vector<HWND>> PINS;
 UiCell<std::vector<ClosedPin>> CLOSED_PINS;
 
-const WindowClass PIN_WINDOW_CLASS{PinRecord::CLASS_NAME, pin_wndproc, CS_DBLCLKS, IDC_ARROW};
+const WindowClass PIN_WINDOW_CLASS = window_class<PinRecord>(CS_DBLCLKS, IDC_ARROW);
 
 namespace {
 
@@ -52,10 +52,6 @@ void draw_label(HDC dc, HWND window, const std::string& text) {
 PinRecord* find_pin(HWND window) {
     PinRecord* pin = PinRecord::from(window);
     return pin && pin->alive() && pin->base_image ? pin : nullptr;
-}
-
-LRESULT CALLBACK pin_wndproc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) noexcept {
-    return BaseWindow<PinRecord>::window_proc(window, message, wparam, lparam);
 }
 
 const DibBitmap* PinRecord::shown_image() const {

@@ -64,8 +64,6 @@ extern UiCell<std::vector<ClosedPin>> CLOSED_PINS;
 // it across a call that can destroy or move windows: look it up again afterwards.
 PinRecord* find_pin(HWND window);
 
-LRESULT CALLBACK pin_wndproc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) noexcept;
-
 // Rebuilds the annotated image from the base image and the annotations. False, with the
 // annotated image left as it was, when it cannot be drawn whole (memory is short).
 bool render_pin_image(PinRecord& pin);

@@ -52,3 +52,12 @@ std::string qr_text_from_bytes(std::string_view bytes) {
     if (auto text = convert_to_utf8("CP932", bytes)) return *std::move(text);
     return latin1_to_utf8(bytes);
 }
+
+std::string join_qr_texts(const std::vector<std::string>& texts) {
+    std::string joined;
+    for (size_t i = 0; i < texts.size(); ++i) {
+        if (i) joined += "\n\n";
+        joined += texts[i];
+    }
+    return joined;
+}

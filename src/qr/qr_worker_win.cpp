@@ -5,13 +5,17 @@
 #include <thread>
 #include <utility>
 
+#include "ocr/ocr_result_win.h"
 #include "qr/qr_result.h"
 #include "qr/qr_scan.h"
+#include "qr/qr_text.h"
 #include "qr/zbar_decoder.h"
 #include "util/fatal.h"
+#include "strings/ui_strings.h"
 #include "util/log.h"
-#include "win/post_result.h"
 #include "win/messages.h"
+#include "win/post_result.h"
+#include "win/shell.h"
 
 void qr_worker(QrRequest request) {
     auto result = std::make_unique<QrScanResult>();
@@ -30,4 +34,16 @@ void start_qr_worker(QrRequest request) {
     } catch (const std::system_error&) {
         fatal_invariant("qr: no thread for the QR worker");
     }
+}
+
+void on_qr_done(LPARAM record) {
+    const std::unique_ptr<QrScanResult> scan = take_result<QrScanResult>(record);
+    if (!scan) return;
+    if (scan->texts.empty()) {
+        tray_balloon(PROGRAM_NAME, ui_text(QR_NOT_FOUND));
+        return;
+    }
+    std::string joined = join_qr_texts(scan->texts);
+    std::string lines = joined;
+    show_ocr_window(std::move(joined), std::move(lines), scan->placement, true, std::nullopt);
 }

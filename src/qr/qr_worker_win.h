@@ -18,6 +18,9 @@ struct QrRequest {
 
 // The thread body: one post, whatever it finds (possibly no text).
 void qr_worker(QrRequest request);
+// WM_APP_QR_DONE on the main window (lParam the record a worker posted; anything else is
+// ignored): the decoded texts in a result window, or the notice that none was found.
+void on_qr_done(LPARAM record);
 // Runs qr_worker on a detached thread (the overlay's QR action). Ends the process when no
 // thread can be started.
 void start_qr_worker(QrRequest request);

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "strings/ui_strings.h"
+
 std::optional<Rect> record_dims(const Rect& selection) {
     const int64_t w = selection.width64() & ~int64_t{1};
     const int64_t h = selection.height64() & ~int64_t{1};
@@ -67,4 +69,13 @@ std::string quoted(std::string_view text) {
 std::string format_record_report(const Result<std::string>& outcome) {
     if (outcome.ok()) return "Ok(" + quoted(outcome.value()) + ")";
     return "Err(" + quoted(outcome.error().message) + ")";
+}
+
+std::string record_saved_body(std::string_view path, bool on_clipboard) {
+    std::string body(path);
+    if (on_clipboard) {
+        body += "\n";
+        body += ui_text(RECORD_ON_CLIPBOARD);
+    }
+    return body;
 }

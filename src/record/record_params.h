@@ -45,3 +45,5 @@ uint64_t whole_seconds(double seconds);
 std::string record_status_text(std::string_view recording, uint64_t seconds);
 // The --record-test report: Ok("path") or Err("text"), backslashes and quotes escaped.
 std::string format_record_report(const Result<std::string>& outcome);
+// The "Recording saved" body: the path, and the clipboard line only when the file is there.
+std::string record_saved_body(std::string_view path, bool on_clipboard);

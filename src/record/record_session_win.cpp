@@ -25,7 +25,6 @@ namespace {
 
 constexpr uint64_t BUTTON_CANCEL = 1;
 constexpr uint64_t BUTTON_STOP = 2;
-constexpr UINT_PTR FRAME_TIMER = 1;
 
 struct RecorderSlot {
     bool recording = false;
@@ -38,12 +37,12 @@ struct RecorderSlot {
     uint64_t queued = 0, dropped = 0;  // frames offered to the encoder, and those a full channel refused
 };
 
-thread_local UiCell<RecorderSlot> RECORDER;
+UiCell<RecorderSlot> RECORDER;
 // The encoder of the newest recording that start_recording began.
-thread_local UiCell<std::optional<EncoderThread>> RECORD_THREAD;
+UiCell<std::optional<EncoderThread>> RECORD_THREAD;
 // Encoders that a newer recording replaced, or whose frame never showed: still joined at the
 // end, so that no file is cut short and no joinable thread is dropped.
-thread_local UiCell<std::vector<EncoderThread>> EARLIER_ENCODERS;
+UiCell<std::vector<EncoderThread>> EARLIER_ENCODERS;
 
 void keep_encoder(EncoderThread encoder) {
     auto earlier = EARLIER_ENCODERS.borrow();
@@ -153,7 +152,7 @@ std::optional<EncoderThread> setup_recording(const Rect& rect, bool gif, uint32_
         return std::nullopt;
     }
     frame_set_status(record_status_text(ui_text(RECORD_RECORDING), 0), false);
-    SetTimer(frame_strip_hwnd(), FRAME_TIMER, timer_ms(fps), nullptr);
+    SetTimer(frame_strip_hwnd(), FRAME_TICK_TIMER, timer_ms(fps), nullptr);
     return encoder;
 }
 

@@ -1,9 +1,13 @@
 #include "record/record_worker_win.h"
 
+#include "image/clipboard_win.h"
+#include "record/gif_writer.h"
 #include "record/mf_library_win.h"
 #include "record/mp4_sink_win.h"
+#include "record/record_params.h"
 #include "record/record_win.h"
 #include "record/wic_quantizer_win.h"
+#include "strings/ui_strings.h"
 #include "util/log.h"
 #include "util/text.h"
 #include "win/error.h"
@@ -11,6 +15,7 @@
 #include "win/main_window.h"
 #include "win/messages.h"
 #include "win/post_result.h"
+#include "win/shell.h"
 
 namespace {
 
@@ -68,4 +73,17 @@ Result<std::string> record_encoder_worker(RecordingJob job) {
         post_result(main_window, WM_APP_RECORD_DONE, 0, std::move(record));
     };
     return conclude_recording(encoded, job.path, *job.shared, hooks);
+}
+
+void on_record_done(LPARAM record) {
+    const std::unique_ptr<RecordingResult> recording = take_result<RecordingResult>(record);
+    if (!recording) return;
+    if (!recording->ok) {
+        // Stopped before its first frame, the one failure of ordinary use, in the UI language.
+        const bool no_frame = recording->text == NO_FRAME_RECORDED;
+        tray_balloon(ui_text(RECORD_FAILED), no_frame ? std::string_view(ui_text(RECORD_NO_FRAME)) : recording->text);
+        return;
+    }
+    const bool on_clipboard = put_file_on_clipboard(recording->text);
+    tray_balloon(ui_text(RECORD_SAVED), record_saved_body(recording->text, on_clipboard));
 }

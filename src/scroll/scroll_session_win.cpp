@@ -13,12 +13,11 @@
 #include "util/log.h"
 #include "win/env.h"
 
-thread_local UiCell<std::optional<ScrollSession>> SCROLL_SESSION;
-thread_local UiCell<std::optional<std::string>> SCROLL_OUT;
+UiCell<std::optional<ScrollSession>> SCROLL_SESSION;
+UiCell<std::optional<std::string>> SCROLL_OUT;
 
 namespace {
 
-constexpr UINT_PTR SCROLL_TIMER = 1;  // the frame strip's tick timer
 
 int64_t now_ms() { return static_cast<int64_t>(clock_ms()); }
 
@@ -81,7 +80,7 @@ void start_scroll_capture(const Rect& region) {
         if (*session) debug_log((*session)->core.start_log());
     }
     frame_set_status(ui_text(SCROLL_HINT), false);
-    SetTimer(frame_strip_hwnd(), SCROLL_TIMER, SCROLL_TIMER_MS, nullptr);
+    SetTimer(frame_strip_hwnd(), FRAME_TICK_TIMER, SCROLL_TIMER_MS, nullptr);
 }
 
 void on_scroll_frame_event(FrameEvent event) {

@@ -15,10 +15,10 @@
 struct ScrollSession {
     ScrollCore core;
 };
-extern thread_local UiCell<std::optional<ScrollSession>> SCROLL_SESSION;
+extern UiCell<std::optional<ScrollSession>> SCROLL_SESSION;
 
 // Where "--scroll-test" wants the image: written, and taken out, when auto-scroll reaches the end.
-extern thread_local UiCell<std::optional<std::string>> SCROLL_OUT;
+extern UiCell<std::optional<std::string>> SCROLL_OUT;
 
 // Whether a scrolling capture session runs (no capture starts meanwhile).
 bool scroll_session_active();

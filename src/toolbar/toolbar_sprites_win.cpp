@@ -21,7 +21,7 @@ using SpriteKey = std::tuple<uint8_t, uint8_t, bool, uint32_t, uint32_t, uint32_
 // Custom colours make new keys without end: the cache starts over past this many sprites.
 constexpr size_t MAX_SPRITES = 128;
 
-thread_local UiCell<std::map<SpriteKey, std::optional<DibBitmap>>> SPRITES;
+UiCell<std::map<SpriteKey, std::optional<DibBitmap>>> SPRITES;
 
 template <class Draw>
 std::optional<DibBitmap> render_sprite(int32_t width, int32_t height, Draw draw) {

@@ -27,7 +27,8 @@
 // after any call that may destroy the window, check alive().
 //
 // Single windows (the main window, the overlay) keep their state in UI cells and use a plain
-// procedure wrapped by guarded_window_proc. Either way nothing is thrown through a window
+// procedure wrapped by guarded_window_proc; a system control given a handler of ours (an EDIT)
+// is subclassed through win/subclass.h. Either way nothing is thrown through a window
 // procedure: anything thrown ends the process through the fatal path, as a double borrow does.
 #include <windows.h>
 
@@ -51,15 +52,22 @@ bool register_window_class(const WindowClass& spec);
 // Logs what was thrown and ends the process.
 [[noreturn]] void window_proc_threw(const char* what);
 
-template <LRESULT (*Handler)(HWND, UINT, WPARAM, LPARAM)>
-LRESULT CALLBACK guarded_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) noexcept {
+// Runs one message's handling: whatever it throws ends the process instead of unwinding into
+// the system's code. Every procedure of ours runs inside it.
+template <class Handling>
+LRESULT run_guarded(Handling&& handling) noexcept {
     try {
-        return Handler(window, message, wparam, lparam);
+        return handling();
     } catch (const std::exception& e) {
         window_proc_threw(e.what());
     } catch (...) {
         window_proc_threw("unknown exception");
     }
+}
+
+template <LRESULT (*Handler)(HWND, UINT, WPARAM, LPARAM)>
+LRESULT CALLBACK guarded_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) noexcept {
+    return run_guarded([&] { return Handler(window, message, wparam, lparam); });
 }
 
 template <class T>
@@ -103,13 +111,7 @@ public:
     }
 
     static LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) noexcept {
-        try {
-            return dispatch(window, message, wparam, lparam);
-        } catch (const std::exception& e) {
-            window_proc_threw(e.what());
-        } catch (...) {
-            window_proc_threw("unknown exception");
-        }
+        return run_guarded([&] { return dispatch(window, message, wparam, lparam); });
     }
 
 protected:

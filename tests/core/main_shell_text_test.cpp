@@ -1,17 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "main/shell_text.h"
 #include "util/text.h"
-
-namespace {
-uint32_t read32(const std::vector<uint8_t>& b, size_t at) {
-    uint32_t v = 0;
-    std::memcpy(&v, b.data() + at, 4);  // little-endian host, as Windows
-    return v;
-}
-}  // namespace
 
 TEST(BalloonText, CutsInUtf16Units) {
     struct Case {
@@ -100,51 +90,4 @@ TEST(SettingsNotice, EveryProblemInOneBalloon) {
     ASSERT_TRUE(n);
     EXPECT_LE(utf8_to_utf16(n->body).size(), BALLOON_BODY_UNITS);
     EXPECT_EQ(n->body.substr(n->body.size() - in_use.size()), in_use);
-}
-
-TEST(Dropfiles, HeaderPathAndDoubleNul) {
-    const std::u16string path = u"C:\\Videos\\Ormick_20240101_120000.mp4";
-    const auto block = build_dropfiles(path);
-    ASSERT_TRUE(block);
-    ASSERT_EQ(block->size(), 20 + 2 * (path.size() + 2));
-    EXPECT_EQ(read32(*block, 0), 20u);  // pFiles
-    EXPECT_EQ(read32(*block, 4), 0u);   // pt.x
-    EXPECT_EQ(read32(*block, 8), 0u);   // pt.y
-    EXPECT_EQ(read32(*block, 12), 0u);  // fNC
-    EXPECT_EQ(read32(*block, 16), 1u);  // fWide
-    std::u16string stored(path.size(), u'\0');
-    std::memcpy(stored.data(), block->data() + 20, 2 * path.size());
-    EXPECT_EQ(stored, path);
-    for (size_t i = block->size() - 4; i < block->size(); ++i) EXPECT_EQ((*block)[i], 0) << i;
-}
-
-TEST(Dropfiles, NoBlockForAPathThatIsNoFileList) {
-    EXPECT_FALSE(build_dropfiles(u""));
-    EXPECT_FALSE(build_dropfiles(std::u16string(u"C:\\a\0b.mp4", 10)));
-}
-
-TEST(RecordSavedBody, MentionsTheClipboardOnlyWhenTheFileIsThere) {
-    EXPECT_EQ(record_saved_body("C:\\v.mp4", true), "C:\\v.mp4\nThe file is on the clipboard, ready to paste");
-    EXPECT_EQ(record_saved_body("C:\\v.mp4", false), "C:\\v.mp4");
-}
-
-TEST(OcrDoneLogLine, CountsCodePointsAndEscapesErrors) {
-    struct Case {
-        OcrTextResult result;
-        std::string line;
-    };
-    const Case cases[] = {
-        {OcrText{"abc", "abc"}, "ocr done: Ok(3)"},
-        {OcrText{"\xE4\xB8\xAD\xE6\x96\x87 \xF0\x9F\x98\x80", ""}, "ocr done: Ok(4)"},
-        {OcrText{"", ""}, "ocr done: Ok(0)"},
-        {make_error("Class not registered"), "ocr done: Err(\"Class not registered\")"},
-        {make_error("a \"b\" c:\\d\n\t\x01"), "ocr done: Err(\"a \\\"b\\\" c:\\\\d\\n\\t\\u{1}\")"},
-    };
-    for (const Case& c : cases) EXPECT_EQ(ocr_done_log_line(c.result), c.line);
-}
-
-TEST(JoinQrTexts, OneEmptyLineBetweenCodes) {
-    EXPECT_EQ(join_qr_texts({"one"}), "one");
-    EXPECT_EQ(join_qr_texts({"one", "two\nlines", "three"}), "one\n\ntwo\nlines\n\nthree");
-    EXPECT_EQ(join_qr_texts({}), "");
 }

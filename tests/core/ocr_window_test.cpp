@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "ocr/ocr_done.h"
 #include "ocr/ocr_window_geometry.h"
 #include "ocr/ocr_window_text.h"
 
@@ -178,4 +179,19 @@ TEST(OcrWindowLanguages, WhatAChoiceDoes) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(language_change(c.sel, 2, c.selected, c.image), c.change) << c.sel << " " << c.selected;
+}
+
+TEST(OcrDoneLogLine, CountsCodePointsAndEscapesErrors) {
+    struct Case {
+        OcrTextResult result;
+        std::string line;
+    };
+    const Case cases[] = {
+        {OcrText{"abc", "abc"}, "ocr done: Ok(3)"},
+        {OcrText{"\xE4\xB8\xAD\xE6\x96\x87 \xF0\x9F\x98\x80", ""}, "ocr done: Ok(4)"},
+        {OcrText{"", ""}, "ocr done: Ok(0)"},
+        {make_error("Class not registered"), "ocr done: Err(\"Class not registered\")"},
+        {make_error("a \"b\" c:\\d\n\t\x01"), "ocr done: Err(\"a \\\"b\\\" c:\\\\d\\n\\t\\u{1}\")"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(ocr_done_log_line(c.result), c.line);
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "qr/qr_scan.h"
+#include "qr/qr_text.h"
 #include "qr_counting_decoder.h"
 
 TEST(QrGrey, WeightsAndInversion) {
@@ -90,4 +91,10 @@ TEST(QrScan, TooFewPixelsForTheSizeAreNeverRead) {
     CountingDecoder decoder(std::vector<std::vector<std::string>>{{"never"}});
     EXPECT_TRUE(qr_scan(px, 100, 100, decoder).empty());
     EXPECT_TRUE(decoder.calls.empty());
+}
+
+TEST(JoinQrTexts, OneEmptyLineBetweenCodes) {
+    EXPECT_EQ(join_qr_texts({"one"}), "one");
+    EXPECT_EQ(join_qr_texts({"one", "two\nlines", "three"}), "one\n\ntwo\nlines\n\nthree");
+    EXPECT_EQ(join_qr_texts({}), "");
 }

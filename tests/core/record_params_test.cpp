@@ -113,3 +113,8 @@ TEST(RecordParams, TestSwitchDurationIsUpToAnHourOrThreeAndARefusedOneIsKept) {
         EXPECT_EQ(got->refused_seconds, c.refused ? std::optional<std::string>(c.arg) : std::nullopt) << c.arg;
     }
 }
+
+TEST(RecordSavedBody, MentionsTheClipboardOnlyWhenTheFileIsThere) {
+    EXPECT_EQ(record_saved_body("C:\\v.mp4", true), "C:\\v.mp4\nThe file is on the clipboard, ready to paste");
+    EXPECT_EQ(record_saved_body("C:\\v.mp4", false), "C:\\v.mp4");
+}

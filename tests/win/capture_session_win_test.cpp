@@ -348,12 +348,12 @@ TEST_F(CaptureTest, WaitUiaResultTakesOnlyTheOverlaysAwaitedAnswer) {
     overlay_prewarm();
     const HWND overlay = OVERLAY_HWND.get();
     ASSERT_TRUE(overlay);
-    TestWindow main({0, 0, 10, 10}, 0, false);  // 0x8032 means something else here
+    TestWindow other({0, 0, 10, 10}, 0, false);  // its messages are not the overlay's
 
     auto stale = std::make_unique<UiaResult>();
     const UiaResult* stale_raw = stale.get();
     ASSERT_TRUE(post_result(overlay, WM_APP_UIA_RESULT, 4, std::move(stale)));
-    ASSERT_TRUE(PostMessageW(main.get(), WM_APP_RECORD_DONE, 5, 1234));
+    ASSERT_TRUE(PostMessageW(other.get(), WM_APP_UIA_RESULT, 5, 1234));
     auto wanted = std::make_unique<UiaResult>(UiaResult{{{1, 2, 3, 4}}, 99, 7, 8});
     ASSERT_TRUE(post_result(overlay, WM_APP_UIA_RESULT, 5, std::move(wanted)));
 
@@ -362,7 +362,7 @@ TEST_F(CaptureTest, WaitUiaResultTakesOnlyTheOverlaysAwaitedAnswer) {
     EXPECT_EQ(got->root, 99u);
     EXPECT_FALSE(record_registry_remove(stale_raw, typeid(UiaResult))) << "the stale answer was taken and freed";
     MSG m{};
-    EXPECT_TRUE(PeekMessageW(&m, main.get(), WM_APP_RECORD_DONE, WM_APP_RECORD_DONE, PM_REMOVE));
+    EXPECT_TRUE(PeekMessageW(&m, other.get(), WM_APP_UIA_RESULT, WM_APP_UIA_RESULT, PM_REMOVE));
     EXPECT_EQ(m.lParam, 1234);
 
     const ULONGLONG start = GetTickCount64();

@@ -144,7 +144,7 @@ TEST_F(FrameTest, EventsReachTheCallback) {
     SendMessageW(strip, WM_LBUTTONUP, 0, MAKELPARAM(100, 21));            // the status text
     SendMessageW(strip, WM_LBUTTONDOWN, 0, MAKELPARAM(190, 21));          // a press does nothing
     SendMessageW(strip, WM_KEYDOWN, VK_ESCAPE, 0);
-    SendMessageW(strip, WM_TIMER, 1, 0);
+    SendMessageW(strip, WM_TIMER, FRAME_TICK_TIMER, 0);
     SendMessageW(strip, WM_TIMER, 9, 0);  // not the frame's timer
     ASSERT_EQ(EVENTS.size(), 4u);
     EXPECT_EQ(EVENTS[0].kind, FRAME_EVENT_BUTTON);

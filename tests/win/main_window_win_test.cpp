@@ -106,7 +106,7 @@ TEST_F(MainWindow, ForgedWorkerResultsAreIgnored) {
     OcrJobResult on_stack{{}, OcrText{"not mine", ""}, {}};
     const LPARAM forged[] = {0, 1, 0x12345678, static_cast<LPARAM>(-1), reinterpret_cast<LPARAM>(&on_stack)};
     for (LPARAM lp : forged) {
-        for (UINT msg : {WM_APP_OCR_DONE, WM_APP_QR_DONE, WM_APP_RECORD_DONE})
+        for (UINT msg : {WM_APP_OCR_DONE, WM_APP_QR_DONE, WM_APP_RECORD_DONE, WM_APP_HISTORY_DONE})
             EXPECT_EQ(main_window_proc(window_, msg, 0, lp), 0);
     }
     EXPECT_FALSE(log.has("ocr done"));

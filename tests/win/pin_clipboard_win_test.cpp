@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "image/bitmap_ops_win.h"
+#include "image/dropfiles.h"
 #include "image/image_file_win.h"
-#include "main/shell_text.h"
 #include "pin/clip_image_win.h"
 #include "strings/ui_strings.h"
 #include "util/text.h"

@@ -9,6 +9,7 @@
 
 #include "main/window_classes_win.h"
 #include "win/post_result.h"
+#include "win/subclass.h"
 #include "win/window.h"
 
 #include "support/main_window_support_win.h"
@@ -106,6 +107,22 @@ HWND make(Counts& counts, Behaviour behaviour) {
     return TestRecord::create(std::make_unique<TestRecord>(&counts, behaviour), 0, L"", WS_POPUP, 0, 0, 10, 10);
 }
 
+// A subclassed EDIT's handler: answers the ping (or throws), counts its last message.
+LRESULT edit_handler(HWND edit, UINT message, WPARAM wparam, LPARAM lparam, DWORD_PTR data) {
+    auto* counts = reinterpret_cast<Counts*>(data);
+    if (message == WM_TEST_PING) {
+        ++counts->messages;
+        if (wparam) throw std::runtime_error("control handler failed");
+        return 7;
+    }
+    if (message == WM_NCDESTROY) ++counts->deleted;
+    return DefSubclassProc(edit, message, wparam, lparam);
+}
+
+HWND make_edit() {
+    return CreateWindowExW(0, L"EDIT", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+}
+
 }  // namespace
 
 TEST(BaseWindow, TheRecordLivesExactlyAsLongAsItsWindow) {
@@ -189,6 +206,21 @@ TEST(BaseWindow, AfterDestroyTakesTheRecordOver) {
     EXPECT_EQ(counts.deleted, 1) << "after_destroy let it go";
 }
 
+TEST(Subclass, TheHandlerGetsItsDataTheControlTheRestAndTheLastMessageOnce) {
+    Counts counts;
+    const HWND edit = make_edit();
+    ASSERT_NE(edit, nullptr);
+    ASSERT_TRUE(subclass_control<edit_handler>(edit, reinterpret_cast<DWORD_PTR>(&counts)));
+    EXPECT_EQ(SendMessageW(edit, WM_TEST_PING, 0, 0), 7);
+    SetWindowTextW(edit, L"typed");
+    wchar_t text[16] = {};
+    GetWindowTextW(edit, text, 16);
+    EXPECT_STREQ(text, L"typed") << "the EDIT still does its own work";
+    DestroyWindow(edit);
+    EXPECT_EQ(counts.messages, 1);
+    EXPECT_EQ(counts.deleted, 1);
+}
+
 TEST(BaseWindowDeathTest, SomethingThrownInAHandlerEndsTheProcess) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_DEATH(
@@ -197,6 +229,15 @@ TEST(BaseWindowDeathTest, SomethingThrownInAHandlerEndsTheProcess) {
             SendMessageW(make(counts, Behaviour::Throw), WM_TEST_PING, 0, 0);
         },
         "exception thrown in a window procedure: handler failed");
+    // The same for a system control with a handler of ours.
+    EXPECT_DEATH(
+        {
+            Counts counts;
+            const HWND edit = make_edit();
+            subclass_control<edit_handler>(edit, reinterpret_cast<DWORD_PTR>(&counts));
+            SendMessageW(edit, WM_TEST_PING, 1, 0);
+        },
+        "exception thrown in a window procedure: control handler failed");
 }
 
 TEST(WindowClasses, ASecondRegistrationFailsAndIsLogged) {

@@ -33,14 +33,15 @@ e2e_helper wait-gone OrmickOxelPrefs 10000 >/dev/null || e2e_fail "the settings 
 e2e_helper post 0x8002 6 0 >/dev/null
 e2e_helper post 0x8028 0 0x12345678 >/dev/null
 e2e_helper post 0x8029 0 0x7fff0000 >/dev/null
-e2e_helper post 0x8032 0 0x1000 >/dev/null
+e2e_helper post 0x8033 0 0x1000 >/dev/null
+e2e_helper post 0x8034 0 0x1000 >/dev/null
 e2e_helper post 0x8001 0 0x200 >/dev/null   # mouse move over the icon: nothing
 e2e_helper post 0x8002 1 0 >/dev/null       # marks that the posts before it were handled
 e2e_wait_log "instance command 1"
 e2e_escape_capture 3
 [ "$(e2e_log_count "instance command 6")" -eq 0 ] || e2e_fail "command 6 was run"
 [ "$(e2e_log_count "ocr done")" -eq 0 ] || e2e_fail "a forged OCR result was taken"
-for title in "Text recognition failed" "No text found" "No QR code found" "Recording"; do
+for title in "Text recognition failed" "No text found" "No QR code found" "Recording" "Capture not kept"; do
   [ "$(e2e_log_count "balloon: $title")" -eq 0 ] || e2e_fail "a forged result showed \"$title\""
 done
 [ "$(e2e_log_count "capture action")" -eq 2 ] || e2e_fail "a mouse move over the icon captured"
