@@ -1,6 +1,5 @@
 #pragma once
-// "--ocr-file": text recognition of an image file, written as a report; and the steps it
-// shares with the other reports on a recognised file ("--redact-file").
+// The steps "--ocr-file" shares with the other reports on a recognised file ("--redact-file").
 #include <string>
 #include <string_view>
 #include <vector>
@@ -9,8 +8,6 @@
 #include "ocr/ocr_types.h"
 #include "util/dev_args.h"
 #include "util/result.h"
-
-void run_ocr_file(const Args& args);
 
 // An image file as the engine recognised it.
 struct RecognisedFile {
