@@ -28,6 +28,9 @@ target_include_directories(core_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/core ${C
 add_test(NAME core_tests COMMAND core_tests)
 set_tests_properties(core_tests PROPERTIES ENVIRONMENT "ASAN_OPTIONS=detect_leaks=1;UBSAN_OPTIONS=print_stacktrace=1")
 
+# No folder of src/ includes one above it (the order is in the script and docs/architecture.md).
+add_test(NAME check_layers COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/scripts/check-layers ${CMAKE_SOURCE_DIR}/src)
+
 # Setup's deb-src step against a sandboxed apt of its own (this machine's apt stays untouched).
 add_test(NAME setup_debian_source COMMAND bash ${CMAKE_SOURCE_DIR}/tests/scripts/debian_source_test.sh)
 

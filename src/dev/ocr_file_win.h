@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "image/ocr_prepare_win.h"
+#include "ocr/ocr_prepare_win.h"
 #include "ocr/ocr_types.h"
 #include "util/dev_args.h"
 #include "util/result.h"

@@ -4,8 +4,8 @@
 #include <system_error>
 #include <thread>
 
-#include "image/ocr_prepare_win.h"
 #include "ocr/ocr_geometry.h"
+#include "ocr/ocr_prepare_win.h"
 #include "ocr/ocr_recognize.h"
 #include "settings/settings_win.h"
 #include "strings/ui_strings.h"
