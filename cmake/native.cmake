@@ -30,6 +30,8 @@ set_tests_properties(core_tests PROPERTIES ENVIRONMENT "ASAN_OPTIONS=detect_leak
 
 add_test(NAME app_messages COMMAND bash ${CMAKE_SOURCE_DIR}/tests/scripts/app_messages_test.sh
   ${CMAKE_SOURCE_DIR}/src/win/messages.h)
+# No folder of src/ includes one above it (the order is in the script and docs/architecture.md).
+add_test(NAME check_layers COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/scripts/check-layers ${CMAKE_SOURCE_DIR}/src)
 
 # Setup's deb-src step against a sandboxed apt of its own (this machine's apt stays untouched).
 add_test(NAME setup_debian_source COMMAND bash ${CMAKE_SOURCE_DIR}/tests/scripts/debian_source_test.sh)

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "annot/annotation.h"
+#include "capture/timing.h"
 #include "image/dib_bitmap_win.h"
 #include "win/window.h"
 
@@ -26,6 +27,10 @@ void begin_capture(std::optional<PinEditRequest> request);
 bool capture_session_showing();
 // A capture whose first confirmed selection goes straight to the clipboard.
 void start_capture_copy();
+// "--bench": with bench mode on, every session closes itself once shown and keeps its phase
+// marks, which capture_timing_runs returns (one run per session, oldest first).
+void set_capture_bench_mode(bool on);
+std::vector<TimingRun> capture_timing_runs();
 // Start-up: the overlay made ahead (cloaked) and the UI Automation worker started.
 void overlay_prewarm();
 

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
-#include "capture/mouse_state.h"
 #include "capture/readout_text.h"
+#include "toolbar/mouse_state.h"
 #include "util/geometry.h"
 #include "util/text_size.h"
 

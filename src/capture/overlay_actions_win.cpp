@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "capture/overlay_output_win.h"
 #include "capture/overlay_paint_win.h"
 #include "capture/overlay_session_win.h"
 #include "capture/session_rules.h"

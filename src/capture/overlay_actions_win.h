@@ -1,7 +1,8 @@
 #pragma once
 // What an overlay session hands to the rest of the program: copy, save, pin, the tools, the
-// end of a pin edit, and the personal-data scan. Each runs on the UI thread after the window
-// procedure has let go of the session; it borrows the session itself.
+// end of a pin edit, and the personal-data scan (the image they hand on: overlay_output_win.h).
+// Each runs on the UI thread after the window procedure has let go of the session; it borrows
+// the session itself.
 #include <windows.h>
 
 #include <array>
@@ -18,14 +19,6 @@ extern UiCell<std::optional<Rect>> LAST_SELECTION;
 
 // `argument`: pack_action's action with its extra value.
 void run_overlay_action(HWND window, uint64_t argument);
-
-// The selection with its annotations drawn, kept in the session and reused while neither
-// changes; open edits are committed first. Null without a selection or when it cannot be made.
-const DibBitmap* compose_output_image(OverlayState& state);
-// The composed image moved out of the session, which is about to end.
-std::optional<DibBitmap> take_output_image(OverlayState& state);
-// In a pin edit: the annotations become the pin's, and the pin then applies, copies or saves.
-void finish_pin_edit(OverlayState& state, PinEditOutcome outcome);
 
 // The personal-data scan of the selection, when `request` is still this session's and no scan
 // runs; the answer comes back as WM_APP_REDACT_DONE.

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "annot/tool.h"
-#include "capture/mouse_state.h"
+#include "toolbar/mouse_state.h"
 
 enum class CursorId : uint8_t { Arrow, Cross, SizeAll, SizeWE, SizeNS, SizeNWSE, SizeNESW, Hand, IBeam, AppStarting };
 

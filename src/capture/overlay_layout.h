@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "capture/mouse_state.h"
+#include "toolbar/mouse_state.h"
 #include "util/geometry.h"
 
 struct OverlayLayout {

@@ -1,7 +1,8 @@
 // The composed output of a session and the end of a pin edit.
+#include "capture/overlay_output_win.h"
+
 #include <utility>
 
-#include "capture/overlay_actions_win.h"
 #include "capture/overlay_editor_win.h"
 #include "capture/session_rules.h"
 #include "image/bitmap_ops_win.h"

@@ -4,14 +4,11 @@
 #include <optional>
 #include <string>
 
-#include "capture/mouse_state.h"
+#include "toolbar/mouse_state.h"
+#include "util/color_text.h"
 #include "util/geometry.h"
 #include "util/text_size.h"
 
-enum class ColorFormat : uint8_t { Hex = 0, Rgb = 1, Hsl = 2 };
-
-// The readout of a 0xRRGGBB colour: "#2B7FFF", "rgb(43, 127, 255)" or "hsl(216, 100%, 58%)".
-std::string color_to_text(uint32_t rgb, ColorFormat format);
 ColorFormat next_color_format(ColorFormat format);
 // Shift moves to the next format only while the magnifier shows the readout.
 ColorFormat color_format_after_shift(ColorFormat format, MouseState mouse_state, bool selection_confirmed);

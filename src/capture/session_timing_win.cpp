@@ -1,5 +1,6 @@
 #include <utility>
 
+#include "capture/capture_win.h"
 #include "capture/session_win.h"
 #include "util/clock.h"
 
@@ -26,3 +27,7 @@ std::vector<PhaseMark> clone_timing_marks() {
 }
 
 void push_timing_run(std::vector<PhaseMark> marks) { TIMING_RUNS.borrow()->push_back(std::move(marks)); }
+
+void set_capture_bench_mode(bool on) { BENCH_MODE.set(on); }
+
+std::vector<TimingRun> capture_timing_runs() { return TIMING_RUNS.get(); }

@@ -4,9 +4,9 @@
 #include <system_error>
 #include <thread>
 
-#include "image/ocr_prepare_win.h"
 #include "ocr/ocr_done.h"
 #include "ocr/ocr_geometry.h"
+#include "ocr/ocr_prepare_win.h"
 #include "ocr/ocr_recognize.h"
 #include "ocr/ocr_result_win.h"
 #include "settings/settings_win.h"

@@ -3,7 +3,7 @@
 #include <array>
 #include <vector>
 
-#include "capture/readout_text.h"
+#include "util/color_text.h"
 #include "util/text.h"
 
 namespace {

@@ -5,8 +5,8 @@
 #include <thread>
 #include <utility>
 
-#include "image/ocr_prepare_win.h"
 #include "ocr/ocr_jobs_win.h"
+#include "ocr/ocr_prepare_win.h"
 #include "redact/redact_scan.h"
 #include "settings/settings_win.h"
 #include "util/fatal.h"

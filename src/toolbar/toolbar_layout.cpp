@@ -4,7 +4,6 @@
 #include <tuple>
 #include <utility>
 
-#include "capture/auto_select.h"
 #include "strings/ui_strings.h"
 #include "util/rect_ops.h"
 #include "util/scaled.h"

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "capture/auto_select.h"
 #include "strings/ui_strings.h"
 #include "util/scaled.h"
 

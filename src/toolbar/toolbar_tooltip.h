@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "capture/mouse_state.h"
+#include "toolbar/mouse_state.h"
 #include "toolbar/toolbar_layout.h"
 #include "util/geometry.h"
 #include "util/text_size.h"

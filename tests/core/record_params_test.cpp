@@ -3,8 +3,8 @@
 #include <cmath>
 #include <limits>
 
+#include "dev/record_test_args.h"
 #include "record/record_params.h"
-#include "record/record_test_args.h"
 
 TEST(RecordParams, DimsEvenAndLargerThanFourteen) {
     struct Case {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "scroll/scroll_test_args.h"
+#include "dev/scroll_test_args.h"
 
 TEST(ScrollTestArgs, RectangleThenOutputThenManualWithItsSeconds) {
     struct Case {

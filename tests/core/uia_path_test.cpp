@@ -4,7 +4,7 @@
 #include <map>
 #include <set>
 
-#include "uia/uia_bench_line.h"
+#include "dev/uia_bench_line.h"
 #include "uia/uia_path.h"
 
 namespace {

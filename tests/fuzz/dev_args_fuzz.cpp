@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "scroll/scroll_test_args.h"
+#include "dev/scroll_test_args.h"
 #include "support/fuzz_input.h"
 #include "util/dev_args.h"
 #include "util/text.h"

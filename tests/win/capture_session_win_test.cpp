@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "capture/auto_select_win.h"
-#include "capture/bench_win.h"
 #include "capture/capture_win.h"
 #include "capture/dim.h"
 #include "capture/session_win.h"
+#include "dev/dev_jobs_win.h"
 #include "settings/settings_win.h"
 #include "util/clock.h"
 #include "util/record_registry.h"

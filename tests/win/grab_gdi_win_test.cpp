@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "dxgi/compare_grab_win.h"
+#include "dev/dev_jobs_win.h"
 #include "dxgi/dxgi_win.h"
 #include "util/text.h"
 #include "win/env.h"

@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "image/ocr_prepare_win.h"
 #include "ocr/ocr_jobs_win.h"
+#include "ocr/ocr_prepare_win.h"
 #include "ocr/ocr_recognize.h"
 #include "ocr/ocr_winrt_win.h"
 #include "ocr/winrt_ocr_win.h"

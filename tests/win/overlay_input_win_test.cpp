@@ -11,6 +11,7 @@
 
 #include "capture/capture_win.h"
 #include "capture/overlay_actions_win.h"
+#include "capture/overlay_output_win.h"
 #include "capture/overlay_paint_win.h"
 #include "capture/session_win.h"
 #include "pin/pins_win.h"

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "uia/uia_bench_win.h"
+#include "dev/dev_jobs_win.h"
 #include "uia/uia_client_win.h"
 #include "uia/uia_com_win.h"
 #include "uia/uia_win.h"

@@ -1,4 +1,4 @@
-#include "record/record_test_args.h"
+#include "dev/record_test_args.h"
 
 #include <charconv>
 

@@ -1,11 +1,11 @@
-#include "capture/bench_win.h"
+// "--bench": capture timing runs. The sessions close themselves once shown (bench mode).
+#include "dev/dev_jobs_win.h"
 
 #include <windows.h>
 
 #include <string>
 
 #include "capture/capture_win.h"
-#include "capture/overlay_state_win.h"
 #include "capture/timing.h"
 #include "dxgi/dxgi_win.h"
 #include "util/clock.h"
@@ -18,13 +18,6 @@ namespace {
 constexpr double RUN_TIMEOUT_MS = 30000;
 constexpr DWORD PAUSE_BETWEEN_RUNS_MS = 250;
 
-bool session_over() {
-    auto cell = OVERLAY_SESSION.try_borrow();
-    if (!cell) return false;
-    const std::optional<OverlayState>& session = **cell;
-    return !session || !IsWindow(session->window);
-}
-
 }  // namespace
 
 void run_bench(const Args& args) {
@@ -33,7 +26,7 @@ void run_bench(const Args& args) {
     const std::string out =
         option_value(args, "--bench-out").value_or(join_path(temp_dir(), "ormick-oxel-bench.txt"));
 
-    BENCH_MODE.set(true);
+    set_capture_bench_mode(true);
     if (!env_is_set("ORMICK_OXEL_NO_PREWARM")) {
         overlay_prewarm();
         capture_engine_prewarm(job_start);
@@ -42,7 +35,7 @@ void run_bench(const Args& args) {
     for (uint64_t i = 0; i < runs; ++i) {
         const double run_start = clock_ms();
         begin_capture(std::nullopt);
-        while (!session_over() && clock_ms() - run_start < RUN_TIMEOUT_MS) {
+        while (capture_session_showing() && clock_ms() - run_start < RUN_TIMEOUT_MS) {
             MSG msg{};
             // Checked between messages too: a timer that is always due would hold the loop.
             while (clock_ms() - run_start < RUN_TIMEOUT_MS && PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -54,7 +47,7 @@ void run_bench(const Args& args) {
         Sleep(PAUSE_BETWEEN_RUNS_MS);
     }
 
-    const std::vector<TimingRun> recorded = TIMING_RUNS.get();
+    const std::vector<TimingRun> recorded = capture_timing_runs();
     write_dev_report(out,
                      format_bench_report(GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN),
                                          recorded),

@@ -1,3 +1,4 @@
+// debug_log (util/log.h) for the program: the locked append to the log file.
 #include <windows.h>
 
 #include "util/log.h"

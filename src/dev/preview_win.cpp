@@ -1,16 +1,16 @@
 // "--preview": the sample image of the renderer and the toolbar, written as PNG.
-#include "annot/preview_win.h"
+#include "dev/dev_jobs_win.h"
 
 #include <string>
 #include <vector>
 
 #include "annot/geometry.h"
-#include "annot/preview.h"
-#include "annot/preview_samples.h"
 #include "annot/render_win.h"
 #include "capture/overlay_draw_win.h"
-#include "image/dib_bitmap_win.h"
+#include "dev/preview.h"
+#include "dev/preview_samples.h"
 #include "image/bitmap_ops_win.h"
+#include "image/dib_bitmap_win.h"
 #include "image/file_names.h"
 #include "image/image_file_win.h"
 #include "toolbar/toolbar_draw_win.h"

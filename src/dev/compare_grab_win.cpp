@@ -1,16 +1,13 @@
-#include "dxgi/compare_grab_win.h"
+// "--compare-grab": the virtual screen grabbed through desktop duplication and through GDI.
+#include "dev/dev_jobs_win.h"
 
 #include <windows.h>
 
+#include "dev/grab_compare.h"
 #include "dxgi/dxgi_win.h"
-#include "dxgi/grab_compare.h"
 #include "util/clock.h"
 #include "win/dev_report.h"
 #include "win/env.h"
-
-namespace {
-
-}  // namespace
 
 void run_compare_grab(const Args& args) {
     const std::string out_path =

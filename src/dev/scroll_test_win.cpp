@@ -1,12 +1,13 @@
-#include "scroll/scroll_test_win.h"
+// "--scroll-test": a scrolling capture of a rectangle as a user's goes, its image written as PNG.
+#include "dev/dev_jobs_win.h"
 
 #include <windows.h>
 
 #include <chrono>
 #include <thread>
 
+#include "dev/scroll_test_args.h"
 #include "dxgi/dxgi_win.h"
-#include "scroll/scroll_test_args.h"
 #include "scroll/scroll_win.h"
 #include "util/clock.h"
 #include "util/log.h"

@@ -1,8 +1,8 @@
 // --redact-file FILE [--out PATH] [--lang TAG]: recognise an image file, scan it for personal
 // data and write what was found (or "ERROR ..." with the reason).
-#include "redact/redact_file_win.h"
+#include "dev/dev_jobs_win.h"
 
-#include "ocr/ocr_file_win.h"
+#include "dev/ocr_file_win.h"
 #include "redact/redact_report.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "scroll/scroll_test_args.h"
+#include "dev/scroll_test_args.h"
 
 std::optional<ScrollTestArgs> parse_scroll_test_args(const Args& args, size_t switch_index) {
     const std::optional<Rect> rect = parse_rect_arg(args, switch_index);

@@ -1,11 +1,13 @@
-#include "uia/uia_bench_win.h"
+// "--uia-bench": UI Automation look-ups at and near the cursor, each timed, through the client
+// the worker uses.
+#include "dev/dev_jobs_win.h"
 
 #include <windows.h>
 
 #include <string>
 #include <vector>
 
-#include "uia/uia_bench_line.h"
+#include "dev/uia_bench_line.h"
 #include "uia/uia_client_win.h"
 #include "util/clock.h"
 #include "util/text.h"

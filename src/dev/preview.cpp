@@ -1,4 +1,4 @@
-#include "annot/preview.h"
+#include "dev/preview.h"
 
 uint32_t preview_background(int32_t x, int32_t y) {
     return ((x / 6 + y / 6) % 2 != 0) ? 0xF0E6AA : 0xB4C8E6;

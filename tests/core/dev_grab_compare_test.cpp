@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "dxgi/grab_compare.h"
+#include "dev/grab_compare.h"
 
 TEST(CompareRegion, CountsColourDifferencesOnly) {
     // 3 x 2 buffers; the fourth byte has no colour and is ignored.

@@ -1,16 +1,13 @@
 #pragma once
-// "--ocr-file": text recognition of an image file, written as a report; and the steps it
-// shares with the other reports on a recognised file ("--redact-file").
+// The steps "--ocr-file" shares with the other reports on a recognised file ("--redact-file").
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "image/ocr_prepare_win.h"
+#include "ocr/ocr_prepare_win.h"
 #include "ocr/ocr_types.h"
 #include "util/dev_args.h"
 #include "util/result.h"
-
-void run_ocr_file(const Args& args);
 
 // An image file as the engine recognised it.
 struct RecognisedFile {

@@ -4,7 +4,7 @@
 #include <tuple>
 
 #include "annot/geometry.h"
-#include "annot/preview_samples.h"
+#include "dev/preview_samples.h"
 
 TEST(PreviewSamples, EveryKindAboveTheToolbarStrip) {
     const std::vector<Annotation> samples = preview_annotations();

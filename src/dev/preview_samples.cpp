@@ -1,4 +1,4 @@
-#include "annot/preview_samples.h"
+#include "dev/preview_samples.h"
 
 #include <cmath>
 #include <string>

@@ -1,4 +1,4 @@
-#include "image/ocr_prepare_win.h"
+#include "ocr/ocr_prepare_win.h"
 
 #include "ocr/ocr_geometry.h"
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "annot/preview.h"
+#include "dev/preview.h"
 
 TEST(Preview, CheckerboardOfSixPixelSquares) {
     struct Case { int32_t x, y; uint32_t pixel; };

@@ -1,6 +1,7 @@
 // --ocr-file FILE [--out PATH] [--lang TAG] [--words]: recognise an image file and write a
 // report (or "ERROR ..." with the reason).
-#include "ocr/ocr_file_win.h"
+#include "dev/dev_jobs_win.h"
+#include "dev/ocr_file_win.h"
 
 #include "image/image_load_win.h"
 #include "ocr/ocr_geometry.h"

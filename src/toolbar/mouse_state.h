@@ -1,5 +1,6 @@
 #pragma once
-// What a held mouse button is doing on the overlay.
+// What a held mouse button is doing on the overlay. Kept with the toolbar, below capture/: the
+// toolbar's tooltip shows only while no button is held.
 #include <cstdint>
 
 enum class MouseState : uint8_t {

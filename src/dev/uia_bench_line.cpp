@@ -1,4 +1,4 @@
-#include "uia/uia_bench_line.h"
+#include "dev/uia_bench_line.h"
 
 #include <algorithm>
 #include <cstdio>

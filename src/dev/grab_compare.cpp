@@ -1,4 +1,4 @@
-#include "dxgi/grab_compare.h"
+#include "dev/grab_compare.h"
 
 #include <algorithm>
 
