@@ -1,167 +1,171 @@
 #include "strings/tables.h"
 
 // Spanish.
-const UiStrings UI_STRINGS_ES = {{
-    "Segoe UI",  // UI_FONT_FACE
-    "Ormick Oxel\n{cap} capturar · {pin} anclar",  // TRAY_TOOLTIP
-    "Capturar",  // MENU_CAPTURE
-    "Anclar imagen del portapapeles",  // MENU_PIN_CLIPBOARD
-    "Mostrar / ocultar todas las imágenes ancladas",  // MENU_SHOW_HIDE_PINS
-    "Cerrar todas las imágenes ancladas",  // MENU_CLOSE_ALL_PINS
-    "Restaurar la última imagen anclada cerrada",  // MENU_RESTORE_CLOSED_PIN
-    "Iniciar con Windows",  // MENU_START_WITH_WINDOWS
-    "Configuración…",  // MENU_SETTINGS
-    "Recargar configuración",  // MENU_RELOAD_SETTINGS
-    "Abrir carpeta de capturas de pantalla",  // MENU_OPEN_SCREENSHOT_FOLDER
-    "Salir",  // MENU_EXIT
-    "Anclar",  // TOOLBAR_PIN
-    "Guardar",  // TOOLBAR_SAVE
-    "Copiar",  // TOOLBAR_COPY
-    "Cancelar",  // TOOLBAR_CANCEL
-    "C copiar · Mayús formato",  // MAGNIFIER_HINT
-    "Copiar\tCtrl+C",  // PIN_MENU_COPY
-    "Guardar como…\tCtrl+S",  // PIN_MENU_SAVE_AS
-    "Tamaño real\tCtrl+0",  // PIN_MENU_ACTUAL_SIZE
-    "Opacidad",  // PIN_MENU_OPACITY
-    "Cerrar\tEsc",  // PIN_MENU_CLOSE
-    "Cerrar todas las imágenes ancladas",  // PIN_MENU_CLOSE_ALL
-    "Opacidad",  // OPACITY_CAPTION
-    "Ormick Oxel se está ejecutando",  // BALLOON_RUNNING_TITLE
-    "{cap} para capturar, {pin} para anclar la imagen del portapapeles. Haz clic con el botón derecho en el icono de la bandeja para ver el menú.",  // BALLOON_RUNNING_TEXT
-    "Tecla de acceso rápido en uso",  // BALLOON_HOTKEY_IN_USE_TITLE
-    "Otro programa usa {keys} (p. ej., otra herramienta de captura). Ciérralo y elige «Recargar configuración» en el menú de la bandeja o cambia la tecla en Configuración.",  // BALLOON_HOTKEY_IN_USE_TEXT
-    "No hay ninguna imagen en el portapapeles",  // NO_IMAGE_ON_CLIPBOARD
-    "Guardado",  // SAVED
-    "Error al guardar",  // SAVE_FAILED
-    "Imagen PNG (*.png)",  // FILTER_PNG
-    "Rectángulo",  // TOOL_RECTANGLE
-    "Elipse",  // TOOL_ELLIPSE
-    "Flecha",  // TOOL_ARROW
-    "Línea / polilínea",  // TOOL_LINE
-    "Lápiz",  // TOOL_PEN
-    "Resaltador",  // TOOL_HIGHLIGHTER
-    "Mosaico",  // TOOL_MOSAIC
-    "Texto",  // TOOL_TEXT
-    "Número",  // TOOL_NUMBER
-    "Foco",  // TOOL_SPOTLIGHT
-    "Borrador",  // TOOL_ERASER
-    "Deshacer",  // TOOL_UNDO
-    "Rehacer",  // TOOL_REDO
-    "Listo",  // TOOL_DONE
-    "Color personalizado",  // TOOL_CUSTOM_COLOR
-    "Relleno",  // STYLE_FILL
-    "Área",  // STYLE_BOX
-    "Desenfoque",  // STYLE_BLUR
-    "Contorno",  // STYLE_OUTLINE
-    "¿Descartar tus anotaciones?",  // CONFIRM_DISCARD_ANNOTATIONS
-    "Anotar\tEspacio",  // PIN_MENU_ANNOTATE
-    "Ocultar anotaciones",  // PIN_MENU_HIDE_ANNOTATIONS
-    "Mostrar anotaciones",  // PIN_MENU_SHOW_ANNOTATIONS
-    "Reconocer texto",  // TOOLBAR_RECOGNIZE_TEXT
-    "Texto reconocido — Ormick Oxel",  // OCR_WINDOW_TITLE
-    "Copiar y cerrar",  // OCR_COPY_AND_CLOSE
-    "Cerrar",  // OCR_CLOSE
-    "Mantener saltos de línea",  // OCR_KEEP_LINE_BREAKS
-    "No se encontró texto",  // OCR_NO_TEXT
-    "Error al reconocer el texto",  // OCR_FAILED
-    "Reconocer texto\tO",  // PIN_MENU_RECOGNIZE_TEXT
-    "Imagen",  // PIN_MENU_IMAGE
-    "Girar a la izquierda",  // PIN_MENU_ROTATE_LEFT
-    "Girar a la derecha",  // PIN_MENU_ROTATE_RIGHT
-    "Voltear horizontalmente",  // PIN_MENU_FLIP_H
-    "Voltear verticalmente",  // PIN_MENU_FLIP_V
-    "Escala de grises",  // PIN_MENU_GRAYSCALE
-    "Invertir colores",  // PIN_MENU_INVERT
-    "Miniatura\tMayús+doble clic",  // PIN_MENU_THUMBNAIL
-    "Bloquear posición y tamaño",  // PIN_MENU_LOCK
-    "Dejar pasar los clics",  // PIN_MENU_CLICK_THROUGH
-    "Imprimir…",  // PIN_MENU_PRINT
-    "Capturar en 3 segundos",  // MENU_CAPTURE_DELAYED
-    "Capturar y copiar",  // MENU_CAPTURE_COPY
-    "Historial",  // MENU_HISTORY
-    "Anclar la última captura",  // MENU_PIN_LAST_CAPTURE
-    "Abrir carpeta del historial",  // MENU_OPEN_HISTORY_FOLDER
-    "Desactivar el paso de clics en todas las imágenes ancladas",  // MENU_CLICK_THROUGH_OFF_ALL
-    "Imagen JPEG (*.jpg)",  // FILTER_JPEG
-    "Documento PDF (*.pdf)",  // FILTER_PDF
-    "Aún no hay historial de capturas",  // HISTORY_EMPTY
-    "Elemento",  // DETECT_ELEMENT_LABEL
-    "es",  // LANG_CODE
-    "Captura con desplazamiento",  // TOOLBAR_SCROLL_CAPTURE
-    "Grabar",  // TOOLBAR_RECORD
-    "Código QR",  // TOOLBAR_QR
-    "Ocultar datos personales",  // TOOLBAR_REDACT
-    "No se encontraron datos personales (correos, teléfonos, números de documento y de tarjeta, contraseñas…)",  // REDACT_NOTHING_FOUND
-    "Idioma",  // OCR_LANGUAGE_LABEL
-    "Automático (todos los idiomas instalados)",  // OCR_LANGUAGE_AUTO
-    "Agregar un idioma…",  // OCR_ADD_LANGUAGE
-    "Reconociendo…",  // OCR_RECOGNIZING
-    "Anclaje en vivo",  // TOOLBAR_LIVE_PIN
-    "Desplázate hacia abajo (o pulsa «Desplazamiento automático»)",  // SCROLL_HINT
-    "Desplazamiento automático",  // SCROLL_AUTO
-    "Desplazamiento automático en curso; aleja el mouse para detenerlo",  // SCROLL_AUTO_RUNNING
-    "Se llegó al final",  // SCROLL_END_REACHED
-    "Se alcanzó la longitud máxima",  // SCROLL_MAX_LENGTH
-    "Desplazamiento demasiado rápido, vuelve un poco atrás",  // SCROLL_TOO_FAST
-    "Captura con desplazamiento copiada",  // SCROLL_COPIED
-    "Grabando",  // RECORD_RECORDING
-    "■ Detener",  // RECORD_STOP_BUTTON
-    "Grabación guardada",  // RECORD_SAVED
-    "El archivo está en el portapapeles, listo para pegar",  // RECORD_ON_CLIPBOARD
-    "Error en la grabación",  // RECORD_FAILED
-    "Detener grabación",  // MENU_STOP_RECORDING
-    "Código QR — Ormick Oxel",  // QR_WINDOW_TITLE
-    "No se encontró ningún código QR",  // QR_NOT_FOUND
-    "Abrir vínculo",  // OPEN_LINK
-    "Traducir",  // TRANSLATE
-    "Texto demasiado largo: se copió, pégalo en la página de traducción",  // TRANSLATE_TEXT_TOO_LONG
-    "Copiar la vista actual\tCtrl+C",  // LIVE_MENU_COPY_VIEW
-    "Convertir en imagen anclada normal (dejar de actualizar)",  // LIVE_MENU_MAKE_STATIC
-    "Selecciona una región dentro de una ventana para anclarla en vivo",  // LIVE_PIN_HINT
-    "Configuración de Ormick Oxel",  // PREFS_TITLE
-    "Teclas de acceso rápido",  // PREFS_HOTKEYS
-    "Haz clic en un cuadro y pulsa la nueva combinación de teclas. Retroceso la borra (desactivada).",  // PREFS_HOTKEY_HINT
-    "(ninguna)",  // PREFS_HOTKEY_NONE
-    "Pulsa las teclas…",  // PREFS_HOTKEY_PRESS_KEYS
-    "La usa otro programa",  // PREFS_HOTKEY_IN_USE
-    "Igual que «{name}»",  // PREFS_HOTKEY_SAME_AS
-    "Agrega Ctrl, Alt o Win",  // PREFS_HOTKEY_NEED_MODIFIER
-    "General",  // PREFS_GENERAL
-    "Carpeta de guardado",  // PREFS_SAVE_FOLDER
-    "Imágenes (predeterminada)",  // PREFS_SAVE_FOLDER_DEFAULT
-    "Examinar…",  // PREFS_BROWSE
-    "Conservar capturas recientes",  // PREFS_HISTORY
-    "(0 = desactivado)",  // PREFS_HISTORY_OFF_HINT
-    "Captura con poca memoria (GDI: ~30 MB menos de RAM, cada captura ~60 ms más lenta)",  // PREFS_LOW_MEMORY
-    "Selección automática",  // PREFS_DETECT_AUTO
-    "Ventanas completas",  // PREFS_DETECT_WINDOWS
-    "Elementos de interfaz de las ventanas",  // PREFS_DETECT_ELEMENTS
-    "Se cambia con Tab",  // PREFS_DETECT_TAB_HINT
-    "Formato",  // PREFS_RECORD_FORMAT
-    "Fotogramas por segundo",  // PREFS_RECORD_FPS
-    "(GIF como máximo 15)",  // PREFS_RECORD_FPS_HINT
-    "Dibujar el puntero del mouse",  // PREFS_RECORD_CURSOR
-    "Traducir a",  // PREFS_TRANSLATE_INTO
-    "Igual que la interfaz",  // PREFS_TRANSLATE_SAME_AS_UI
-    "Editar archivo de configuración…",  // PREFS_EDIT_FILE
-    "No hay ningún idioma de reconocimiento de texto instalado. Añada uno en la configuración de idioma de Windows.",  // OCR_NO_LANGUAGE
-    "La imagen es demasiado grande para el reconocimiento de texto.",  // OCR_IMAGE_TOO_LARGE
-    "No se pudo crear el anclaje en vivo: {name}",  // LIVE_PIN_FAILED
-    "Error al copiar",  // COPY_FAILED
-    "Otro programa está usando el portapapeles. Inténtalo de nuevo.",  // CLIPBOARD_BUSY
-    "No se pudo cambiar «Iniciar con Windows»",  // AUTOSTART_FAILED
-    "Error al imprimir",  // PRINT_FAILED
-    "No se pudo leer el archivo de configuración",  // SETTINGS_READ_FAILED
-    "No se grabó ningún fotograma",  // RECORD_NO_FRAME
-    "No se pudo abrir la ventana de resultados",  // RESULT_WINDOW_FAILED
-    "El texto está en el portapapeles, listo para pegar",  // TEXT_ON_CLIPBOARD
-    "Error en la captura",  // CAPTURE_FAILED
-    "No hay memoria suficiente para las imágenes de la pantalla: cierre algunos programas y vuelva a intentarlo",  // CAPTURE_NO_MEMORY
-    "La imagen es demasiado grande para anclarla ({name}). Se pueden anclar imágenes de hasta 268 millones de píxeles.",  // PIN_IMAGE_TOO_LARGE
-    "La tecla de acceso rápido no funciona",  // HOTKEY_PROBLEM_TITLE
-    "{name}={keys} en settings.ini no es una combinación de teclas, así que ese atajo está desactivado.",  // HOTKEY_NOT_A_KEY
-    "«{name}» y «{other}» usan {keys}: solo funciona «{name}».",  // HOTKEY_SAME_KEY
-    "La captura no se guardó en el historial",  // HISTORY_NOT_KEPT
-    "Copiar, guardar y fijar siguen funcionando, pero las capturas no se guardan en el historial hasta que se pueda escribir de nuevo.",  // HISTORY_NOT_KEPT_TEXT
-    "Grabar en MP4 requiere Windows Media Foundation, que no está instalado (en las ediciones N y KN de Windows, añada el Media Feature Pack). La grabación en GIF funciona sin él.",  // RECORD_NEEDS_MEDIA_FOUNDATION
+// To add a text, append its id to UiText (strings/ui_text.h) and its entry to the end of this
+// list. Entry i must carry id i: otherwise the build fails, naming the first id out of place.
+constexpr UiEntries ENTRIES = {{
+    {UI_FONT_FACE, "Segoe UI"},
+    {TRAY_TOOLTIP, "Ormick Oxel\n{cap} capturar · {pin} anclar"},
+    {MENU_CAPTURE, "Capturar"},
+    {MENU_PIN_CLIPBOARD, "Anclar imagen del portapapeles"},
+    {MENU_SHOW_HIDE_PINS, "Mostrar / ocultar todas las imágenes ancladas"},
+    {MENU_CLOSE_ALL_PINS, "Cerrar todas las imágenes ancladas"},
+    {MENU_RESTORE_CLOSED_PIN, "Restaurar la última imagen anclada cerrada"},
+    {MENU_START_WITH_WINDOWS, "Iniciar con Windows"},
+    {MENU_SETTINGS, "Configuración…"},
+    {MENU_RELOAD_SETTINGS, "Recargar configuración"},
+    {MENU_OPEN_SCREENSHOT_FOLDER, "Abrir carpeta de capturas de pantalla"},
+    {MENU_EXIT, "Salir"},
+    {TOOLBAR_PIN, "Anclar"},
+    {TOOLBAR_SAVE, "Guardar"},
+    {TOOLBAR_COPY, "Copiar"},
+    {TOOLBAR_CANCEL, "Cancelar"},
+    {MAGNIFIER_HINT, "C copiar · Mayús formato"},
+    {PIN_MENU_COPY, "Copiar\tCtrl+C"},
+    {PIN_MENU_SAVE_AS, "Guardar como…\tCtrl+S"},
+    {PIN_MENU_ACTUAL_SIZE, "Tamaño real\tCtrl+0"},
+    {PIN_MENU_OPACITY, "Opacidad"},
+    {PIN_MENU_CLOSE, "Cerrar\tEsc"},
+    {PIN_MENU_CLOSE_ALL, "Cerrar todas las imágenes ancladas"},
+    {OPACITY_CAPTION, "Opacidad"},
+    {BALLOON_RUNNING_TITLE, "Ormick Oxel se está ejecutando"},
+    {BALLOON_RUNNING_TEXT, "{cap} para capturar, {pin} para anclar la imagen del portapapeles. Haz clic con el botón derecho en el icono de la bandeja para ver el menú."},
+    {BALLOON_HOTKEY_IN_USE_TITLE, "Tecla de acceso rápido en uso"},
+    {BALLOON_HOTKEY_IN_USE_TEXT, "Otro programa usa {keys} (p. ej., otra herramienta de captura). Ciérralo y elige «Recargar configuración» en el menú de la bandeja o cambia la tecla en Configuración."},
+    {NO_IMAGE_ON_CLIPBOARD, "No hay ninguna imagen en el portapapeles"},
+    {SAVED, "Guardado"},
+    {SAVE_FAILED, "Error al guardar"},
+    {FILTER_PNG, "Imagen PNG (*.png)"},
+    {TOOL_RECTANGLE, "Rectángulo"},
+    {TOOL_ELLIPSE, "Elipse"},
+    {TOOL_ARROW, "Flecha"},
+    {TOOL_LINE, "Línea / polilínea"},
+    {TOOL_PEN, "Lápiz"},
+    {TOOL_HIGHLIGHTER, "Resaltador"},
+    {TOOL_MOSAIC, "Mosaico"},
+    {TOOL_TEXT, "Texto"},
+    {TOOL_NUMBER, "Número"},
+    {TOOL_SPOTLIGHT, "Foco"},
+    {TOOL_ERASER, "Borrador"},
+    {TOOL_UNDO, "Deshacer"},
+    {TOOL_REDO, "Rehacer"},
+    {TOOL_DONE, "Listo"},
+    {TOOL_CUSTOM_COLOR, "Color personalizado"},
+    {STYLE_FILL, "Relleno"},
+    {STYLE_BOX, "Área"},
+    {STYLE_BLUR, "Desenfoque"},
+    {STYLE_OUTLINE, "Contorno"},
+    {CONFIRM_DISCARD_ANNOTATIONS, "¿Descartar tus anotaciones?"},
+    {PIN_MENU_ANNOTATE, "Anotar\tEspacio"},
+    {PIN_MENU_HIDE_ANNOTATIONS, "Ocultar anotaciones"},
+    {PIN_MENU_SHOW_ANNOTATIONS, "Mostrar anotaciones"},
+    {TOOLBAR_RECOGNIZE_TEXT, "Reconocer texto"},
+    {OCR_WINDOW_TITLE, "Texto reconocido — Ormick Oxel"},
+    {OCR_COPY_AND_CLOSE, "Copiar y cerrar"},
+    {OCR_CLOSE, "Cerrar"},
+    {OCR_KEEP_LINE_BREAKS, "Mantener saltos de línea"},
+    {OCR_NO_TEXT, "No se encontró texto"},
+    {OCR_FAILED, "Error al reconocer el texto"},
+    {PIN_MENU_RECOGNIZE_TEXT, "Reconocer texto\tO"},
+    {PIN_MENU_IMAGE, "Imagen"},
+    {PIN_MENU_ROTATE_LEFT, "Girar a la izquierda"},
+    {PIN_MENU_ROTATE_RIGHT, "Girar a la derecha"},
+    {PIN_MENU_FLIP_H, "Voltear horizontalmente"},
+    {PIN_MENU_FLIP_V, "Voltear verticalmente"},
+    {PIN_MENU_GRAYSCALE, "Escala de grises"},
+    {PIN_MENU_INVERT, "Invertir colores"},
+    {PIN_MENU_THUMBNAIL, "Miniatura\tMayús+doble clic"},
+    {PIN_MENU_LOCK, "Bloquear posición y tamaño"},
+    {PIN_MENU_CLICK_THROUGH, "Dejar pasar los clics"},
+    {PIN_MENU_PRINT, "Imprimir…"},
+    {MENU_CAPTURE_DELAYED, "Capturar en 3 segundos"},
+    {MENU_CAPTURE_COPY, "Capturar y copiar"},
+    {MENU_HISTORY, "Historial"},
+    {MENU_PIN_LAST_CAPTURE, "Anclar la última captura"},
+    {MENU_OPEN_HISTORY_FOLDER, "Abrir carpeta del historial"},
+    {MENU_CLICK_THROUGH_OFF_ALL, "Desactivar el paso de clics en todas las imágenes ancladas"},
+    {FILTER_JPEG, "Imagen JPEG (*.jpg)"},
+    {FILTER_PDF, "Documento PDF (*.pdf)"},
+    {HISTORY_EMPTY, "Aún no hay historial de capturas"},
+    {DETECT_ELEMENT_LABEL, "Elemento"},
+    {LANG_CODE, "es"},
+    {TOOLBAR_SCROLL_CAPTURE, "Captura con desplazamiento"},
+    {TOOLBAR_RECORD, "Grabar"},
+    {TOOLBAR_QR, "Código QR"},
+    {TOOLBAR_REDACT, "Ocultar datos personales"},
+    {REDACT_NOTHING_FOUND, "No se encontraron datos personales (correos, teléfonos, números de documento y de tarjeta, contraseñas…)"},
+    {OCR_LANGUAGE_LABEL, "Idioma"},
+    {OCR_LANGUAGE_AUTO, "Automático (todos los idiomas instalados)"},
+    {OCR_ADD_LANGUAGE, "Agregar un idioma…"},
+    {OCR_RECOGNIZING, "Reconociendo…"},
+    {TOOLBAR_LIVE_PIN, "Anclaje en vivo"},
+    {SCROLL_HINT, "Desplázate hacia abajo (o pulsa «Desplazamiento automático»)"},
+    {SCROLL_AUTO, "Desplazamiento automático"},
+    {SCROLL_AUTO_RUNNING, "Desplazamiento automático en curso; aleja el mouse para detenerlo"},
+    {SCROLL_END_REACHED, "Se llegó al final"},
+    {SCROLL_MAX_LENGTH, "Se alcanzó la longitud máxima"},
+    {SCROLL_TOO_FAST, "Desplazamiento demasiado rápido, vuelve un poco atrás"},
+    {SCROLL_COPIED, "Captura con desplazamiento copiada"},
+    {RECORD_RECORDING, "Grabando"},
+    {RECORD_STOP_BUTTON, "■ Detener"},
+    {RECORD_SAVED, "Grabación guardada"},
+    {RECORD_ON_CLIPBOARD, "El archivo está en el portapapeles, listo para pegar"},
+    {RECORD_FAILED, "Error en la grabación"},
+    {MENU_STOP_RECORDING, "Detener grabación"},
+    {QR_WINDOW_TITLE, "Código QR — Ormick Oxel"},
+    {QR_NOT_FOUND, "No se encontró ningún código QR"},
+    {OPEN_LINK, "Abrir vínculo"},
+    {TRANSLATE, "Traducir"},
+    {TRANSLATE_TEXT_TOO_LONG, "Texto demasiado largo: se copió, pégalo en la página de traducción"},
+    {LIVE_MENU_COPY_VIEW, "Copiar la vista actual\tCtrl+C"},
+    {LIVE_MENU_MAKE_STATIC, "Convertir en imagen anclada normal (dejar de actualizar)"},
+    {LIVE_PIN_HINT, "Selecciona una región dentro de una ventana para anclarla en vivo"},
+    {PREFS_TITLE, "Configuración de Ormick Oxel"},
+    {PREFS_HOTKEYS, "Teclas de acceso rápido"},
+    {PREFS_HOTKEY_HINT, "Haz clic en un cuadro y pulsa la nueva combinación de teclas. Retroceso la borra (desactivada)."},
+    {PREFS_HOTKEY_NONE, "(ninguna)"},
+    {PREFS_HOTKEY_PRESS_KEYS, "Pulsa las teclas…"},
+    {PREFS_HOTKEY_IN_USE, "La usa otro programa"},
+    {PREFS_HOTKEY_SAME_AS, "Igual que «{name}»"},
+    {PREFS_HOTKEY_NEED_MODIFIER, "Agrega Ctrl, Alt o Win"},
+    {PREFS_GENERAL, "General"},
+    {PREFS_SAVE_FOLDER, "Carpeta de guardado"},
+    {PREFS_SAVE_FOLDER_DEFAULT, "Imágenes (predeterminada)"},
+    {PREFS_BROWSE, "Examinar…"},
+    {PREFS_HISTORY, "Conservar capturas recientes"},
+    {PREFS_HISTORY_OFF_HINT, "(0 = desactivado)"},
+    {PREFS_LOW_MEMORY, "Captura con poca memoria (GDI: ~30 MB menos de RAM, cada captura ~60 ms más lenta)"},
+    {PREFS_DETECT_AUTO, "Selección automática"},
+    {PREFS_DETECT_WINDOWS, "Ventanas completas"},
+    {PREFS_DETECT_ELEMENTS, "Elementos de interfaz de las ventanas"},
+    {PREFS_DETECT_TAB_HINT, "Se cambia con Tab"},
+    {PREFS_RECORD_FORMAT, "Formato"},
+    {PREFS_RECORD_FPS, "Fotogramas por segundo"},
+    {PREFS_RECORD_FPS_HINT, "(GIF como máximo 15)"},
+    {PREFS_RECORD_CURSOR, "Dibujar el puntero del mouse"},
+    {PREFS_TRANSLATE_INTO, "Traducir a"},
+    {PREFS_TRANSLATE_SAME_AS_UI, "Igual que la interfaz"},
+    {PREFS_EDIT_FILE, "Editar archivo de configuración…"},
+    {OCR_NO_LANGUAGE, "No hay ningún idioma de reconocimiento de texto instalado. Añada uno en la configuración de idioma de Windows."},
+    {OCR_IMAGE_TOO_LARGE, "La imagen es demasiado grande para el reconocimiento de texto."},
+    {LIVE_PIN_FAILED, "No se pudo crear el anclaje en vivo: {name}"},
+    {COPY_FAILED, "Error al copiar"},
+    {CLIPBOARD_BUSY, "Otro programa está usando el portapapeles. Inténtalo de nuevo."},
+    {AUTOSTART_FAILED, "No se pudo cambiar «Iniciar con Windows»"},
+    {PRINT_FAILED, "Error al imprimir"},
+    {SETTINGS_READ_FAILED, "No se pudo leer el archivo de configuración"},
+    {RECORD_NO_FRAME, "No se grabó ningún fotograma"},
+    {RESULT_WINDOW_FAILED, "No se pudo abrir la ventana de resultados"},
+    {TEXT_ON_CLIPBOARD, "El texto está en el portapapeles, listo para pegar"},
+    {CAPTURE_FAILED, "Error en la captura"},
+    {CAPTURE_NO_MEMORY, "No hay memoria suficiente para las imágenes de la pantalla: cierre algunos programas y vuelva a intentarlo"},
+    {PIN_IMAGE_TOO_LARGE, "La imagen es demasiado grande para anclarla ({name}). Se pueden anclar imágenes de hasta 268 millones de píxeles."},
+    {HOTKEY_PROBLEM_TITLE, "La tecla de acceso rápido no funciona"},
+    {HOTKEY_NOT_A_KEY, "{name}={keys} en settings.ini no es una combinación de teclas, así que ese atajo está desactivado."},
+    {HOTKEY_SAME_KEY, "«{name}» y «{other}» usan {keys}: solo funciona «{name}»."},
+    {HISTORY_NOT_KEPT, "La captura no se guardó en el historial"},
+    {HISTORY_NOT_KEPT_TEXT, "Copiar, guardar y fijar siguen funcionando, pero las capturas no se guardan en el historial hasta que se pueda escribir de nuevo."},
+    {RECORD_NEEDS_MEDIA_FOUNDATION, "Grabar en MP4 requiere Windows Media Foundation, que no está instalado (en las ediciones N y KN de Windows, añada el Media Feature Pack). La grabación en GIF funciona sin él."},
 }};
+
+const UiStrings UI_STRINGS_ES = texts_in_id_order<ENTRIES>();

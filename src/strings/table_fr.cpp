@@ -1,167 +1,171 @@
 #include "strings/tables.h"
 
 // French.
-const UiStrings UI_STRINGS_FR = {{
-    "Segoe UI",  // UI_FONT_FACE
-    "Ormick Oxel\n{cap} capturer · {pin} épingler",  // TRAY_TOOLTIP
-    "Capturer",  // MENU_CAPTURE
-    "Épingler l’image du Presse-papiers",  // MENU_PIN_CLIPBOARD
-    "Afficher / masquer toutes les images épinglées",  // MENU_SHOW_HIDE_PINS
-    "Fermer toutes les images épinglées",  // MENU_CLOSE_ALL_PINS
-    "Rouvrir la dernière image épinglée fermée",  // MENU_RESTORE_CLOSED_PIN
-    "Lancer au démarrage de Windows",  // MENU_START_WITH_WINDOWS
-    "Paramètres…",  // MENU_SETTINGS
-    "Recharger les paramètres",  // MENU_RELOAD_SETTINGS
-    "Ouvrir le dossier des captures d’écran",  // MENU_OPEN_SCREENSHOT_FOLDER
-    "Quitter",  // MENU_EXIT
-    "Épingler",  // TOOLBAR_PIN
-    "Enregistrer",  // TOOLBAR_SAVE
-    "Copier",  // TOOLBAR_COPY
-    "Annuler",  // TOOLBAR_CANCEL
-    "C copier · Maj format",  // MAGNIFIER_HINT
-    "Copier\tCtrl+C",  // PIN_MENU_COPY
-    "Enregistrer sous…\tCtrl+S",  // PIN_MENU_SAVE_AS
-    "Taille réelle\tCtrl+0",  // PIN_MENU_ACTUAL_SIZE
-    "Opacité",  // PIN_MENU_OPACITY
-    "Fermer\tÉchap",  // PIN_MENU_CLOSE
-    "Fermer toutes les images épinglées",  // PIN_MENU_CLOSE_ALL
-    "Opacité",  // OPACITY_CAPTION
-    "Ormick Oxel est en cours d’exécution",  // BALLOON_RUNNING_TITLE
-    "{cap} pour capturer, {pin} pour épingler l’image du Presse-papiers. Cliquez avec le bouton droit sur l’icône de notification pour ouvrir le menu.",  // BALLOON_RUNNING_TEXT
-    "Raccourci déjà utilisé",  // BALLOON_HOTKEY_IN_USE_TITLE
-    "Un autre programme (ex.\u00a0: outil de capture) utilise {keys}. Fermez-le et choisissez «\u00a0Recharger les paramètres\u00a0» (menu de l’icône) ou une autre touche (Paramètres).",  // BALLOON_HOTKEY_IN_USE_TEXT
-    "Aucune image dans le Presse-papiers",  // NO_IMAGE_ON_CLIPBOARD
-    "Enregistré",  // SAVED
-    "Échec de l’enregistrement",  // SAVE_FAILED
-    "Image PNG (*.png)",  // FILTER_PNG
-    "Rectangle",  // TOOL_RECTANGLE
-    "Ellipse",  // TOOL_ELLIPSE
-    "Flèche",  // TOOL_ARROW
-    "Ligne / polyligne",  // TOOL_LINE
-    "Stylo",  // TOOL_PEN
-    "Surligneur",  // TOOL_HIGHLIGHTER
-    "Mosaïque",  // TOOL_MOSAIC
-    "Texte",  // TOOL_TEXT
-    "Numéro",  // TOOL_NUMBER
-    "Projecteur",  // TOOL_SPOTLIGHT
-    "Gomme",  // TOOL_ERASER
-    "Annuler",  // TOOL_UNDO
-    "Rétablir",  // TOOL_REDO
-    "Terminé",  // TOOL_DONE
-    "Couleur personnalisée",  // TOOL_CUSTOM_COLOR
-    "Remplir",  // STYLE_FILL
-    "Zone",  // STYLE_BOX
-    "Flou",  // STYLE_BLUR
-    "Contour",  // STYLE_OUTLINE
-    "Abandonner vos annotations\u00a0?",  // CONFIRM_DISCARD_ANNOTATIONS
-    "Annoter\tEspace",  // PIN_MENU_ANNOTATE
-    "Masquer les annotations",  // PIN_MENU_HIDE_ANNOTATIONS
-    "Afficher les annotations",  // PIN_MENU_SHOW_ANNOTATIONS
-    "Reconnaître le texte",  // TOOLBAR_RECOGNIZE_TEXT
-    "Texte reconnu — Ormick Oxel",  // OCR_WINDOW_TITLE
-    "Copier et fermer",  // OCR_COPY_AND_CLOSE
-    "Fermer",  // OCR_CLOSE
-    "Conserver les sauts de ligne",  // OCR_KEEP_LINE_BREAKS
-    "Aucun texte trouvé",  // OCR_NO_TEXT
-    "Échec de la reconnaissance du texte",  // OCR_FAILED
-    "Reconnaître le texte\tO",  // PIN_MENU_RECOGNIZE_TEXT
-    "Image",  // PIN_MENU_IMAGE
-    "Faire pivoter à gauche",  // PIN_MENU_ROTATE_LEFT
-    "Faire pivoter à droite",  // PIN_MENU_ROTATE_RIGHT
-    "Retourner horizontalement",  // PIN_MENU_FLIP_H
-    "Retourner verticalement",  // PIN_MENU_FLIP_V
-    "Nuances de gris",  // PIN_MENU_GRAYSCALE
-    "Inverser les couleurs",  // PIN_MENU_INVERT
-    "Miniature\tMaj+double-clic",  // PIN_MENU_THUMBNAIL
-    "Verrouiller la position et la taille",  // PIN_MENU_LOCK
-    "Laisser passer les clics",  // PIN_MENU_CLICK_THROUGH
-    "Imprimer…",  // PIN_MENU_PRINT
-    "Capturer dans 3 secondes",  // MENU_CAPTURE_DELAYED
-    "Capturer et copier",  // MENU_CAPTURE_COPY
-    "Historique",  // MENU_HISTORY
-    "Épingler la dernière capture",  // MENU_PIN_LAST_CAPTURE
-    "Ouvrir le dossier de l’historique",  // MENU_OPEN_HISTORY_FOLDER
-    "Désactiver le passage des clics sur toutes les images épinglées",  // MENU_CLICK_THROUGH_OFF_ALL
-    "Image JPEG (*.jpg)",  // FILTER_JPEG
-    "Document PDF (*.pdf)",  // FILTER_PDF
-    "Aucune capture dans l’historique pour l’instant",  // HISTORY_EMPTY
-    "Élément",  // DETECT_ELEMENT_LABEL
-    "fr",  // LANG_CODE
-    "Capture défilante",  // TOOLBAR_SCROLL_CAPTURE
-    "Enregistrer l’écran",  // TOOLBAR_RECORD
-    "Code QR",  // TOOLBAR_QR
-    "Masquer les données personnelles",  // TOOLBAR_REDACT
-    "Aucune donnée personnelle trouvée (e-mails, numéros de téléphone, d’identité et de carte, mots de passe…)",  // REDACT_NOTHING_FOUND
-    "Langue",  // OCR_LANGUAGE_LABEL
-    "Automatique (toutes les langues installées)",  // OCR_LANGUAGE_AUTO
-    "Ajouter une langue…",  // OCR_ADD_LANGUAGE
-    "Reconnaissance en cours…",  // OCR_RECOGNIZING
-    "Épingler en direct",  // TOOLBAR_LIVE_PIN
-    "Faites défiler vers le bas (ou cliquez sur «\u00a0Défilement auto\u00a0»)",  // SCROLL_HINT
-    "Défilement auto",  // SCROLL_AUTO
-    "Défilement automatique en cours\u00a0; éloignez la souris pour l’arrêter",  // SCROLL_AUTO_RUNNING
-    "Fin atteinte",  // SCROLL_END_REACHED
-    "Longueur maximale atteinte",  // SCROLL_MAX_LENGTH
-    "Défilement trop rapide, remontez un peu",  // SCROLL_TOO_FAST
-    "Capture défilante copiée",  // SCROLL_COPIED
-    "Enregistrement en cours",  // RECORD_RECORDING
-    "■ Arrêter",  // RECORD_STOP_BUTTON
-    "Enregistrement sauvegardé",  // RECORD_SAVED
-    "Le fichier est dans le Presse-papiers, prêt à être collé",  // RECORD_ON_CLIPBOARD
-    "Échec de l’enregistrement de l’écran",  // RECORD_FAILED
-    "Arrêter l’enregistrement",  // MENU_STOP_RECORDING
-    "Code QR — Ormick Oxel",  // QR_WINDOW_TITLE
-    "Aucun code QR trouvé",  // QR_NOT_FOUND
-    "Ouvrir le lien",  // OPEN_LINK
-    "Traduire",  // TRANSLATE
-    "Texte trop long\u00a0: il a été copié, collez-le dans la page de traduction",  // TRANSLATE_TEXT_TOO_LONG
-    "Copier la vue actuelle\tCtrl+C",  // LIVE_MENU_COPY_VIEW
-    "Convertir en image épinglée normale (arrêter la mise à jour)",  // LIVE_MENU_MAKE_STATIC
-    "Sélectionnez une zone dans une fenêtre pour l’épingler en direct",  // LIVE_PIN_HINT
-    "Paramètres d’Ormick Oxel",  // PREFS_TITLE
-    "Raccourcis clavier",  // PREFS_HOTKEYS
-    "Cliquez dans une case, puis appuyez sur la nouvelle combinaison de touches. Retour arrière l’efface (désactivé).",  // PREFS_HOTKEY_HINT
-    "(aucun)",  // PREFS_HOTKEY_NONE
-    "Appuyez sur les touches…",  // PREFS_HOTKEY_PRESS_KEYS
-    "Utilisé par un autre programme",  // PREFS_HOTKEY_IN_USE
-    "Identique à «\u00a0{name}\u00a0»",  // PREFS_HOTKEY_SAME_AS
-    "Ajoutez Ctrl, Alt ou Win",  // PREFS_HOTKEY_NEED_MODIFIER
-    "Général",  // PREFS_GENERAL
-    "Dossier d’enregistrement",  // PREFS_SAVE_FOLDER
-    "Images (par défaut)",  // PREFS_SAVE_FOLDER_DEFAULT
-    "Parcourir…",  // PREFS_BROWSE
-    "Conserver les captures récentes",  // PREFS_HISTORY
-    "(0 = désactivé)",  // PREFS_HISTORY_OFF_HINT
-    "Capture économe en mémoire (GDI\u00a0: ~30 Mo de RAM en moins, chaque capture ~60 ms plus lente)",  // PREFS_LOW_MEMORY
-    "Sélection automatique",  // PREFS_DETECT_AUTO
-    "Fenêtres entières",  // PREFS_DETECT_WINDOWS
-    "Éléments d’interface des fenêtres",  // PREFS_DETECT_ELEMENTS
-    "Tab pour basculer",  // PREFS_DETECT_TAB_HINT
-    "Format",  // PREFS_RECORD_FORMAT
-    "Images par seconde",  // PREFS_RECORD_FPS
-    "(15 au maximum en GIF)",  // PREFS_RECORD_FPS_HINT
-    "Afficher le pointeur de la souris",  // PREFS_RECORD_CURSOR
-    "Traduire en",  // PREFS_TRANSLATE_INTO
-    "Langue de l’interface",  // PREFS_TRANSLATE_SAME_AS_UI
-    "Modifier le fichier de paramètres…",  // PREFS_EDIT_FILE
-    "Aucune langue de reconnaissance de texte n'est installée. Ajoutez-en une dans les paramètres de langue de Windows.",  // OCR_NO_LANGUAGE
-    "L'image est trop grande pour la reconnaissance de texte.",  // OCR_IMAGE_TOO_LARGE
-    "Impossible d’épingler en direct : {name}",  // LIVE_PIN_FAILED
-    "Échec de la copie",  // COPY_FAILED
-    "Un autre programme utilise le presse-papiers. Réessayez.",  // CLIPBOARD_BUSY
-    "Impossible de modifier « Lancer au démarrage de Windows »",  // AUTOSTART_FAILED
-    "Échec de l'impression",  // PRINT_FAILED
-    "Impossible de lire le fichier de paramètres",  // SETTINGS_READ_FAILED
-    "Aucune image n’a été enregistrée",  // RECORD_NO_FRAME
-    "Impossible d’ouvrir la fenêtre du résultat",  // RESULT_WINDOW_FAILED
-    "Le texte est dans le Presse-papiers, prêt à être collé",  // TEXT_ON_CLIPBOARD
-    "Échec de la capture",  // CAPTURE_FAILED
-    "Mémoire insuffisante pour les images de l’écran : fermez quelques programmes et réessayez",  // CAPTURE_NO_MEMORY
-    "L’image est trop grande pour être épinglée ({name}). Les images jusqu’à 268 millions de pixels peuvent être épinglées.",  // PIN_IMAGE_TOO_LARGE
-    "Raccourci inopérant",  // HOTKEY_PROBLEM_TITLE
-    "{name}={keys} dans settings.ini n’est pas une combinaison de touches\u00a0: ce raccourci est désactivé.",  // HOTKEY_NOT_A_KEY
-    "«\u00a0{name}\u00a0» et «\u00a0{other}\u00a0» utilisent tous deux {keys}\u00a0: seul «\u00a0{name}\u00a0» fonctionne.",  // HOTKEY_SAME_KEY
-    "Capture non conservée dans l’historique",  // HISTORY_NOT_KEPT
-    "Copier, enregistrer et épingler fonctionnent toujours, mais les captures ne sont plus conservées dans l’historique tant qu’il ne peut pas être écrit.",  // HISTORY_NOT_KEPT_TEXT
-    "L’enregistrement MP4 nécessite Windows Media Foundation, qui n’est pas installé (sur les éditions N et KN de Windows, ajoutez le Media Feature Pack). L’enregistrement GIF fonctionne sans.",  // RECORD_NEEDS_MEDIA_FOUNDATION
+// To add a text, append its id to UiText (strings/ui_text.h) and its entry to the end of this
+// list. Entry i must carry id i: otherwise the build fails, naming the first id out of place.
+constexpr UiEntries ENTRIES = {{
+    {UI_FONT_FACE, "Segoe UI"},
+    {TRAY_TOOLTIP, "Ormick Oxel\n{cap} capturer · {pin} épingler"},
+    {MENU_CAPTURE, "Capturer"},
+    {MENU_PIN_CLIPBOARD, "Épingler l’image du Presse-papiers"},
+    {MENU_SHOW_HIDE_PINS, "Afficher / masquer toutes les images épinglées"},
+    {MENU_CLOSE_ALL_PINS, "Fermer toutes les images épinglées"},
+    {MENU_RESTORE_CLOSED_PIN, "Rouvrir la dernière image épinglée fermée"},
+    {MENU_START_WITH_WINDOWS, "Lancer au démarrage de Windows"},
+    {MENU_SETTINGS, "Paramètres…"},
+    {MENU_RELOAD_SETTINGS, "Recharger les paramètres"},
+    {MENU_OPEN_SCREENSHOT_FOLDER, "Ouvrir le dossier des captures d’écran"},
+    {MENU_EXIT, "Quitter"},
+    {TOOLBAR_PIN, "Épingler"},
+    {TOOLBAR_SAVE, "Enregistrer"},
+    {TOOLBAR_COPY, "Copier"},
+    {TOOLBAR_CANCEL, "Annuler"},
+    {MAGNIFIER_HINT, "C copier · Maj format"},
+    {PIN_MENU_COPY, "Copier\tCtrl+C"},
+    {PIN_MENU_SAVE_AS, "Enregistrer sous…\tCtrl+S"},
+    {PIN_MENU_ACTUAL_SIZE, "Taille réelle\tCtrl+0"},
+    {PIN_MENU_OPACITY, "Opacité"},
+    {PIN_MENU_CLOSE, "Fermer\tÉchap"},
+    {PIN_MENU_CLOSE_ALL, "Fermer toutes les images épinglées"},
+    {OPACITY_CAPTION, "Opacité"},
+    {BALLOON_RUNNING_TITLE, "Ormick Oxel est en cours d’exécution"},
+    {BALLOON_RUNNING_TEXT, "{cap} pour capturer, {pin} pour épingler l’image du Presse-papiers. Cliquez avec le bouton droit sur l’icône de notification pour ouvrir le menu."},
+    {BALLOON_HOTKEY_IN_USE_TITLE, "Raccourci déjà utilisé"},
+    {BALLOON_HOTKEY_IN_USE_TEXT, "Un autre programme (ex.\u00a0: outil de capture) utilise {keys}. Fermez-le et choisissez «\u00a0Recharger les paramètres\u00a0» (menu de l’icône) ou une autre touche (Paramètres)."},
+    {NO_IMAGE_ON_CLIPBOARD, "Aucune image dans le Presse-papiers"},
+    {SAVED, "Enregistré"},
+    {SAVE_FAILED, "Échec de l’enregistrement"},
+    {FILTER_PNG, "Image PNG (*.png)"},
+    {TOOL_RECTANGLE, "Rectangle"},
+    {TOOL_ELLIPSE, "Ellipse"},
+    {TOOL_ARROW, "Flèche"},
+    {TOOL_LINE, "Ligne / polyligne"},
+    {TOOL_PEN, "Stylo"},
+    {TOOL_HIGHLIGHTER, "Surligneur"},
+    {TOOL_MOSAIC, "Mosaïque"},
+    {TOOL_TEXT, "Texte"},
+    {TOOL_NUMBER, "Numéro"},
+    {TOOL_SPOTLIGHT, "Projecteur"},
+    {TOOL_ERASER, "Gomme"},
+    {TOOL_UNDO, "Annuler"},
+    {TOOL_REDO, "Rétablir"},
+    {TOOL_DONE, "Terminé"},
+    {TOOL_CUSTOM_COLOR, "Couleur personnalisée"},
+    {STYLE_FILL, "Remplir"},
+    {STYLE_BOX, "Zone"},
+    {STYLE_BLUR, "Flou"},
+    {STYLE_OUTLINE, "Contour"},
+    {CONFIRM_DISCARD_ANNOTATIONS, "Abandonner vos annotations\u00a0?"},
+    {PIN_MENU_ANNOTATE, "Annoter\tEspace"},
+    {PIN_MENU_HIDE_ANNOTATIONS, "Masquer les annotations"},
+    {PIN_MENU_SHOW_ANNOTATIONS, "Afficher les annotations"},
+    {TOOLBAR_RECOGNIZE_TEXT, "Reconnaître le texte"},
+    {OCR_WINDOW_TITLE, "Texte reconnu — Ormick Oxel"},
+    {OCR_COPY_AND_CLOSE, "Copier et fermer"},
+    {OCR_CLOSE, "Fermer"},
+    {OCR_KEEP_LINE_BREAKS, "Conserver les sauts de ligne"},
+    {OCR_NO_TEXT, "Aucun texte trouvé"},
+    {OCR_FAILED, "Échec de la reconnaissance du texte"},
+    {PIN_MENU_RECOGNIZE_TEXT, "Reconnaître le texte\tO"},
+    {PIN_MENU_IMAGE, "Image"},
+    {PIN_MENU_ROTATE_LEFT, "Faire pivoter à gauche"},
+    {PIN_MENU_ROTATE_RIGHT, "Faire pivoter à droite"},
+    {PIN_MENU_FLIP_H, "Retourner horizontalement"},
+    {PIN_MENU_FLIP_V, "Retourner verticalement"},
+    {PIN_MENU_GRAYSCALE, "Nuances de gris"},
+    {PIN_MENU_INVERT, "Inverser les couleurs"},
+    {PIN_MENU_THUMBNAIL, "Miniature\tMaj+double-clic"},
+    {PIN_MENU_LOCK, "Verrouiller la position et la taille"},
+    {PIN_MENU_CLICK_THROUGH, "Laisser passer les clics"},
+    {PIN_MENU_PRINT, "Imprimer…"},
+    {MENU_CAPTURE_DELAYED, "Capturer dans 3 secondes"},
+    {MENU_CAPTURE_COPY, "Capturer et copier"},
+    {MENU_HISTORY, "Historique"},
+    {MENU_PIN_LAST_CAPTURE, "Épingler la dernière capture"},
+    {MENU_OPEN_HISTORY_FOLDER, "Ouvrir le dossier de l’historique"},
+    {MENU_CLICK_THROUGH_OFF_ALL, "Désactiver le passage des clics sur toutes les images épinglées"},
+    {FILTER_JPEG, "Image JPEG (*.jpg)"},
+    {FILTER_PDF, "Document PDF (*.pdf)"},
+    {HISTORY_EMPTY, "Aucune capture dans l’historique pour l’instant"},
+    {DETECT_ELEMENT_LABEL, "Élément"},
+    {LANG_CODE, "fr"},
+    {TOOLBAR_SCROLL_CAPTURE, "Capture défilante"},
+    {TOOLBAR_RECORD, "Enregistrer l’écran"},
+    {TOOLBAR_QR, "Code QR"},
+    {TOOLBAR_REDACT, "Masquer les données personnelles"},
+    {REDACT_NOTHING_FOUND, "Aucune donnée personnelle trouvée (e-mails, numéros de téléphone, d’identité et de carte, mots de passe…)"},
+    {OCR_LANGUAGE_LABEL, "Langue"},
+    {OCR_LANGUAGE_AUTO, "Automatique (toutes les langues installées)"},
+    {OCR_ADD_LANGUAGE, "Ajouter une langue…"},
+    {OCR_RECOGNIZING, "Reconnaissance en cours…"},
+    {TOOLBAR_LIVE_PIN, "Épingler en direct"},
+    {SCROLL_HINT, "Faites défiler vers le bas (ou cliquez sur «\u00a0Défilement auto\u00a0»)"},
+    {SCROLL_AUTO, "Défilement auto"},
+    {SCROLL_AUTO_RUNNING, "Défilement automatique en cours\u00a0; éloignez la souris pour l’arrêter"},
+    {SCROLL_END_REACHED, "Fin atteinte"},
+    {SCROLL_MAX_LENGTH, "Longueur maximale atteinte"},
+    {SCROLL_TOO_FAST, "Défilement trop rapide, remontez un peu"},
+    {SCROLL_COPIED, "Capture défilante copiée"},
+    {RECORD_RECORDING, "Enregistrement en cours"},
+    {RECORD_STOP_BUTTON, "■ Arrêter"},
+    {RECORD_SAVED, "Enregistrement sauvegardé"},
+    {RECORD_ON_CLIPBOARD, "Le fichier est dans le Presse-papiers, prêt à être collé"},
+    {RECORD_FAILED, "Échec de l’enregistrement de l’écran"},
+    {MENU_STOP_RECORDING, "Arrêter l’enregistrement"},
+    {QR_WINDOW_TITLE, "Code QR — Ormick Oxel"},
+    {QR_NOT_FOUND, "Aucun code QR trouvé"},
+    {OPEN_LINK, "Ouvrir le lien"},
+    {TRANSLATE, "Traduire"},
+    {TRANSLATE_TEXT_TOO_LONG, "Texte trop long\u00a0: il a été copié, collez-le dans la page de traduction"},
+    {LIVE_MENU_COPY_VIEW, "Copier la vue actuelle\tCtrl+C"},
+    {LIVE_MENU_MAKE_STATIC, "Convertir en image épinglée normale (arrêter la mise à jour)"},
+    {LIVE_PIN_HINT, "Sélectionnez une zone dans une fenêtre pour l’épingler en direct"},
+    {PREFS_TITLE, "Paramètres d’Ormick Oxel"},
+    {PREFS_HOTKEYS, "Raccourcis clavier"},
+    {PREFS_HOTKEY_HINT, "Cliquez dans une case, puis appuyez sur la nouvelle combinaison de touches. Retour arrière l’efface (désactivé)."},
+    {PREFS_HOTKEY_NONE, "(aucun)"},
+    {PREFS_HOTKEY_PRESS_KEYS, "Appuyez sur les touches…"},
+    {PREFS_HOTKEY_IN_USE, "Utilisé par un autre programme"},
+    {PREFS_HOTKEY_SAME_AS, "Identique à «\u00a0{name}\u00a0»"},
+    {PREFS_HOTKEY_NEED_MODIFIER, "Ajoutez Ctrl, Alt ou Win"},
+    {PREFS_GENERAL, "Général"},
+    {PREFS_SAVE_FOLDER, "Dossier d’enregistrement"},
+    {PREFS_SAVE_FOLDER_DEFAULT, "Images (par défaut)"},
+    {PREFS_BROWSE, "Parcourir…"},
+    {PREFS_HISTORY, "Conserver les captures récentes"},
+    {PREFS_HISTORY_OFF_HINT, "(0 = désactivé)"},
+    {PREFS_LOW_MEMORY, "Capture économe en mémoire (GDI\u00a0: ~30 Mo de RAM en moins, chaque capture ~60 ms plus lente)"},
+    {PREFS_DETECT_AUTO, "Sélection automatique"},
+    {PREFS_DETECT_WINDOWS, "Fenêtres entières"},
+    {PREFS_DETECT_ELEMENTS, "Éléments d’interface des fenêtres"},
+    {PREFS_DETECT_TAB_HINT, "Tab pour basculer"},
+    {PREFS_RECORD_FORMAT, "Format"},
+    {PREFS_RECORD_FPS, "Images par seconde"},
+    {PREFS_RECORD_FPS_HINT, "(15 au maximum en GIF)"},
+    {PREFS_RECORD_CURSOR, "Afficher le pointeur de la souris"},
+    {PREFS_TRANSLATE_INTO, "Traduire en"},
+    {PREFS_TRANSLATE_SAME_AS_UI, "Langue de l’interface"},
+    {PREFS_EDIT_FILE, "Modifier le fichier de paramètres…"},
+    {OCR_NO_LANGUAGE, "Aucune langue de reconnaissance de texte n'est installée. Ajoutez-en une dans les paramètres de langue de Windows."},
+    {OCR_IMAGE_TOO_LARGE, "L'image est trop grande pour la reconnaissance de texte."},
+    {LIVE_PIN_FAILED, "Impossible d’épingler en direct : {name}"},
+    {COPY_FAILED, "Échec de la copie"},
+    {CLIPBOARD_BUSY, "Un autre programme utilise le presse-papiers. Réessayez."},
+    {AUTOSTART_FAILED, "Impossible de modifier « Lancer au démarrage de Windows »"},
+    {PRINT_FAILED, "Échec de l'impression"},
+    {SETTINGS_READ_FAILED, "Impossible de lire le fichier de paramètres"},
+    {RECORD_NO_FRAME, "Aucune image n’a été enregistrée"},
+    {RESULT_WINDOW_FAILED, "Impossible d’ouvrir la fenêtre du résultat"},
+    {TEXT_ON_CLIPBOARD, "Le texte est dans le Presse-papiers, prêt à être collé"},
+    {CAPTURE_FAILED, "Échec de la capture"},
+    {CAPTURE_NO_MEMORY, "Mémoire insuffisante pour les images de l’écran : fermez quelques programmes et réessayez"},
+    {PIN_IMAGE_TOO_LARGE, "L’image est trop grande pour être épinglée ({name}). Les images jusqu’à 268 millions de pixels peuvent être épinglées."},
+    {HOTKEY_PROBLEM_TITLE, "Raccourci inopérant"},
+    {HOTKEY_NOT_A_KEY, "{name}={keys} dans settings.ini n’est pas une combinaison de touches\u00a0: ce raccourci est désactivé."},
+    {HOTKEY_SAME_KEY, "«\u00a0{name}\u00a0» et «\u00a0{other}\u00a0» utilisent tous deux {keys}\u00a0: seul «\u00a0{name}\u00a0» fonctionne."},
+    {HISTORY_NOT_KEPT, "Capture non conservée dans l’historique"},
+    {HISTORY_NOT_KEPT_TEXT, "Copier, enregistrer et épingler fonctionnent toujours, mais les captures ne sont plus conservées dans l’historique tant qu’il ne peut pas être écrit."},
+    {RECORD_NEEDS_MEDIA_FOUNDATION, "L’enregistrement MP4 nécessite Windows Media Foundation, qui n’est pas installé (sur les éditions N et KN de Windows, ajoutez le Media Feature Pack). L’enregistrement GIF fonctionne sans."},
 }};
+
+const UiStrings UI_STRINGS_FR = texts_in_id_order<ENTRIES>();

@@ -1,167 +1,171 @@
 #include "strings/tables.h"
 
 // Portuguese (Brazil).
-const UiStrings UI_STRINGS_PT = {{
-    "Segoe UI",  // UI_FONT_FACE
-    "Ormick Oxel\n{cap} capturar · {pin} fixar",  // TRAY_TOOLTIP
-    "Capturar",  // MENU_CAPTURE
-    "Fixar imagem da área de transferência",  // MENU_PIN_CLIPBOARD
-    "Mostrar / ocultar todas as imagens fixadas",  // MENU_SHOW_HIDE_PINS
-    "Fechar todas as imagens fixadas",  // MENU_CLOSE_ALL_PINS
-    "Restaurar a última imagem fixada fechada",  // MENU_RESTORE_CLOSED_PIN
-    "Iniciar com o Windows",  // MENU_START_WITH_WINDOWS
-    "Configurações…",  // MENU_SETTINGS
-    "Recarregar configurações",  // MENU_RELOAD_SETTINGS
-    "Abrir pasta de capturas de tela",  // MENU_OPEN_SCREENSHOT_FOLDER
-    "Sair",  // MENU_EXIT
-    "Fixar",  // TOOLBAR_PIN
-    "Salvar",  // TOOLBAR_SAVE
-    "Copiar",  // TOOLBAR_COPY
-    "Cancelar",  // TOOLBAR_CANCEL
-    "C copiar · Shift formato",  // MAGNIFIER_HINT
-    "Copiar\tCtrl+C",  // PIN_MENU_COPY
-    "Salvar como…\tCtrl+S",  // PIN_MENU_SAVE_AS
-    "Tamanho real\tCtrl+0",  // PIN_MENU_ACTUAL_SIZE
-    "Opacidade",  // PIN_MENU_OPACITY
-    "Fechar\tEsc",  // PIN_MENU_CLOSE
-    "Fechar todas as imagens fixadas",  // PIN_MENU_CLOSE_ALL
-    "Opacidade",  // OPACITY_CAPTION
-    "Ormick Oxel está em execução",  // BALLOON_RUNNING_TITLE
-    "{cap} para capturar, {pin} para fixar a imagem da área de transferência. Clique com o botão direito no ícone da bandeja para abrir o menu.",  // BALLOON_RUNNING_TEXT
-    "Tecla de atalho em uso",  // BALLOON_HOTKEY_IN_USE_TITLE
-    "{keys} está em uso por outro programa (ex.: ferramenta de captura). Feche-o e escolha “Recarregar configurações” no menu da bandeja ou outra tecla nas Configurações.",  // BALLOON_HOTKEY_IN_USE_TEXT
-    "Nenhuma imagem na área de transferência",  // NO_IMAGE_ON_CLIPBOARD
-    "Salvo",  // SAVED
-    "Falha ao salvar",  // SAVE_FAILED
-    "Imagem PNG (*.png)",  // FILTER_PNG
-    "Retângulo",  // TOOL_RECTANGLE
-    "Elipse",  // TOOL_ELLIPSE
-    "Seta",  // TOOL_ARROW
-    "Linha / polilinha",  // TOOL_LINE
-    "Caneta",  // TOOL_PEN
-    "Marca-texto",  // TOOL_HIGHLIGHTER
-    "Mosaico",  // TOOL_MOSAIC
-    "Texto",  // TOOL_TEXT
-    "Número",  // TOOL_NUMBER
-    "Holofote",  // TOOL_SPOTLIGHT
-    "Borracha",  // TOOL_ERASER
-    "Desfazer",  // TOOL_UNDO
-    "Refazer",  // TOOL_REDO
-    "Concluído",  // TOOL_DONE
-    "Cor personalizada",  // TOOL_CUSTOM_COLOR
-    "Preenchimento",  // STYLE_FILL
-    "Área",  // STYLE_BOX
-    "Desfoque",  // STYLE_BLUR
-    "Contorno",  // STYLE_OUTLINE
-    "Descartar suas anotações?",  // CONFIRM_DISCARD_ANNOTATIONS
-    "Anotar\tEspaço",  // PIN_MENU_ANNOTATE
-    "Ocultar anotações",  // PIN_MENU_HIDE_ANNOTATIONS
-    "Mostrar anotações",  // PIN_MENU_SHOW_ANNOTATIONS
-    "Reconhecer texto",  // TOOLBAR_RECOGNIZE_TEXT
-    "Texto reconhecido — Ormick Oxel",  // OCR_WINDOW_TITLE
-    "Copiar e fechar",  // OCR_COPY_AND_CLOSE
-    "Fechar",  // OCR_CLOSE
-    "Manter quebras de linha",  // OCR_KEEP_LINE_BREAKS
-    "Nenhum texto encontrado",  // OCR_NO_TEXT
-    "Falha no reconhecimento de texto",  // OCR_FAILED
-    "Reconhecer texto\tO",  // PIN_MENU_RECOGNIZE_TEXT
-    "Imagem",  // PIN_MENU_IMAGE
-    "Girar para a esquerda",  // PIN_MENU_ROTATE_LEFT
-    "Girar para a direita",  // PIN_MENU_ROTATE_RIGHT
-    "Inverter horizontalmente",  // PIN_MENU_FLIP_H
-    "Inverter verticalmente",  // PIN_MENU_FLIP_V
-    "Escala de cinza",  // PIN_MENU_GRAYSCALE
-    "Inverter cores",  // PIN_MENU_INVERT
-    "Miniatura\tShift+clique duplo",  // PIN_MENU_THUMBNAIL
-    "Bloquear posição e tamanho",  // PIN_MENU_LOCK
-    "Deixar cliques passarem",  // PIN_MENU_CLICK_THROUGH
-    "Imprimir…",  // PIN_MENU_PRINT
-    "Capturar em 3 segundos",  // MENU_CAPTURE_DELAYED
-    "Capturar e copiar",  // MENU_CAPTURE_COPY
-    "Histórico",  // MENU_HISTORY
-    "Fixar a última captura",  // MENU_PIN_LAST_CAPTURE
-    "Abrir pasta do histórico",  // MENU_OPEN_HISTORY_FOLDER
-    "Desativar a passagem de cliques em todas as imagens fixadas",  // MENU_CLICK_THROUGH_OFF_ALL
-    "Imagem JPEG (*.jpg)",  // FILTER_JPEG
-    "Documento PDF (*.pdf)",  // FILTER_PDF
-    "Ainda não há histórico de capturas",  // HISTORY_EMPTY
-    "Elemento",  // DETECT_ELEMENT_LABEL
-    "pt",  // LANG_CODE
-    "Captura com rolagem",  // TOOLBAR_SCROLL_CAPTURE
-    "Gravar",  // TOOLBAR_RECORD
-    "Código QR",  // TOOLBAR_QR
-    "Ocultar dados pessoais",  // TOOLBAR_REDACT
-    "Nenhum dado pessoal encontrado (e-mails, telefones, números de documentos e cartões, senhas…)",  // REDACT_NOTHING_FOUND
-    "Idioma",  // OCR_LANGUAGE_LABEL
-    "Automático (todos os idiomas instalados)",  // OCR_LANGUAGE_AUTO
-    "Adicionar um idioma…",  // OCR_ADD_LANGUAGE
-    "Reconhecendo…",  // OCR_RECOGNIZING
-    "Fixação ao vivo",  // TOOLBAR_LIVE_PIN
-    "Role para baixo (ou clique em “Rolagem automática”)",  // SCROLL_HINT
-    "Rolagem automática",  // SCROLL_AUTO
-    "Rolando automaticamente; afaste o mouse para parar",  // SCROLL_AUTO_RUNNING
-    "Fim alcançado",  // SCROLL_END_REACHED
-    "Comprimento máximo atingido",  // SCROLL_MAX_LENGTH
-    "Rolagem rápida demais, volte um pouco",  // SCROLL_TOO_FAST
-    "Captura com rolagem copiada",  // SCROLL_COPIED
-    "Gravando",  // RECORD_RECORDING
-    "■ Parar",  // RECORD_STOP_BUTTON
-    "Gravação salva",  // RECORD_SAVED
-    "O arquivo está na área de transferência, pronto para colar",  // RECORD_ON_CLIPBOARD
-    "Falha na gravação",  // RECORD_FAILED
-    "Parar gravação",  // MENU_STOP_RECORDING
-    "Código QR — Ormick Oxel",  // QR_WINDOW_TITLE
-    "Nenhum código QR encontrado",  // QR_NOT_FOUND
-    "Abrir link",  // OPEN_LINK
-    "Traduzir",  // TRANSLATE
-    "Texto longo demais: ele foi copiado, cole-o na página de tradução",  // TRANSLATE_TEXT_TOO_LONG
-    "Copiar a visualização atual\tCtrl+C",  // LIVE_MENU_COPY_VIEW
-    "Transformar em imagem fixada normal (parar de atualizar)",  // LIVE_MENU_MAKE_STATIC
-    "Selecione uma região dentro de uma janela para fixá-la ao vivo",  // LIVE_PIN_HINT
-    "Configurações do Ormick Oxel",  // PREFS_TITLE
-    "Teclas de atalho",  // PREFS_HOTKEYS
-    "Clique em uma caixa e pressione a nova combinação de teclas. Backspace a apaga (desativada).",  // PREFS_HOTKEY_HINT
-    "(nenhuma)",  // PREFS_HOTKEY_NONE
-    "Pressione as teclas…",  // PREFS_HOTKEY_PRESS_KEYS
-    "Em uso por outro programa",  // PREFS_HOTKEY_IN_USE
-    "Igual a “{name}”",  // PREFS_HOTKEY_SAME_AS
-    "Adicione Ctrl, Alt ou Win",  // PREFS_HOTKEY_NEED_MODIFIER
-    "Geral",  // PREFS_GENERAL
-    "Pasta de salvamento",  // PREFS_SAVE_FOLDER
-    "Imagens (padrão)",  // PREFS_SAVE_FOLDER_DEFAULT
-    "Procurar…",  // PREFS_BROWSE
-    "Manter capturas recentes",  // PREFS_HISTORY
-    "(0 = desativado)",  // PREFS_HISTORY_OFF_HINT
-    "Captura com pouca memória (GDI: ~30 MB a menos de RAM, cada captura ~60 ms mais lenta)",  // PREFS_LOW_MEMORY
-    "Seleção automática",  // PREFS_DETECT_AUTO
-    "Janelas inteiras",  // PREFS_DETECT_WINDOWS
-    "Elementos da interface nas janelas",  // PREFS_DETECT_ELEMENTS
-    "Tab alterna",  // PREFS_DETECT_TAB_HINT
-    "Formato",  // PREFS_RECORD_FORMAT
-    "Quadros por segundo",  // PREFS_RECORD_FPS
-    "(GIF no máximo 15)",  // PREFS_RECORD_FPS_HINT
-    "Mostrar o ponteiro do mouse",  // PREFS_RECORD_CURSOR
-    "Traduzir para",  // PREFS_TRANSLATE_INTO
-    "Igual à interface",  // PREFS_TRANSLATE_SAME_AS_UI
-    "Editar arquivo de configurações…",  // PREFS_EDIT_FILE
-    "Nenhum idioma de reconhecimento de texto está instalado. Adicione um nas configurações de idioma do Windows.",  // OCR_NO_LANGUAGE
-    "A imagem é grande demais para o reconhecimento de texto.",  // OCR_IMAGE_TOO_LARGE
-    "Não foi possível criar a fixação ao vivo: {name}",  // LIVE_PIN_FAILED
-    "Falha ao copiar",  // COPY_FAILED
-    "Outro programa está usando a área de transferência. Tente novamente.",  // CLIPBOARD_BUSY
-    "Não foi possível alterar \"Iniciar com o Windows\"",  // AUTOSTART_FAILED
-    "Falha ao imprimir",  // PRINT_FAILED
-    "Não foi possível ler o arquivo de configurações",  // SETTINGS_READ_FAILED
-    "Nenhum quadro foi gravado",  // RECORD_NO_FRAME
-    "Não foi possível abrir a janela de resultados",  // RESULT_WINDOW_FAILED
-    "O texto está na área de transferência, pronto para colar",  // TEXT_ON_CLIPBOARD
-    "Falha na captura",  // CAPTURE_FAILED
-    "Memória insuficiente para as imagens da tela: feche alguns programas e tente novamente",  // CAPTURE_NO_MEMORY
-    "A imagem é grande demais para fixar ({name}). É possível fixar imagens de até 268 milhões de pixels.",  // PIN_IMAGE_TOO_LARGE
-    "Tecla de atalho não funciona",  // HOTKEY_PROBLEM_TITLE
-    "{name}={keys} em settings.ini não é uma combinação de teclas, então esse atalho está desligado.",  // HOTKEY_NOT_A_KEY
-    "“{name}” e “{other}” usam {keys}: só “{name}” funciona.",  // HOTKEY_SAME_KEY
-    "A captura não foi guardada no histórico",  // HISTORY_NOT_KEPT
-    "Copiar, salvar e fixar continuam funcionando, mas as capturas não são guardadas no histórico até que ele possa ser gravado novamente.",  // HISTORY_NOT_KEPT_TEXT
-    "Gravar em MP4 requer o Windows Media Foundation, que não está instalado (nas edições N e KN do Windows, adicione o Media Feature Pack). A gravação em GIF funciona sem ele.",  // RECORD_NEEDS_MEDIA_FOUNDATION
+// To add a text, append its id to UiText (strings/ui_text.h) and its entry to the end of this
+// list. Entry i must carry id i: otherwise the build fails, naming the first id out of place.
+constexpr UiEntries ENTRIES = {{
+    {UI_FONT_FACE, "Segoe UI"},
+    {TRAY_TOOLTIP, "Ormick Oxel\n{cap} capturar · {pin} fixar"},
+    {MENU_CAPTURE, "Capturar"},
+    {MENU_PIN_CLIPBOARD, "Fixar imagem da área de transferência"},
+    {MENU_SHOW_HIDE_PINS, "Mostrar / ocultar todas as imagens fixadas"},
+    {MENU_CLOSE_ALL_PINS, "Fechar todas as imagens fixadas"},
+    {MENU_RESTORE_CLOSED_PIN, "Restaurar a última imagem fixada fechada"},
+    {MENU_START_WITH_WINDOWS, "Iniciar com o Windows"},
+    {MENU_SETTINGS, "Configurações…"},
+    {MENU_RELOAD_SETTINGS, "Recarregar configurações"},
+    {MENU_OPEN_SCREENSHOT_FOLDER, "Abrir pasta de capturas de tela"},
+    {MENU_EXIT, "Sair"},
+    {TOOLBAR_PIN, "Fixar"},
+    {TOOLBAR_SAVE, "Salvar"},
+    {TOOLBAR_COPY, "Copiar"},
+    {TOOLBAR_CANCEL, "Cancelar"},
+    {MAGNIFIER_HINT, "C copiar · Shift formato"},
+    {PIN_MENU_COPY, "Copiar\tCtrl+C"},
+    {PIN_MENU_SAVE_AS, "Salvar como…\tCtrl+S"},
+    {PIN_MENU_ACTUAL_SIZE, "Tamanho real\tCtrl+0"},
+    {PIN_MENU_OPACITY, "Opacidade"},
+    {PIN_MENU_CLOSE, "Fechar\tEsc"},
+    {PIN_MENU_CLOSE_ALL, "Fechar todas as imagens fixadas"},
+    {OPACITY_CAPTION, "Opacidade"},
+    {BALLOON_RUNNING_TITLE, "Ormick Oxel está em execução"},
+    {BALLOON_RUNNING_TEXT, "{cap} para capturar, {pin} para fixar a imagem da área de transferência. Clique com o botão direito no ícone da bandeja para abrir o menu."},
+    {BALLOON_HOTKEY_IN_USE_TITLE, "Tecla de atalho em uso"},
+    {BALLOON_HOTKEY_IN_USE_TEXT, "{keys} está em uso por outro programa (ex.: ferramenta de captura). Feche-o e escolha “Recarregar configurações” no menu da bandeja ou outra tecla nas Configurações."},
+    {NO_IMAGE_ON_CLIPBOARD, "Nenhuma imagem na área de transferência"},
+    {SAVED, "Salvo"},
+    {SAVE_FAILED, "Falha ao salvar"},
+    {FILTER_PNG, "Imagem PNG (*.png)"},
+    {TOOL_RECTANGLE, "Retângulo"},
+    {TOOL_ELLIPSE, "Elipse"},
+    {TOOL_ARROW, "Seta"},
+    {TOOL_LINE, "Linha / polilinha"},
+    {TOOL_PEN, "Caneta"},
+    {TOOL_HIGHLIGHTER, "Marca-texto"},
+    {TOOL_MOSAIC, "Mosaico"},
+    {TOOL_TEXT, "Texto"},
+    {TOOL_NUMBER, "Número"},
+    {TOOL_SPOTLIGHT, "Holofote"},
+    {TOOL_ERASER, "Borracha"},
+    {TOOL_UNDO, "Desfazer"},
+    {TOOL_REDO, "Refazer"},
+    {TOOL_DONE, "Concluído"},
+    {TOOL_CUSTOM_COLOR, "Cor personalizada"},
+    {STYLE_FILL, "Preenchimento"},
+    {STYLE_BOX, "Área"},
+    {STYLE_BLUR, "Desfoque"},
+    {STYLE_OUTLINE, "Contorno"},
+    {CONFIRM_DISCARD_ANNOTATIONS, "Descartar suas anotações?"},
+    {PIN_MENU_ANNOTATE, "Anotar\tEspaço"},
+    {PIN_MENU_HIDE_ANNOTATIONS, "Ocultar anotações"},
+    {PIN_MENU_SHOW_ANNOTATIONS, "Mostrar anotações"},
+    {TOOLBAR_RECOGNIZE_TEXT, "Reconhecer texto"},
+    {OCR_WINDOW_TITLE, "Texto reconhecido — Ormick Oxel"},
+    {OCR_COPY_AND_CLOSE, "Copiar e fechar"},
+    {OCR_CLOSE, "Fechar"},
+    {OCR_KEEP_LINE_BREAKS, "Manter quebras de linha"},
+    {OCR_NO_TEXT, "Nenhum texto encontrado"},
+    {OCR_FAILED, "Falha no reconhecimento de texto"},
+    {PIN_MENU_RECOGNIZE_TEXT, "Reconhecer texto\tO"},
+    {PIN_MENU_IMAGE, "Imagem"},
+    {PIN_MENU_ROTATE_LEFT, "Girar para a esquerda"},
+    {PIN_MENU_ROTATE_RIGHT, "Girar para a direita"},
+    {PIN_MENU_FLIP_H, "Inverter horizontalmente"},
+    {PIN_MENU_FLIP_V, "Inverter verticalmente"},
+    {PIN_MENU_GRAYSCALE, "Escala de cinza"},
+    {PIN_MENU_INVERT, "Inverter cores"},
+    {PIN_MENU_THUMBNAIL, "Miniatura\tShift+clique duplo"},
+    {PIN_MENU_LOCK, "Bloquear posição e tamanho"},
+    {PIN_MENU_CLICK_THROUGH, "Deixar cliques passarem"},
+    {PIN_MENU_PRINT, "Imprimir…"},
+    {MENU_CAPTURE_DELAYED, "Capturar em 3 segundos"},
+    {MENU_CAPTURE_COPY, "Capturar e copiar"},
+    {MENU_HISTORY, "Histórico"},
+    {MENU_PIN_LAST_CAPTURE, "Fixar a última captura"},
+    {MENU_OPEN_HISTORY_FOLDER, "Abrir pasta do histórico"},
+    {MENU_CLICK_THROUGH_OFF_ALL, "Desativar a passagem de cliques em todas as imagens fixadas"},
+    {FILTER_JPEG, "Imagem JPEG (*.jpg)"},
+    {FILTER_PDF, "Documento PDF (*.pdf)"},
+    {HISTORY_EMPTY, "Ainda não há histórico de capturas"},
+    {DETECT_ELEMENT_LABEL, "Elemento"},
+    {LANG_CODE, "pt"},
+    {TOOLBAR_SCROLL_CAPTURE, "Captura com rolagem"},
+    {TOOLBAR_RECORD, "Gravar"},
+    {TOOLBAR_QR, "Código QR"},
+    {TOOLBAR_REDACT, "Ocultar dados pessoais"},
+    {REDACT_NOTHING_FOUND, "Nenhum dado pessoal encontrado (e-mails, telefones, números de documentos e cartões, senhas…)"},
+    {OCR_LANGUAGE_LABEL, "Idioma"},
+    {OCR_LANGUAGE_AUTO, "Automático (todos os idiomas instalados)"},
+    {OCR_ADD_LANGUAGE, "Adicionar um idioma…"},
+    {OCR_RECOGNIZING, "Reconhecendo…"},
+    {TOOLBAR_LIVE_PIN, "Fixação ao vivo"},
+    {SCROLL_HINT, "Role para baixo (ou clique em “Rolagem automática”)"},
+    {SCROLL_AUTO, "Rolagem automática"},
+    {SCROLL_AUTO_RUNNING, "Rolando automaticamente; afaste o mouse para parar"},
+    {SCROLL_END_REACHED, "Fim alcançado"},
+    {SCROLL_MAX_LENGTH, "Comprimento máximo atingido"},
+    {SCROLL_TOO_FAST, "Rolagem rápida demais, volte um pouco"},
+    {SCROLL_COPIED, "Captura com rolagem copiada"},
+    {RECORD_RECORDING, "Gravando"},
+    {RECORD_STOP_BUTTON, "■ Parar"},
+    {RECORD_SAVED, "Gravação salva"},
+    {RECORD_ON_CLIPBOARD, "O arquivo está na área de transferência, pronto para colar"},
+    {RECORD_FAILED, "Falha na gravação"},
+    {MENU_STOP_RECORDING, "Parar gravação"},
+    {QR_WINDOW_TITLE, "Código QR — Ormick Oxel"},
+    {QR_NOT_FOUND, "Nenhum código QR encontrado"},
+    {OPEN_LINK, "Abrir link"},
+    {TRANSLATE, "Traduzir"},
+    {TRANSLATE_TEXT_TOO_LONG, "Texto longo demais: ele foi copiado, cole-o na página de tradução"},
+    {LIVE_MENU_COPY_VIEW, "Copiar a visualização atual\tCtrl+C"},
+    {LIVE_MENU_MAKE_STATIC, "Transformar em imagem fixada normal (parar de atualizar)"},
+    {LIVE_PIN_HINT, "Selecione uma região dentro de uma janela para fixá-la ao vivo"},
+    {PREFS_TITLE, "Configurações do Ormick Oxel"},
+    {PREFS_HOTKEYS, "Teclas de atalho"},
+    {PREFS_HOTKEY_HINT, "Clique em uma caixa e pressione a nova combinação de teclas. Backspace a apaga (desativada)."},
+    {PREFS_HOTKEY_NONE, "(nenhuma)"},
+    {PREFS_HOTKEY_PRESS_KEYS, "Pressione as teclas…"},
+    {PREFS_HOTKEY_IN_USE, "Em uso por outro programa"},
+    {PREFS_HOTKEY_SAME_AS, "Igual a “{name}”"},
+    {PREFS_HOTKEY_NEED_MODIFIER, "Adicione Ctrl, Alt ou Win"},
+    {PREFS_GENERAL, "Geral"},
+    {PREFS_SAVE_FOLDER, "Pasta de salvamento"},
+    {PREFS_SAVE_FOLDER_DEFAULT, "Imagens (padrão)"},
+    {PREFS_BROWSE, "Procurar…"},
+    {PREFS_HISTORY, "Manter capturas recentes"},
+    {PREFS_HISTORY_OFF_HINT, "(0 = desativado)"},
+    {PREFS_LOW_MEMORY, "Captura com pouca memória (GDI: ~30 MB a menos de RAM, cada captura ~60 ms mais lenta)"},
+    {PREFS_DETECT_AUTO, "Seleção automática"},
+    {PREFS_DETECT_WINDOWS, "Janelas inteiras"},
+    {PREFS_DETECT_ELEMENTS, "Elementos da interface nas janelas"},
+    {PREFS_DETECT_TAB_HINT, "Tab alterna"},
+    {PREFS_RECORD_FORMAT, "Formato"},
+    {PREFS_RECORD_FPS, "Quadros por segundo"},
+    {PREFS_RECORD_FPS_HINT, "(GIF no máximo 15)"},
+    {PREFS_RECORD_CURSOR, "Mostrar o ponteiro do mouse"},
+    {PREFS_TRANSLATE_INTO, "Traduzir para"},
+    {PREFS_TRANSLATE_SAME_AS_UI, "Igual à interface"},
+    {PREFS_EDIT_FILE, "Editar arquivo de configurações…"},
+    {OCR_NO_LANGUAGE, "Nenhum idioma de reconhecimento de texto está instalado. Adicione um nas configurações de idioma do Windows."},
+    {OCR_IMAGE_TOO_LARGE, "A imagem é grande demais para o reconhecimento de texto."},
+    {LIVE_PIN_FAILED, "Não foi possível criar a fixação ao vivo: {name}"},
+    {COPY_FAILED, "Falha ao copiar"},
+    {CLIPBOARD_BUSY, "Outro programa está usando a área de transferência. Tente novamente."},
+    {AUTOSTART_FAILED, "Não foi possível alterar \"Iniciar com o Windows\""},
+    {PRINT_FAILED, "Falha ao imprimir"},
+    {SETTINGS_READ_FAILED, "Não foi possível ler o arquivo de configurações"},
+    {RECORD_NO_FRAME, "Nenhum quadro foi gravado"},
+    {RESULT_WINDOW_FAILED, "Não foi possível abrir a janela de resultados"},
+    {TEXT_ON_CLIPBOARD, "O texto está na área de transferência, pronto para colar"},
+    {CAPTURE_FAILED, "Falha na captura"},
+    {CAPTURE_NO_MEMORY, "Memória insuficiente para as imagens da tela: feche alguns programas e tente novamente"},
+    {PIN_IMAGE_TOO_LARGE, "A imagem é grande demais para fixar ({name}). É possível fixar imagens de até 268 milhões de pixels."},
+    {HOTKEY_PROBLEM_TITLE, "Tecla de atalho não funciona"},
+    {HOTKEY_NOT_A_KEY, "{name}={keys} em settings.ini não é uma combinação de teclas, então esse atalho está desligado."},
+    {HOTKEY_SAME_KEY, "“{name}” e “{other}” usam {keys}: só “{name}” funciona."},
+    {HISTORY_NOT_KEPT, "A captura não foi guardada no histórico"},
+    {HISTORY_NOT_KEPT_TEXT, "Copiar, salvar e fixar continuam funcionando, mas as capturas não são guardadas no histórico até que ele possa ser gravado novamente."},
+    {RECORD_NEEDS_MEDIA_FOUNDATION, "Gravar em MP4 requer o Windows Media Foundation, que não está instalado (nas edições N e KN do Windows, adicione o Media Feature Pack). A gravação em GIF funciona sem ele."},
 }};
+
+const UiStrings UI_STRINGS_PT = texts_in_id_order<ENTRIES>();

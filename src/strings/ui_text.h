@@ -1,5 +1,6 @@
 #pragma once
-// Identifiers of the UI texts, in table order; every language table holds them all.
+// Identifiers of the UI texts, in table order; every language table holds them all. A new id goes
+// at the end, and its entry at the end of each table (strings/table_*.cpp).
 #include <cstdint>
 
 enum UiText : uint16_t {
