@@ -3,9 +3,7 @@
 
 #include <windows.h>
 
-#include <chrono>
-#include <thread>
-
+#include "dev/dev_pump_win.h"
 #include "dev/record_test_args.h"
 #include "dxgi/dxgi_win.h"
 #include "record/record_params.h"
@@ -30,15 +28,7 @@ void record_for_duration(const Rect& rect, double seconds, bool gif, const std::
     }
     const double start = clock_ms();
     // Until the time is up, or sooner when the recording already ended (its encoder failed).
-    while (recorder_is_recording() && (clock_ms() - start) / 1000.0 < seconds) {
-        MSG msg;
-        if (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        } else {
-            std::this_thread::sleep_for(std::chrono::milliseconds(2));
-        }
-    }
+    pump_while([&] { return recorder_is_recording() && (clock_ms() - start) / 1000.0 < seconds; });
     stop_recording(false);
     const std::string text = format_record_report(join_encoder(*encoder));
     debug_log("record test: " + text);

@@ -3,9 +3,7 @@
 
 #include <windows.h>
 
-#include <chrono>
-#include <thread>
-
+#include "dev/dev_pump_win.h"
 #include "dev/scroll_test_args.h"
 #include "dxgi/dxgi_win.h"
 #include "scroll/scroll_win.h"
@@ -30,15 +28,7 @@ void run_scroll_test(const Args& args) {
     }
     if (!parsed->manual) toggle_auto_scroll();
     const double limit_ms = static_cast<double>(parsed->seconds) * 1000.0;
-    while (scroll_session_active() && clock_ms() - start < limit_ms) {
-        MSG msg;
-        if (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        } else {
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        }
-    }
+    pump_while([&] { return scroll_session_active() && clock_ms() - start < limit_ms; });
     const bool ended = !scroll_session_active();
     // The time limit writes what was stitched so far, as the end of the page does.
     if (!ended) {
