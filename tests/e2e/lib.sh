@@ -4,6 +4,7 @@
 #
 # What a case can use:
 #   e2e_start ARGS...          start ormick-oxel.exe in the case's desktop (returns at once)
+#   e2e_launch EXE ARGS...     run a program in the case's desktop (in the background: add "&")
 #   e2e_helper ARGS...         run oxel-helper.exe in the same desktop, output on stdout
 #   e2e_start_helper ARGS...   the helper as a background program of the desktop (use --out)
 #   e2e_win_path PATH          a Unix path as the program sees it
@@ -190,14 +191,28 @@ e2e_fail() {
   exit 1
 }
 
+# Wine's loader now and then fails to start a program at all, before any of its code runs
+# ("ShellExecuteEx failed: Internal error", once in a CI run): such a launch is made again, at
+# most twice, and the output says so. A program that started and then failed is not retried.
+E2E_START_FAILED="ShellExecuteEx failed"
+e2e_launch() {
+  local own try
+  own=$(mktemp "$E2E_DIR/launch.XXXXXX")
+  for try in 1 2 3; do
+    wine explorer "/desktop=$E2E_DESKTOP,$E2E_DESKTOP_SIZE" "$@" 2>&1 | tee -a "$E2E_DIR/wine.out" >"$own" || true
+    grep -qF "$E2E_START_FAILED" "$own" || break
+    echo "(Wine did not start ${1##*/}, try $try)" | tee -a "$E2E_DIR/wine.out"
+  done
+  rm -f "$own"
+}
+
 # Wine closes a virtual desktop when its last process ends, and a helper run after that cannot
 # open it ("cannot use desktop ...: 2"): a case whose program ends between two steps would fail
 # by chance. A helper that waits on a window that never comes keeps the desktop until teardown.
 E2E_KEEPER=""
 e2e_keep_desktop() {
   [ -n "$E2E_KEEPER" ] && return 0
-  wine explorer "/desktop=$E2E_DESKTOP,$E2E_DESKTOP_SIZE" "$E2E_HELPER" wait-window OxelKeeperNeverShown 86400000 \
-    >>"$E2E_DIR/wine.out" 2>&1 &
+  e2e_launch "$E2E_HELPER" wait-window OxelKeeperNeverShown 86400000 &
   E2E_KEEPER=$!
   E2E_PIDS+=($!)
   # The next launch joins the desktop only once it is there; two launches at once could race.
@@ -257,7 +272,7 @@ e2e_watchdog() {
 
 e2e_start() {
   e2e_keep_desktop
-  wine explorer "/desktop=$E2E_DESKTOP,$E2E_DESKTOP_SIZE" "$E2E_EXE" "$@" >>"$E2E_DIR/wine.out" 2>&1 &
+  e2e_launch "$E2E_EXE" "$@" &
   E2E_PIDS+=($!)
 }
 
@@ -294,7 +309,17 @@ e2e_helper() {
     wait-menu) ms=${2:-} ;;
   esac
   [[ $ms =~ ^[0-9]+$ ]] || ms=10000
-  e2e_limited $(( ms / 1000 + 25 )) wine "$E2E_HELPER" --desktop "$E2E_DESKTOP" "$@" 2>>"$E2E_DIR/wine.out"
+  # Its answer is held back until the helper has surely started (see e2e_launch).
+  local said rc try
+  for try in 1 2 3; do
+    rc=0
+    said=$(e2e_limited $(( ms / 1000 + 25 )) wine "$E2E_HELPER" --desktop "$E2E_DESKTOP" "$@" 2>>"$E2E_DIR/wine.out") \
+      || rc=$?
+    [[ $said == *"$E2E_START_FAILED"* ]] || break
+    echo "(Wine did not start the helper for $1, try $try)" | tee -a "$E2E_DIR/wine.out" >&2
+  done
+  [ -n "$said" ] && printf '%s\n' "$said"
+  return "$rc"
 }
 
 e2e_expect_no_window() {
@@ -316,7 +341,7 @@ e2e_expect_helper() {
 # when it does not exist yet); its output goes to the file after --out.
 e2e_start_helper() {
   e2e_keep_desktop
-  wine explorer "/desktop=$E2E_DESKTOP,$E2E_DESKTOP_SIZE" "$E2E_HELPER" "$@" >>"$E2E_DIR/wine.out" 2>&1 &
+  e2e_launch "$E2E_HELPER" "$@" &
   E2E_PIDS+=($!)
 }
 

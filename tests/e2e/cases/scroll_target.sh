@@ -3,8 +3,7 @@
 TARGET="$(dirname "$E2E_EXE")/scroll-target.exe"
 [ -f "$TARGET" ] || e2e_fail "missing $TARGET"
 STATE="$E2E_DIR/target-state.txt"
-wine explorer "/desktop=$E2E_DESKTOP,$E2E_DESKTOP_SIZE" "$TARGET" --at 100 120 --state "$(e2e_win_path "$STATE")" \
-  >>"$E2E_DIR/wine.out" 2>&1 &
+e2e_launch "$TARGET" --at 100 120 --state "$(e2e_win_path "$STATE")" &
 E2E_PIDS+=($!)
 e2e_helper wait-window OxelScrollTarget 20000 --visible >/dev/null || e2e_fail "the scroll target did not open"
 read -r _ left top right bottom _ < <(e2e_helper windows OxelScrollTarget --visible)

@@ -5,8 +5,7 @@ SCROLL_STATE="$E2E_DIR/target-state.txt"
 
 scroll_start_target() {
   [ -f "$SCROLL_TARGET" ] || e2e_fail "missing $SCROLL_TARGET"
-  wine explorer "/desktop=$E2E_DESKTOP,$E2E_DESKTOP_SIZE" "$SCROLL_TARGET" --at 100 120 \
-    --state "$(e2e_win_path "$SCROLL_STATE")" >>"$E2E_DIR/wine.out" 2>&1 &
+  e2e_launch "$SCROLL_TARGET" --at 100 120 --state "$(e2e_win_path "$SCROLL_STATE")" &
   E2E_PIDS+=($!)
   e2e_helper wait-window OxelScrollTarget 20000 --visible >/dev/null || e2e_fail "the scroll target did not open"
   e2e_poll 10 grep -qx "scroll 0" "$SCROLL_STATE" || e2e_fail "the scroll target wrote no state"
