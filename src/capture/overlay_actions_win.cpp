@@ -9,6 +9,7 @@
 
 #include "capture/overlay_output_win.h"
 #include "capture/overlay_paint_win.h"
+#include "capture/overlay_redact_win.h"
 #include "capture/overlay_session_win.h"
 #include "capture/session_rules.h"
 #include "capture/session_win.h"

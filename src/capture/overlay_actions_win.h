@@ -1,6 +1,7 @@
 #pragma once
-// What an overlay session hands to the rest of the program: copy, save, pin, the tools, the
-// end of a pin edit, and the personal-data scan (the image they hand on: overlay_output_win.h).
+// What an overlay session hands to the rest of the program: copy, save, pin, the tools and the
+// end of a pin edit (the image they hand on: overlay_output_win.h; the personal-data scan:
+// overlay_redact_win.h).
 // Each runs on the UI thread after the window procedure has let go of the session; it borrows
 // the session itself.
 #include <windows.h>
@@ -19,9 +20,3 @@ extern UiCell<std::optional<Rect>> LAST_SELECTION;
 
 // `argument`: pack_action's action with its extra value.
 void run_overlay_action(HWND window, uint64_t argument);
-
-// The personal-data scan of the selection, when `request` is still this session's and no scan
-// runs; the answer comes back as WM_APP_REDACT_DONE.
-void start_redact(HWND window, uint64_t request);
-// WM_APP_REDACT_DONE: the record is freed whatever happens to it.
-void on_redact_done(HWND window, WPARAM request, LPARAM record);

@@ -10,6 +10,7 @@
 #include "capture/overlay_focus_win.h"
 #include "capture/overlay_mouse_win.h"
 #include "capture/overlay_paint_win.h"
+#include "capture/overlay_redact_win.h"
 #include "capture/overlay_session_win.h"
 #include "capture/overlay_window_win.h"
 #include "capture/selection_drag.h"

@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "capture/overlay_actions_win.h"
+#include "capture/overlay_redact_win.h"
 #include "capture/overlay_paint_win.h"
 #include "capture/overlay_session_win.h"
 #include "capture/redact_covers.h"
