@@ -58,6 +58,7 @@ add_custom_command(TARGET ormick-oxel POST_BUILD
   COMMAND ${CMAKE_OBJCOPY} --only-keep-debug $<TARGET_FILE:ormick-oxel> $<TARGET_FILE:ormick-oxel>.debug
   COMMAND ${CMAKE_OBJCOPY} --strip-debug --add-gnu-debuglink=$<TARGET_FILE:ormick-oxel>.debug
     $<TARGET_FILE:ormick-oxel>
+  BYPRODUCTS ${CMAKE_CURRENT_BINARY_DIR}/ormick-oxel.exe.debug
   VERBATIM)
 
 # googletest from Debian's sources, cross-built; win_tests has its own main (a watchdog).

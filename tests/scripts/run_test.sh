@@ -96,6 +96,7 @@ expect "one line says the program runs, on which private display" [ -n "$display
 expect "it says how to take a screenshot" grep -qF "DISPLAY=$display import -window root $run_dir/shot.png" <<<"$running"
 expect "it says where the log is and how to stop" grep -qF "log: $run_dir/ormick-oxel.log; stop: Exit in its tray menu, scripts/run --exit" <<<"$running"
 expect "the log is on, in the run folder" has_line "$run_dir/ormick-oxel.log" 'message loop'
+expect "its debug information runs beside it" cmp -s "$build/ormick-oxel.exe.debug" "$work/state/wine/ormick-oxel.exe.debug"
 expect "the Wine prefix was made while the program was being readied" has_line "$work/owner.out" 'creating the Wine prefix'
 
 expect "its Xvfb and the program carry the prefix (what the end looks for)" \
