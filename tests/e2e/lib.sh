@@ -160,6 +160,7 @@ e2e_teardown() {
   for pid in "${E2E_PIDS[@]}"; do kill "$pid" 2>/dev/null; done
   [ -n "${WINEPREFIX:-}" ] && timeout -k 5 30 wineserver -k 2>/dev/null
   for pid in "${E2E_PIDS[@]}"; do wait "$pid" 2>/dev/null; done
+  rm -f "${E2E_DIR:-/nonexistent}"/launch.*   # the output of launches that were stopped
   if [ -n "${E2E_XVFB_PID:-}" ]; then
     kill "$E2E_XVFB_PID" 2>/dev/null
     local i

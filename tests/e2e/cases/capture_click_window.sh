@@ -14,7 +14,7 @@ e2e_mouse_to 503 347
 xdotool mouseup 1
 e2e_key Return
 e2e_helper wait-gone OrmickOxelOverlay 10000 >/dev/null || e2e_fail "Enter left the overlay on screen"
-size=$(e2e_helper clip-dib "$(e2e_win_path "$E2E_DIR/clip.bmp")") || e2e_fail "no image on the clipboard"
+size=$(e2e_helper clip-dib "$(e2e_win_path "$E2E_DIR/clip.bmp")") || e2e_fail "no image on the clipboard: $size"
 [ "$size" = "400 300" ] || e2e_fail "the clicked window gave $size, not 400 300"
 differing=$(e2e_compare_crop "$E2E_DIR/clip.bmp" "$E2E_DIR/before.bmp" 400x300+300+200)
 [ "$differing" = 0 ] || e2e_fail "$differing pixels of the window's copy differ from the screen"

@@ -10,7 +10,7 @@ e2e_capture 1
 e2e_drag 500 350 350 250
 e2e_key ctrl+c
 e2e_helper wait-gone OrmickOxelOverlay 10000 >/dev/null || e2e_fail "Ctrl+C left the overlay on screen"
-size=$(e2e_helper clip-dib "$(e2e_win_path "$E2E_DIR/clip.bmp")") || e2e_fail "no image on the clipboard"
+size=$(e2e_helper clip-dib "$(e2e_win_path "$E2E_DIR/clip.bmp")") || e2e_fail "no image on the clipboard: $size"
 [ "$size" = "151 101" ] || e2e_fail "the clipboard's image is $size, not 151 101"
 differing=$(e2e_compare_crop "$E2E_DIR/clip.bmp" "$E2E_DIR/before.bmp" 151x101+350+250)
 [ "$differing" = 0 ] || e2e_fail "$differing pixels of the copy differ from the screen"

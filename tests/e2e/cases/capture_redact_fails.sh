@@ -14,5 +14,5 @@ grep -F "balloon: Text recognition failed | " "$E2E_LOG"
 e2e_helper wait-window OrmickOxelOverlay 2000 --visible >/dev/null || e2e_fail "the failed scan closed the overlay"
 e2e_key ctrl+c
 e2e_helper wait-gone OrmickOxelOverlay 10000 >/dev/null || e2e_fail "the overlay took no key after the scan"
-size=$(e2e_helper clip-dib "$(e2e_win_path "$E2E_DIR/clip.bmp")") || e2e_fail "no image on the clipboard"
+size=$(e2e_helper clip-dib "$(e2e_win_path "$E2E_DIR/clip.bmp")") || e2e_fail "no image on the clipboard: $size"
 [ "$size" = "300 200" ] || e2e_fail "the clipboard's image is $size"

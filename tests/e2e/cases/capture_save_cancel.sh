@@ -20,7 +20,7 @@ e2e_key r
 e2e_drag 450 250 560 330            # a rectangle after the dialog
 e2e_key ctrl+c
 e2e_helper wait-gone OrmickOxelOverlay 10000 >/dev/null || e2e_fail "Ctrl+C left the overlay on screen"
-size=$(e2e_helper clip-dib "$(e2e_win_path "$E2E_DIR/clip.bmp")") || e2e_fail "no image on the clipboard"
+size=$(e2e_helper clip-dib "$(e2e_win_path "$E2E_DIR/clip.bmp")") || e2e_fail "no image on the clipboard: $size"
 [ "$size" = "300 200" ] || e2e_fail "the clipboard's image is $size"
 red_at() {
   convert "$1" -format '%[fx:int(255*p{'"$2"','"$3"'}.r)] %[fx:int(255*p{'"$2"','"$3"'}.g)]' info: |

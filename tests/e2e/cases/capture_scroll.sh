@@ -38,7 +38,7 @@ e2e_wait_log "balloon: Scrolling capture copied | 428 × 2972" 1 20
 e2e_helper wait-gone OrmickOxelFrame 10000 >/dev/null || e2e_fail "Enter left the frame on screen"
 grep -q "Lost" "$E2E_LOG" && e2e_fail "a frame was lost"
 [ "$(e2e_log_count "(ms since trigger)")" -eq 1 ] || e2e_fail "F1 opened a capture over the session"
-size=$(e2e_helper clip-dib "$(e2e_win_path "$E2E_DIR/clip.bmp")") || e2e_fail "no image on the clipboard"
+size=$(e2e_helper clip-dib "$(e2e_win_path "$E2E_DIR/clip.bmp")") || e2e_fail "no image on the clipboard: $size"
 [ "$size" = "428 2972" ] || e2e_fail "the clipboard's image is $size, not 428 2972"
 differing=$(e2e_compare_crop "$E2E_DIR/clip.bmp" "$E2E_DIR/expected.bmp" 428x2972+100+40)
 [ "$differing" = 0 ] || e2e_fail "the copy differs from the document in $differing pixels"

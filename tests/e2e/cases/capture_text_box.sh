@@ -14,7 +14,7 @@ copy_selection() {
   e2e_key ctrl+c
   e2e_helper wait-gone OrmickOxelOverlay 10000 >/dev/null || e2e_fail "Ctrl+C left the overlay on screen"
   local size
-  size=$(e2e_helper clip-dib "$(e2e_win_path "$E2E_DIR/clip.bmp")") || e2e_fail "no image on the clipboard"
+  size=$(e2e_helper clip-dib "$(e2e_win_path "$E2E_DIR/clip.bmp")") || e2e_fail "no image on the clipboard: $size"
   [ "$size" = "300 200" ] || e2e_fail "the clipboard's image is $size"
   cp "$E2E_DIR/clip.bmp" "$E2E_DIR/clip-$1.bmp"  # kept for a look after a failure
 }

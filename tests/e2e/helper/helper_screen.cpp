@@ -81,7 +81,10 @@ LRESULT CALLBACK pattern_proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
 // clip-dib OUT: the clipboard's CF_DIB (32 bits per pixel) as a 24-bit BMP; says "W H".
 int cmd_clip_dib(const Args& a) {
     if (a.empty()) return 2;
-    if (!open_clipboard()) return 1;
+    if (!open_clipboard()) {
+        emit("the clipboard could not be opened");
+        return 1;
+    }
     int rc = 1;
     if (HANDLE h = GetClipboardData(CF_DIB)) {
         const auto* info = static_cast<const BITMAPINFOHEADER*>(GlobalLock(h));
