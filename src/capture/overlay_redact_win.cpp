@@ -1,9 +1,10 @@
 // Hiding personal data: the scan of the selection on a worker, and its answer turned into
 // Mosaic boxes the user can undo in one step.
+#include "capture/overlay_redact_win.h"
+
 #include <memory>
 #include <string>
 
-#include "capture/overlay_redact_win.h"
 #include "capture/overlay_paint_win.h"
 #include "capture/overlay_session_win.h"
 #include "capture/redact_covers.h"

@@ -124,7 +124,7 @@ bool poll_until(uint64_t timeout_ms, const std::function<bool()>& done) {
 }
 
 // Another process may hold the clipboard open for a moment (under Wine, its X11 side after a new
-// owner); half a second was too short once, at a load of 14: wait up to 5 s.
+// owner). A read that waited half a second found no image once, at a load of 14: wait up to 5 s.
 bool open_clipboard() {
     for (int i = 0; i < 500; ++i) {
         if (OpenClipboard(nullptr)) return true;
