@@ -123,6 +123,7 @@ e2e_setup() {
   ) 9>"$build/e2e/template.lock" || { echo "cannot make the prefix template" >&2; return 1; }
   export WINEPREFIX="$E2E_DIR/prefix"
   cp -a "$tpl" "$WINEPREFIX" || return 1
+  e2e_stop_stale_server "$WINEPREFIX"
   # The template's user folders (Pictures, Desktop, ...) link to the HOME of the case that made
   # it: point them at this case's own HOME, so that no case sees another's files.
   local link
@@ -160,6 +161,8 @@ e2e_teardown() {
   for pid in "${E2E_PIDS[@]}"; do kill "$pid" 2>/dev/null; done
   [ -n "${WINEPREFIX:-}" ] && timeout -k 5 30 wineserver -k 2>/dev/null
   for pid in "${E2E_PIDS[@]}"; do wait "$pid" 2>/dev/null; done
+  # A program that started as the server went down starts a new one.
+  [ -n "${WINEPREFIX:-}" ] && e2e_stop_stale_server "$WINEPREFIX" >/dev/null
   rm -f "${E2E_DIR:-/nonexistent}"/launch.*   # the output of launches that were stopped
   if [ -n "${E2E_XVFB_PID:-}" ]; then
     kill "$E2E_XVFB_PID" 2>/dev/null
@@ -196,15 +199,35 @@ e2e_fail() {
 # ("ShellExecuteEx failed: Internal error", once in a CI run): such a launch is made again, at
 # most twice, and the output says so. A program that started and then failed is not retried.
 E2E_START_FAILED="ShellExecuteEx failed"
+# Returns Wine's own status.
 e2e_launch() {
-  local own try
+  local own try rc
   own=$(mktemp "$E2E_DIR/launch.XXXXXX")
   for try in 1 2 3; do
-    wine explorer "/desktop=$E2E_DESKTOP,$E2E_DESKTOP_SIZE" "$@" 2>&1 | tee -a "$E2E_DIR/wine.out" >"$own" || true
+    wine explorer "/desktop=$E2E_DESKTOP,$E2E_DESKTOP_SIZE" "$@" 2>&1 | tee -a "$E2E_DIR/wine.out" >"$own"
+    rc=${PIPESTATUS[0]}
     grep -qF "$E2E_START_FAILED" "$own" || break
     echo "(Wine did not start ${1##*/}, try $try)" | tee -a "$E2E_DIR/wine.out"
   done
   rm -f "$own"
+  return "$rc"
+}
+
+# Wine keys a prefix's server by the folder's device and inode, and a new case's prefix often
+# gets the inode of one just removed. A server still running for a removed prefix (one a
+# process started while the last case was torn down) would then take the new case's programs.
+e2e_stop_stale_server() {
+  local prefix="$1" dev ino key pid cwd
+  read -r dev ino < <(stat -c '%D %i' "$prefix" 2>/dev/null) || return 0
+  key=$(printf 'server-%s-%x' "$dev" "$ino")
+  for pid in $(pgrep wineserver); do
+    cwd=$(readlink "/proc/$pid/cwd" 2>/dev/null) || continue
+    [ "${cwd##*/}" = "$key" ] || continue
+    echo "(a Wine server left by a removed prefix held $key: stopped)"
+    kill -9 "$pid" 2>/dev/null
+    local i
+    for i in $(seq 1 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+  done
 }
 
 # Wine closes a virtual desktop when its last process ends, and a helper run after that cannot
@@ -213,17 +236,26 @@ e2e_launch() {
 E2E_KEEPER=""
 e2e_keep_desktop() {
   [ -n "$E2E_KEEPER" ] && return 0
-  e2e_launch "$E2E_HELPER" wait-window OxelKeeperNeverShown 86400000 &
-  E2E_KEEPER=$!
-  E2E_PIDS+=($!)
-  # The next launch joins the desktop only once it is there; two launches at once could race.
-  # Wine's first start in a new prefix (its services, then the desktop) took over 30 s once at a
-  # load of 10: wait longer, but not on a keeper that has ended.
-  local t0=$SECONDS
-  e2e_poll 50 eval 'xdotool search --name "^$E2E_DESKTOP - Wine desktop\$" >/dev/null 2>&1 || \
-    { kill -0 "$E2E_KEEPER" 2>/dev/null || return 0; false; }' \
-    || e2e_fail "the desktop $E2E_DESKTOP did not appear within 50 s"
-  kill -0 "$E2E_KEEPER" 2>/dev/null || e2e_fail "Wine ended before the desktop $E2E_DESKTOP appeared"
+  local t0=$SECONDS try rc debug=$WINEDEBUG
+  for try in 1 2 3; do
+    WINEDEBUG=$debug e2e_launch "$E2E_HELPER" wait-window OxelKeeperNeverShown 86400000 &
+    E2E_KEEPER=$!
+    E2E_PIDS+=($!)
+    # The next launch joins the desktop only once it is there; two launches at once could race.
+    # Wine's first start in a new prefix (its services, then the desktop) took over 30 s once at
+    # a load of 10: wait longer, but not on a keeper that has ended.
+    e2e_poll 50 eval 'xdotool search --name "^$E2E_DESKTOP - Wine desktop\$" >/dev/null 2>&1 || \
+      { kill -0 "$E2E_KEEPER" 2>/dev/null || return 0; false; }' \
+      || e2e_fail "the desktop $E2E_DESKTOP did not appear within 50 s"
+    kill -0 "$E2E_KEEPER" 2>/dev/null && break
+    # Wine ended, silently, before it showed the desktop (once in a CI run): none of the case's
+    # programs had started, so the keeper is started again.
+    rc=0
+    wait "$E2E_KEEPER" || rc=$?
+    [ "$try" -lt 3 ] || e2e_fail "Wine ended (status $rc) before the desktop $E2E_DESKTOP appeared, three times"
+    echo "(Wine ended, status $rc, before the desktop appeared: try $try)" | tee -a "$E2E_DIR/wine.out"
+    debug=err+all   # should it end again, Wine's errors say why
+  done
   [ $(( SECONDS - t0 )) -lt 15 ] || echo "(the desktop took $(( SECONDS - t0 )) s to appear)"
 }
 
