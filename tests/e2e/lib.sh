@@ -103,7 +103,8 @@ e2e_setup() {
   rm -rf "$E2E_DIR"
   mkdir -p "$E2E_DIR/home"
   export HOME="$E2E_DIR/home"
-  export WINEDEBUG=-all
+  # Wine's errors only: a launch that ends silently otherwise says nothing of why.
+  export WINEDEBUG=-all,err+all
   # winedbg off: a crashed program simply ends (under load winedbg can hang with it).
   export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
   unset WINEPREFIX
@@ -150,6 +151,18 @@ e2e_print_log() {
   cat "$E2E_LOG" 2>/dev/null || echo "(no log)"
   echo "---- wine output"
   tail -n 40 "$E2E_DIR/wine.out" 2>/dev/null
+  echo "---- the prefix's processes"
+  e2e_prefix_processes
+}
+
+# pid, state, seconds running and command line of each process of the case's prefix.
+e2e_prefix_processes() {
+  local dir pid
+  for dir in /proc/[0-9]*; do
+    pid=${dir#/proc/}
+    tr '\0' '\n' <"$dir/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" || continue
+    ps -o pid=,stat=,etimes=,args= -p "$pid" 2>/dev/null
+  done
 }
 
 e2e_teardown() {
@@ -210,6 +223,7 @@ e2e_launch() {
     echo "(Wine did not start ${1##*/}, try $try)" | tee -a "$E2E_DIR/wine.out"
   done
   rm -f "$own"
+  echo "(the launch of ${1##*/} ended: status $rc)" >>"$E2E_DIR/wine.out"
   return "$rc"
 }
 
@@ -236,9 +250,9 @@ e2e_stop_stale_server() {
 E2E_KEEPER=""
 e2e_keep_desktop() {
   [ -n "$E2E_KEEPER" ] && return 0
-  local t0=$SECONDS try rc debug=$WINEDEBUG
+  local t0=$SECONDS try rc
   for try in 1 2 3; do
-    WINEDEBUG=$debug e2e_launch "$E2E_HELPER" wait-window OxelKeeperNeverShown 86400000 &
+    e2e_launch "$E2E_HELPER" wait-window OxelKeeperNeverShown 86400000 &
     E2E_KEEPER=$!
     E2E_PIDS+=($!)
     # The next launch joins the desktop only once it is there; two launches at once could race.
@@ -254,7 +268,6 @@ e2e_keep_desktop() {
     wait "$E2E_KEEPER" || rc=$?
     [ "$try" -lt 3 ] || e2e_fail "Wine ended (status $rc) before the desktop $E2E_DESKTOP appeared, three times"
     echo "(Wine ended, status $rc, before the desktop appeared: try $try)" | tee -a "$E2E_DIR/wine.out"
-    debug=err+all   # should it end again, Wine's errors say why
   done
   [ $(( SECONDS - t0 )) -lt 15 ] || echo "(the desktop took $(( SECONDS - t0 )) s to appear)"
 }
