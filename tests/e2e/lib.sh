@@ -3,7 +3,7 @@
 # every process it starts is stopped by its id, and wineserver -k ends the prefix's processes.
 #
 # What a case can use:
-#   e2e_start ARGS...          start ormick-oxel.exe in the case's desktop (returns at once)
+#   e2e_start ARGS...          start ormick-oxel.exe in the case's desktop (returns once it runs)
 #   e2e_launch EXE ARGS...     run a program in the case's desktop (in the background: add "&")
 #   e2e_helper ARGS...         run oxel-helper.exe in the same desktop, output on stdout
 #   e2e_start_helper ARGS...   the helper as a background program of the desktop (use --out)
@@ -123,7 +123,8 @@ e2e_setup() {
     fi
   ) 9>"$build/e2e/template.lock" || { echo "cannot make the prefix template" >&2; return 1; }
   export WINEPREFIX="$E2E_DIR/prefix"
-  cp -a "$tpl" "$WINEPREFIX" || return 1
+  # Shared: a case started with a changed harness remakes the template under the lock.
+  ( flock -s 9 && cp -a "$tpl" "$WINEPREFIX" ) 9>"$build/e2e/template.lock" || return 1
   e2e_stop_stale_server "$WINEPREFIX"
   # The template's user folders (Pictures, Desktop, ...) link to the HOME of the case that made
   # it: point them at this case's own HOME, so that no case sees another's files.
@@ -160,7 +161,7 @@ e2e_prefix_processes() {
   local dir pid
   for dir in /proc/[0-9]*; do
     pid=${dir#/proc/}
-    tr '\0' '\n' <"$dir/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" || continue
+    { tr '\0' '\n' <"$dir/environ"; } 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" || continue
     ps -o pid=,stat=,etimes=,args= -p "$pid" 2>/dev/null
   done
 }
@@ -316,10 +317,25 @@ e2e_watchdog() {
   E2E_WATCHDOG_PID=$!
 }
 
+# Returns once the program has run (its log's first line), or at once when the log is off. A
+# launch that Wine ended before the program ran (once in a run, silently) is made again, at most
+# twice; a program that ran is never started again.
 e2e_start() {
   e2e_keep_desktop
-  e2e_launch "$E2E_EXE" "$@" &
-  E2E_PIDS+=($!)
+  local before try launch
+  before=$(e2e_log_count "app_main start")
+  for try in 1 2 3; do
+    e2e_launch "$E2E_EXE" "$@" &
+    launch=$!
+    E2E_PIDS+=($!)
+    [ -n "${ORMICK_OXEL_LOG+set}" ] || return 0
+    e2e_poll 60 eval '[ "$(e2e_log_count "app_main start")" -gt "$before" ] || \
+      { kill -0 "$launch" 2>/dev/null || return 0; false; }' \
+      || e2e_fail "the program did not start within 60 s"
+    [ "$(e2e_log_count "app_main start")" -gt "$before" ] && return 0
+    [ "$try" -lt 3 ] || e2e_fail "Wine ended the program's launch before it ran, three times"
+    echo "(Wine ended the launch of the program before it ran: try $try)" | tee -a "$E2E_DIR/wine.out"
+  done
 }
 
 # A developer job whose report goes to the file given first: starts the program with the rest
